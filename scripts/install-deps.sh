@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Pellori needs to build, run and test, when any is missing.
+set -euo pipefail
+pkgs=(cmake g++ make qt6-base-dev firebird-dev libfbclient2 firebird3.0-server-core
+      firebird3.0-utils fonts-dejavu-core)
+missing=()
+for p in "${pkgs[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo=sudo
+  $sudo apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}"
+fi
