@@ -1,0 +1,18 @@
+#pragma once
+// A refusal by the database or by the client library: the server's whole
+// message text (which names a violated constraint) and its first error code.
+#include "settings/AppError.h"
+
+namespace pellori {
+
+class DbError : public AppError {
+public:
+    DbError(QString text, long code) : AppError(std::move(text)), m_code(code) {}
+    // First Firebird error code of the status vector (isc_login for a refused login, ...).
+    long code() const { return m_code; }
+
+private:
+    long m_code;
+};
+
+} // namespace pellori

@@ -1,0 +1,26 @@
+#pragma once
+// One statement run on demand in a transaction, returning no rows to the caller.
+// Parameters are set by name (without regard to case) before each execution.
+#include "data/Statement.h"
+#include <QHash>
+
+namespace pellori {
+
+class SqlStatement {
+public:
+    SqlStatement(DbTransaction& transaction, QString sql = QString());
+
+    void setSql(const QString& sql);
+    const QString& sql() const { return m_sqlText; }
+    void setParam(const QString& name, const QVariant& value);
+    void execute();
+    void close() {}   // nothing stays open between executions
+
+private:
+    DbTransaction& m_transaction;
+    QString m_sqlText;
+    std::unique_ptr<Statement> m_stmt;
+    QHash<QString, QVariant> m_params;   // keyed by upper-case name
+};
+
+} // namespace pellori

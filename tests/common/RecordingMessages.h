@@ -1,0 +1,48 @@
+#pragma once
+// The tests' message service: answers confirmations from a queue, records every
+// text shown, and drives modal windows through queued handlers instead of
+// blocking on them. Installed for its lifetime.
+#include "widgets/MessageService.h"
+
+#include <QDialog>
+#include <QList>
+#include <QStringList>
+#include <QUrl>
+#include <functional>
+
+namespace pellori::test {
+
+class RecordingMessages final : public MessageService {
+public:
+    RecordingMessages() { MessageService::install(this); }
+    ~RecordingMessages() override { MessageService::install(nullptr); }
+
+    QStringList messages;                  // every plain message, in order
+    QStringList confirmations;             // every confirmation text, in order
+    QList<bool> answers;                   // next confirmation answers; empty queue answers false
+    QList<std::function<int(QDialog*)>> modalHandlers;  // next modal displays; empty queue: shown, then rejected
+    QStringList modalTitles;               // window title of every modal display
+    QList<QUrl> urls;                      // every address handed to the desktop
+
+    void showMessage(QWidget*, const QString& text) override { messages << text; }
+    bool confirm(QWidget*, const QString& text, ConfirmButtons) override
+    {
+        confirmations << text;
+        return answers.isEmpty() ? false : answers.takeFirst();
+    }
+    int execModal(QDialog* dialog) override
+    {
+        modalTitles << dialog->windowTitle();
+        dialog->show();
+        if (modalHandlers.isEmpty()) {
+            dialog->close();
+            return QDialog::Rejected;
+        }
+        const int result = modalHandlers.takeFirst()(dialog);
+        dialog->hide();
+        return result;
+    }
+    void openUrl(const QUrl& url) override { urls << url; }
+};
+
+} // namespace pellori::test
