@@ -379,6 +379,43 @@ CREATE VIEW v_birthday (O_ID, O_MONTH, O_DAY) AS
 
 COMMIT;
 
+/* --------------------------------------------------------------- access */
+
+/* A single-user file opened by the embedded engine: whoever may open the
+   file may use all of it, whatever user name the configuration gives. */
+GRANT ALL ON yesno TO PUBLIC;
+GRANT ALL ON addresstype TO PUBLIC;
+GRANT ALL ON communicationtype TO PUBLIC;
+GRANT ALL ON internettype TO PUBLIC;
+GRANT ALL ON groupt TO PUBLIC;
+GRANT ALL ON salutation TO PUBLIC;
+GRANT ALL ON title TO PUBLIC;
+GRANT ALL ON object TO PUBLIC;
+GRANT ALL ON company TO PUBLIC;
+GRANT ALL ON person TO PUBLIC;
+GRANT ALL ON address TO PUBLIC;
+GRANT ALL ON communication TO PUBLIC;
+GRANT ALL ON internet TO PUBLIC;
+GRANT ALL ON belong2group TO PUBLIC;
+GRANT SELECT ON v_birthday TO PUBLIC;
+GRANT EXECUTE ON FUNCTION F_CONTACT_NAME TO PUBLIC;
+GRANT EXECUTE ON PROCEDURE p_view_company_and_person TO PUBLIC;
+GRANT EXECUTE ON PROCEDURE p_view_person TO PUBLIC;
+GRANT EXECUTE ON PROCEDURE p_company_combobox TO PUBLIC;
+GRANT EXECUTE ON PROCEDURE p_view_birthday TO PUBLIC;
+GRANT USAGE ON GENERATOR G_OBJECT_O_ID TO PUBLIC;
+GRANT USAGE ON GENERATOR G_ADDRESS_A_ID TO PUBLIC;
+GRANT USAGE ON GENERATOR G_COMMUNICATION_C_ID TO PUBLIC;
+GRANT USAGE ON GENERATOR G_INTERNET_I_ID TO PUBLIC;
+GRANT USAGE ON GENERATOR G_ADDRESSTYPE_AT_ID TO PUBLIC;
+GRANT USAGE ON GENERATOR G_COMMUNICATIONTYPE_CT_ID TO PUBLIC;
+GRANT USAGE ON GENERATOR G_INTERNETTYPE_IT_ID TO PUBLIC;
+GRANT USAGE ON GENERATOR G_GROUPT_G_ID TO PUBLIC;
+GRANT USAGE ON GENERATOR G_SALUTATION_S_ID TO PUBLIC;
+GRANT USAGE ON GENERATOR G_TITLE_T_ID TO PUBLIC;
+
+COMMIT;
+
 /* ------------------------------------------------------------ first rows */
 
 /* The keys are left to the triggers, so the generators stay in step with
