@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# Usage: scripts/make-demo.sh DIR
+#
+# Puts a demo database DIR/PELLORI.QVX (schema plus demo contacts) and a
+# matching DIR/Pellori.ini into DIR, each only when it is missing: an existing
+# database or configuration is never touched. Each file is built under a
+# temporary name and moved into place only when complete, so a failure leaves
+# nothing half-made behind.
+#
+# Needs isql-fb (package firebird3.0-utils); the embedded engine opens the
+# file directly, no server is involved.
+set -euo pipefail
+
+if [ $# -ne 1 ] || [ -z "$1" ]; then
+  echo "usage: $0 DIR" >&2
+  exit 2
+fi
+
+repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+schema="$repo/data/schema.sql"
+demo="$repo/data/demo.sql"
+isql="$(command -v isql-fb || command -v isql-fb3 || true)"
+if [ -z "$isql" ]; then
+  echo "$0: isql-fb not found (install firebird3.0-utils)" >&2
+  exit 1
+fi
+
+mkdir -p "$1"
+dir="$(cd "$1" && pwd)"   # the engine wants an absolute path
+db="$dir/PELLORI.QVX"
+ini="$dir/Pellori.ini"
+
+tmp_db=""
+tmp_ini=""
+cleanup() {
+  [ -n "$tmp_db" ] && rm -f "$tmp_db"
+  [ -n "$tmp_ini" ] && rm -f "$tmp_ini"
+  return 0
+}
+trap cleanup EXIT
+
+if [ -e "$db" ]; then
+  echo "keeping existing $db"
+else
+  tmp_db="$dir/.PELLORI.QVX.$$.tmp"
+  rm -f "$tmp_db"
+  echo "CREATE DATABASE '$tmp_db' PAGE_SIZE 8192 DEFAULT CHARACTER SET ISO8859_1;" \
+    | "$isql" -q -b
+  "$isql" -q -b -ch ISO8859_1 -i "$schema" "$tmp_db"
+  "$isql" -q -b -ch ISO8859_1 -i "$demo" "$tmp_db"
+  mv -n "$tmp_db" "$db"
+  echo "created $db"
+fi
+
+if [ -e "$ini" ]; then
+  echo "keeping existing $ini"
+else
+  tmp_ini="$dir/.Pellori.ini.$$.tmp"
+  # The password is stored Base64-encoded, as the program expects it.
+  password="$(printf '%s' '*vemlox!' | base64)"
+  # Company details default to the business types (key 2 of the seeded
+  # address, communication and internet types); group 1 is the doctors.
+  cat > "$tmp_ini" <<EOF
+[Pellori]
+Version=1.0
+
+[Database]
+dbusername=QVXPELLORI
+dbpassword=$password
+lc_ctype=ISO8859_1
+
+[StandardValues]
+addresstype=1
+addresstypecompany=2
+communicationtype=1
+communicationtypecompany=2
+internettype=1
+internettypecompany=2
+doctors=1
+administratormode=0
+EOF
+  mv -n "$tmp_ini" "$ini"
+  echo "created $ini"
+fi
