@@ -122,6 +122,7 @@ public:
 
     // Called by the transaction when it ends.
     void transactionEnded();
+    void transactionDestroyed();
 
 signals:
     void opened();

@@ -1,0 +1,127 @@
+#include "data/Connection.h"
+
+#include "data/DbError.h"
+#include "data/FbStatus.h"
+
+#include <QList>
+#include <QPair>
+
+using namespace Firebird;
+
+namespace pellori {
+
+IMaster* Connection::master()
+{
+    static IMaster* m = fb_get_master_interface();
+    return m;
+}
+
+IUtil* Connection::util() { return master()->getUtilInterface(); }
+
+void throwDbError(IStatus* status)
+{
+    char buffer[4096];
+    const unsigned n = Connection::util()->formatStatus(buffer, sizeof buffer - 1, status);
+    buffer[qMin<unsigned>(n, sizeof buffer - 1)] = '\0';
+    const intptr_t* errors = status->getErrors();
+    const long code = (errors && errors[0] == isc_arg_gds) ? long(errors[1]) : 0;
+    // The server's texts are ASCII apart from quoted data, which is in the
+    // connection's single-byte character set.
+    throw DbError(QString::fromLatin1(buffer).trimmed(), code);
+}
+
+Connection::Connection() = default;
+
+Connection::~Connection() { close(); }
+
+namespace {
+
+// name=value lines, later ones replacing earlier ones of the same name.
+QList<QPair<QString, QString>> resolveParams(const QStringList& lines)
+{
+    QList<QPair<QString, QString>> out;
+    for (const QString& line : lines) {
+        const int eq = line.indexOf('=');
+        const QString name = (eq < 0 ? line : line.left(eq)).trimmed().toLower();
+        const QString value = eq < 0 ? QString() : line.mid(eq + 1);
+        auto it = std::find_if(out.begin(), out.end(), [&](const auto& p) { return p.first == name; });
+        if (it != out.end())
+            it->second = value;
+        else
+            out.append({name, value});
+    }
+    return out;
+}
+
+} // namespace
+
+QString Connection::charset() const
+{
+    QString cs;
+    for (const auto& p : resolveParams(params))
+        if (p.first == "lc_ctype")
+            cs = p.second.trimmed();
+    return cs.isEmpty() ? QStringLiteral("ISO8859_1") : cs.toUpper();
+}
+
+QString Connection::decode(const QByteArray& bytes) const
+{
+    return m_utf8 ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
+}
+
+QByteArray Connection::encode(const QString& text) const { return m_utf8 ? text.toUtf8() : text.toLatin1(); }
+
+void Connection::open()
+{
+    if (m_attachment)
+        return;
+    FbStatus st;
+    IXpbBuilder* dpb = util()->getXpbBuilder(&st, IXpbBuilder::DPB, nullptr, 0);
+    st.check();
+    struct Guard {
+        IXpbBuilder* b;
+        ~Guard() { b->dispose(); }
+    } guard{dpb};
+
+    static const QList<QPair<QString, unsigned char>> tags = {
+        {"user_name", isc_dpb_user_name}, {"password", isc_dpb_password},
+        {"lc_ctype", isc_dpb_lc_ctype},   {"sql_role_name", isc_dpb_sql_role_name},
+        {"config", isc_dpb_config},
+    };
+    for (const auto& p : resolveParams(params)) {
+        // An empty value means "none given": the engine then uses its own default.
+        if (p.second.isEmpty())
+            continue;
+        for (const auto& t : tags)
+            if (t.first == p.first)
+                dpb->insertString(&st, t.second, p.second.toLatin1().constData());
+        st.check();
+    }
+    IProvider* provider = master()->getDispatcher();
+    IAttachment* att = provider->attachDatabase(&st, m_databaseName.toLocal8Bit().constData(),
+                                                dpb->getBufferLength(&st), dpb->getBuffer(&st));
+    provider->release();
+    st.check();
+    m_attachment = att;
+    const QString cs = charset();
+    m_utf8 = cs == "UTF8" || cs == "UNICODE_FSS";
+}
+
+void Connection::close()
+{
+    if (!m_attachment)
+        return;
+    FbStatus st;
+    m_attachment->detach(&st);
+    if (st.failed())
+        m_attachment->release();
+    m_attachment = nullptr;
+}
+
+IAttachment* Connection::attachment()
+{
+    open();
+    return m_attachment;
+}
+
+} // namespace pellori

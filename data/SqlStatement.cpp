@@ -1,0 +1,27 @@
+#include "data/SqlStatement.h"
+
+#include "data/DbTransaction.h"
+
+namespace pellori {
+
+SqlStatement::SqlStatement(DbTransaction& transaction, QString sql)
+    : m_transaction(transaction), m_sqlText(std::move(sql))
+{
+}
+
+void SqlStatement::setSql(const QString& sql)
+{
+    m_sqlText = sql;
+    m_stmt.reset();
+}
+
+void SqlStatement::setParam(const QString& name, const QVariant& value) { m_params[name.toUpper()] = value; }
+
+void SqlStatement::execute()
+{
+    if (!m_stmt)
+        m_stmt = std::make_unique<Statement>(m_transaction.connection(), m_sqlText);
+    m_stmt->execute(m_transaction, [this](const QString& name) { return m_params.value(name.toUpper()); });
+}
+
+} // namespace pellori
