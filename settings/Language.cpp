@@ -1,0 +1,212 @@
+#include "settings/Language.h"
+
+#include "settings/IniFile.h"
+#include "settings/Settings.h"
+
+#include <QFileInfo>
+
+namespace pellori {
+
+namespace {
+
+// Field names in validation messages stand between the Latin-1 guillemets.
+#define PELLORI_FIELD(name) "\xAB" name "\xBB"
+
+const QList<LangKey> kKeys = {
+    // Main window
+    {"f_Main", "system", "&System"},
+    {"f_Main", "options", "&Options"},
+    {"f_Main", "savewindowsize", "Save Windows &Size"},
+    {"f_Main", "savewindowposition", "Save Windows &Position"},
+    {"f_Main", "saveboth", "&Save Window Size and Position"},
+    {"f_Main", "exit", "&Exit"},
+    {"f_Main", "addnew", "&Add New"},
+    {"f_Main", "company", "&Company"},
+    {"f_Main", "person", "&Person"},
+    {"f_Main", "show", "Sho&w"},
+    {"f_Main", "details", "&Details"},
+    {"f_Main", "print", "&Print"},
+    {"f_Main", "addressbook", "&AddressBook"},
+    {"f_Main", "doctors", "Doctors"},
+    {"f_Main", "administration", "Ad&ministration"},
+    {"f_Main", "communicationinternet", "Communication&Internet"},
+    {"f_Main", "groups", "&Groups"},
+    {"f_Main", "salutations", "&Salutations"},
+    {"f_Main", "titles", "&Titles"},
+    {"f_Main", "about", "&About ..."},
+    {"f_Main", "all", "All"},
+    {"f_Main", "fulltextsearch", "FullTextSearch:"},
+    {"f_Main", "search", "Search"},
+    {"f_Main", "deleteitem", "Delete item"},
+    {"f_Main", "questdeleteentry",
+     "The selected item you want to delete contains %RETURN%subinformation stored in different other "
+     "tables.%RETURN%%RETURN%Are you really sure, you want to delete %RETURN%this entry with all the subentries?"},
+    {"f_Main", "error_person_exist", "There exists at least one person which works at this firm you want to delete."},
+    {"f_Main", "databaseerror", "Database Error:"},
+    {"f_Main", "initializationerror",
+     "Initialization Error:%RETURN%%RETURN%Either username or password of the database is wrong.%RETURN%%RETURN%"
+     "Please specify the correct username and password in PELLORI.INI."},
+    {"f_Main", "inifileversion",
+     "Your ini-File has version %HASVERSION% and not the needed version %NEEDEDVERSION%.%RETURN%%RETURN%"
+     "The application will be closed."},
+    {"f_Main", "menufaq", "FAQ-Online"},
+
+    // Shared by several windows
+    {"common", "birthdaylist", "&Birthdaylist"},
+    {"common", "addresstypes", "&Adresstypes"},
+    {"common", "communicationtypes", "&Communicationtypes"},
+    {"common", "help", "&Help"},
+    {"common", "additional", "Additional"},
+    {"common", "btnok", "OK"},
+    {"common", "btncancel", "Cancel"},
+    {"common", "fillincompanyname1", "You must fill out " PELLORI_FIELD("Company name 1") "."},
+    {"common", "persons", "Persons"},
+    {"common", "btnsaveandclose", "Save && Close"},
+    {"common", "btncancelandclose", "Cancel && Close"},
+    {"common", "communication", "Communication"},
+    {"common", "prefix", "Prefix"},
+    {"common", "number", "Number"},
+    {"common", "assistent", "Assistent"},
+    {"common", "current", "Current"},
+    {"common", "type", "Type"},
+    {"common", "internet", "Internet"},
+    {"common", "name", "Name"},
+    {"common", "belongs2group", "Belongs to Group"},
+    {"common", "address", "Address"},
+    {"common", "postcode", "Postcode"},
+    {"common", "town", "Town"},
+    {"common", "street", "Street"},
+    {"common", "country", "Country"},
+    {"common", "fillinprefix", "You must fill out " PELLORI_FIELD("Prefix") "."},
+    {"common", "fillinnumber", "You must fill out " PELLORI_FIELD("Number") "."},
+    {"common", "fillincurrent", "You have to choose a correct value for " PELLORI_FIELD("current") "."},
+    {"common", "fillinname", "You must fill out " PELLORI_FIELD("Name") "."},
+    {"common", "fillinpostcode", "You must fill out " PELLORI_FIELD("Postcode") "."},
+    {"common", "fillintown", "You must fill out " PELLORI_FIELD("Town") "."},
+    {"common", "fillinstreet", "You must fill out " PELLORI_FIELD("Street") "."},
+    {"common", "close", "Close"},
+    {"common", "SortID", "SortID"},
+
+    // New-company dialog
+    {"f_add_company", "addnewcompany", "Add new Company"},
+    {"f_add_company", "companyname1", "Name 1"},
+    {"f_add_company", "companyname2", "Name 2"},
+
+    // New-person dialog
+    {"f_add_person", "addnewperson", "Add new Person"},
+    {"f_add_person", "familyname", "Family name"},
+    {"f_add_person", "firstname", "First name"},
+    {"f_add_person", "fillinfamilyname", "You must fill out " PELLORI_FIELD("Family name") "."},
+    {"f_add_person", "fillinfirstname", "You must fill out " PELLORI_FIELD("First name") "."},
+
+    // Company editor
+    {"f_compy", "companies", "Company"},
+
+    // Person editor
+    {"f_person", "salutation", "Salutation"},
+    {"f_person", "title", "Title"},
+    {"f_person", "nickname", "Nickname"},
+    {"f_person", "birthday", "Birthday"},
+    {"f_person", "alive", "Alive"},
+    {"f_person", "worksat", "Works at"},
+
+    // Birthday list
+    {"f_birth", "month01", "January"},
+    {"f_birth", "month02", "February"},
+    {"f_birth", "month03", "March"},
+    {"f_birth", "month04", "April"},
+    {"f_birth", "month05", "May"},
+    {"f_birth", "month06", "June"},
+    {"f_birth", "month07", "July"},
+    {"f_birth", "month08", "August"},
+    {"f_birth", "month09", "September"},
+    {"f_birth", "month10", "October"},
+    {"f_birth", "month11", "November"},
+    {"f_birth", "month12", "December"},
+
+    // Standard values dialog
+    {"f_standardvalues", "menu", "Set Standard Values"},
+    {"f_standardvalues", "standardaddresstypefor", "Standard addresstype for"},
+    {"f_standardvalues", "standardcommunicationtypefor", "standard communicationtype for"},
+    {"f_standardvalues", "standardinternettypefor", "Standard internettype for"},
+    {"f_standardvalues", "grouprepresentingdoctors", "Group representing DOCTORS"},
+    {"f_standardvalues", "passwordtoencode", "Password to encode(d)"},
+    {"f_standardvalues", "encode", "Encode"},
+};
+
+#undef PELLORI_FIELD
+
+const LangKey* findKey(const QString& key)
+{
+    for (const LangKey& entry : kKeys) {
+        if (key == QLatin1String(entry.key))
+            return &entry;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+const QList<LangKey>& TLang::keys()
+{
+    return kKeys;
+}
+
+void TLang::LoadLanguageFile(const QString& directory)
+{
+    Loaded = false;
+    m_texts.clear();
+
+    QString path = directory;
+    if (!path.isEmpty() && !path.endsWith(QLatin1Char('/')) && !path.endsWith(QLatin1Char('\\')))
+        path += QLatin1Char('/');
+    path += QStringLiteral("Pellori.lang");
+
+    // Any entry of that name counts, even a dangling link; reading it then fails the version test.
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return;
+
+    if (!IsRequiredIniVersion(IniFile(path).readString(QStringLiteral("Pellori"), QStringLiteral("Version"))))
+        return;
+
+    const IniSnapshot file = IniSnapshot::load(path);
+    for (const LangKey& entry : kKeys) {
+        m_texts.insert(QLatin1String(entry.key),
+                       file.readString(QLatin1String(entry.section), QLatin1String(entry.key)));
+    }
+    Loaded = true;
+}
+
+QString TLang::value(const QString& key) const
+{
+    return m_texts.value(key);
+}
+
+QString TLang::text(const QString& key) const
+{
+    if (Loaded)
+        return value(key);
+    const LangKey* entry = findKey(key);
+    return entry ? QString::fromLatin1(entry->builtIn) : QString();
+}
+
+QString TLang::text(const QString& key, const QString& builtIn) const
+{
+    return Loaded ? value(key) : builtIn;
+}
+
+QString ReplaceReturn(QString text)
+{
+    return text.replace(QStringLiteral("%RETURN%"), QStringLiteral("\r\n"));
+}
+
+QString IniVersionMessage(const TLang& lang, const QString& foundVersion)
+{
+    QString message = ReplaceReturn(lang.text(QStringLiteral("inifileversion")));
+    message.replace(QStringLiteral("%HASVERSION%"), foundVersion);
+    message.replace(QStringLiteral("%NEEDEDVERSION%"), QLatin1String(kRequiredIniVersion));
+    return message;
+}
+
+} // namespace pellori

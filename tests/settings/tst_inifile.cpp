@@ -1,0 +1,225 @@
+#include "settings/AppError.h"
+#include "settings/IniFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace pellori;
+
+namespace {
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray readBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+} // namespace
+
+class TestIniFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readString_data();
+    void readString();
+    void readMissingOrUnreadable();
+    void writeString_data();
+    void writeString();
+    void writeCreatesFile();
+    void latin1RoundTrip();
+    void writeFailureLeavesFileAlone_data();
+    void writeFailureLeavesFileAlone();
+    void writeIntoReadOnlyFolder();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestIniFile::readString_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("expected");
+
+    const QString def = "<default>";
+    QTest::newRow("names ignore case") << QByteArray("[Database]\r\nDbUserName=sysdba\r\n") << "DATABASE" << "dbusername" << "sysdba";
+    QTest::newRow("blanks trimmed") << QByteArray("[s]\n \tk \t= \t va lue \t \n") << "s" << "k" << "va lue";
+    QTest::newRow("double quotes dropped") << QByteArray("[s]\nk = \" a b \" \n") << "s" << "k" << " a b ";
+    QTest::newRow("single quotes dropped") << QByteArray("[s]\nk='1.0'\n") << "s" << "k" << "1.0";
+    QTest::newRow("only one pair dropped") << QByteArray("[s]\nk=\"\"x\"\"\n") << "s" << "k" << "\"x\"";
+    QTest::newRow("mixed quotes kept") << QByteArray("[s]\nk=\"x'\n") << "s" << "k" << "\"x'";
+    QTest::newRow("lone quote kept") << QByteArray("[s]\nk=\"\n") << "s" << "k" << "\"";
+    QTest::newRow("quote inside kept") << QByteArray("[s]\nk=a\"b\n") << "s" << "k" << "a\"b";
+    QTest::newRow("value holds =") << QByteArray("[s]\nk=a=b\n") << "s" << "k" << "a=b";
+    QTest::newRow("empty value is not default") << QByteArray("[s]\nk=\n") << "s" << "k" << "";
+    QTest::newRow("missing key") << QByteArray("[s]\nother=1\n") << "s" << "k" << def;
+    QTest::newRow("missing section") << QByteArray("[t]\nk=1\n") << "s" << "k" << def;
+    QTest::newRow("key of another section") << QByteArray("[t]\nk=1\n[s]\nx=2\n") << "s" << "k" << def;
+    QTest::newRow("first duplicate key wins") << QByteArray("[s]\nk=first\nK=second\n") << "s" << "k" << "first";
+    QTest::newRow("first duplicate section wins") << QByteArray("[s]\na=1\n[t]\n[S]\nk=2\n") << "s" << "k" << def;
+    QTest::newRow("lines before first section") << QByteArray("k=1\n[s]\nx=2\n") << "s" << "k" << def;
+    QTest::newRow("no section matches prologue") << QByteArray("k=1\n[s]\n") << "" << "k" << def;
+    QTest::newRow("CRLF") << QByteArray("[s]\r\nk=v\r\nx=y\r\n") << "s" << "k" << "v";
+    QTest::newRow("LF") << QByteArray("[s]\nx=y\nk=v\n") << "s" << "k" << "v";
+    QTest::newRow("no final line end") << QByteArray("[s]\r\nk=last") << "s" << "k" << "last";
+    QTest::newRow("comment lines ignored") << QByteArray("; [s]\n[s]\n; note\nk=v\n") << "s" << "k" << "v";
+    QTest::newRow("Latin-1 bytes kept") << QByteArray("[s]\nk=M\xFCller \xAB\x86\xBB\xFF\n") << "s" << "k"
+                                        << QString::fromLatin1("M\xFCller \xAB\x86\xBB\xFF");
+    QTest::newRow("Latin-1 names ignore case") << QByteArray("[\xC4rzte]\nk=v\n") << QString::fromLatin1("\xE4rzte") << "K" << "v";
+
+    const QByteArray exact(2047, 'x');
+    QTest::newRow("2047 characters whole") << QByteArray("[s]\nk=" + exact + "\n") << "s" << "k" << QString::fromLatin1(exact);
+    QTest::newRow("2048 characters cut") << QByteArray("[s]\nk=" + exact + "y\n") << "s" << "k" << QString::fromLatin1(exact);
+    QTest::newRow("cut after quotes drop")
+        << QByteArray("[s]\nk=\"" + exact + "yz\"\n") << "s" << "k" << QString::fromLatin1(exact);
+}
+
+void TestIniFile::readString()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QString, expected);
+
+    const QString path = m_dir.filePath("read.ini");
+    writeBytes(path, contents);
+    QCOMPARE(IniFile(path).readString(section, key, "<default>"), expected);
+    QCOMPARE(IniSnapshot::parse(contents).readString(section, key, "<default>"), expected);
+}
+
+void TestIniFile::readMissingOrUnreadable()
+{
+    QCOMPARE(IniFile(m_dir.filePath("missing.ini")).readString("s", "k", "d"), QString("d"));
+    QCOMPARE(IniFile(m_dir.path()).readString("s", "k", "d"), QString("d"));
+}
+
+void TestIniFile::writeString_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QByteArray>("after");
+
+    QTest::newRow("replace in place")
+        << QByteArray("[a]\r\nx=1\r\nk=old\r\ny=2\r\n") << "a" << "k" << "new" << QByteArray("[a]\r\nx=1\r\nk=new\r\ny=2\r\n");
+    QTest::newRow("replace keeps key spelling and layout")
+        << QByteArray("[A]\nKey = \"old\"  \n") << "a" << "KEY" << "new" << QByteArray("[A]\nKey = new\n");
+    QTest::newRow("replace only first duplicate")
+        << QByteArray("[a]\nk=1\nk=2\n[a]\nk=3\n") << "a" << "k" << "9" << QByteArray("[a]\nk=9\nk=2\n[a]\nk=3\n");
+    QTest::newRow("replace unterminated last line")
+        << QByteArray("[a]\r\nk=1") << "a" << "k" << "2" << QByteArray("[a]\r\nk=2");
+    QTest::newRow("same key elsewhere untouched")
+        << QByteArray("k=0\n[b]\nk=1\n[a]\nx=1\n") << "a" << "k" << "v" << QByteArray("k=0\n[b]\nk=1\n[a]\nx=1\nk=v\n");
+    QTest::newRow("append after last entry, before blank line")
+        << QByteArray("[a]\r\nx=1\r\n\r\n; about b\r\n[b]\r\ny=2\r\n") << "a" << "k" << "v"
+        << QByteArray("[a]\r\nx=1\r\nk=v\r\n\r\n; about b\r\n[b]\r\ny=2\r\n");
+    QTest::newRow("append to empty section")
+        << QByteArray("[a]\n[b]\n") << "a" << "k" << "v" << QByteArray("[a]\nk=v\n[b]\n");
+    QTest::newRow("append to unterminated last section")
+        << QByteArray("[a]\nx=1") << "a" << "k" << "v" << QByteArray("[a]\nx=1\nk=v\n");
+    QTest::newRow("new section at end")
+        << QByteArray("[a]\r\nx=1\r\n") << "b" << "k" << "v" << QByteArray("[a]\r\nx=1\r\n[b]\r\nk=v\r\n");
+    QTest::newRow("new section after unterminated line")
+        << QByteArray("[a]\nx=1") << "b" << "k" << "v" << QByteArray("[a]\nx=1\n[b]\nk=v\n");
+    QTest::newRow("empty file") << QByteArray() << "s" << "k" << "v" << QByteArray("[s]\r\nk=v\r\n");
+    QTest::newRow("other lines byte for byte")
+        << QByteArray("top line\n\t[ a ]  trailing\n odd line\n  x  =  \"1\"  \n\xE9t\xE9=\xFC\n") << "a" << "x" << "2"
+        << QByteArray("top line\n\t[ a ]  trailing\n odd line\n  x  =  2\n\xE9t\xE9=\xFC\n");
+    QTest::newRow("Latin-1 value written as single bytes")
+        << QByteArray("[a]\n") << "a" << "k" << QString::fromLatin1("M\xFCller \xAB\xBB") << QByteArray("[a]\nk=M\xFCller \xAB\xBB\n");
+}
+
+void TestIniFile::writeString()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QFETCH(QByteArray, after);
+
+    const QString path = m_dir.filePath("write.ini");
+    writeBytes(path, before);
+    IniFile ini(path);
+    ini.writeString(section, key, value);
+    QCOMPARE(readBytes(path), after);
+    QCOMPARE(ini.readString(section, key), value);
+}
+
+void TestIniFile::writeCreatesFile()
+{
+    const QString path = m_dir.filePath("created.ini");
+    QFile::remove(path);
+    IniFile ini(path);
+    ini.writeString("MainWindow", "Left", "10");
+    ini.writeString("MainWindow", "Top", "20");
+    ini.writeString("MainWindow", "left", "30");
+    QCOMPARE(readBytes(path), QByteArray("[MainWindow]\r\nLeft=30\r\nTop=20\r\n"));
+}
+
+void TestIniFile::latin1RoundTrip()
+{
+    QString value;
+    for (int c = 0x80; c <= 0xFF; ++c)
+        value += QChar(c);
+    const QString path = m_dir.filePath("latin1.ini");
+    IniFile ini(path);
+    ini.writeString("s", "k", value);
+    QCOMPARE(ini.readString("s", "k"), value);
+    QVERIFY(readBytes(path).contains(value.toLatin1()));
+}
+
+void TestIniFile::writeFailureLeavesFileAlone_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::newRow("folder does not exist") << m_dir.filePath("no/such/folder/Pellori.ini");
+    QTest::newRow("path is a folder") << m_dir.filePath("folder.ini");
+}
+
+void TestIniFile::writeFailureLeavesFileAlone()
+{
+    QFETCH(QString, path);
+    QVERIFY(QDir(m_dir.path()).mkpath("folder.ini"));
+    writeBytes(m_dir.filePath("folder.ini/inside"), "[s]\nk=1\n");
+    const QStringList entriesBefore = QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
+
+    IniFile ini(path);
+    try {
+        ini.writeString("s", "k", "2");
+        QFAIL("write did not fail");
+    } catch (const AppError& error) {
+        QCOMPARE(error.message(), "Unable to write to " + path);
+    }
+    QCOMPARE(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden), entriesBefore);
+    QCOMPARE(readBytes(m_dir.filePath("folder.ini/inside")), QByteArray("[s]\nk=1\n"));
+}
+
+void TestIniFile::writeIntoReadOnlyFolder()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Pellori.ini");
+    writeBytes(path, "[s]\nk=1\n");
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    auto restore = qScopeGuard([&] { QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
+    {
+        QFile probe(dir.filePath("probe"));
+        if (probe.open(QIODevice::WriteOnly))
+            QSKIP("folder permissions do not bind this user");
+    }
+    QVERIFY_THROWS_EXCEPTION(AppError, IniFile(path).writeString("s", "k", "2"));
+    QCOMPARE(readBytes(path), QByteArray("[s]\nk=1\n"));
+}
+
+QTEST_GUILESS_MAIN(TestIniFile)
+#include "tst_inifile.moc"
