@@ -1,0 +1,35 @@
+#pragma once
+// The help window: one page of fixed text, docked to the right edge of the work
+// area. Not modal; closing hides it, its owner destroys it.
+#include <QMainWindow>
+
+class QLabel;
+class QTextEdit;
+
+namespace pellori {
+
+// Puts a window at the right edge of the primary screen's work area with the
+// given outer width and the work area's full height.
+void dockToWorkAreaRight(QWidget* window, int width);
+
+class Tf_main_help : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 637;
+
+    explicit Tf_main_help(QWidget* owner);
+
+    QAction* m_print = nullptr;
+    QAction* m_close = nullptr;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QLabel* label_help = nullptr;
+    QTextEdit* RichEdit1 = nullptr;
+    QTextEdit* RichEdit2 = nullptr;
+    QLabel* label_details = nullptr;
+};
+
+} // namespace pellori

@@ -1,0 +1,25 @@
+#pragma once
+// The notice every Help item shows while there is no help for that window yet.
+// Not modal; closing hides it, its owner destroys it.
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace pellori {
+
+class Tf_not_implemented : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 215;
+
+    explicit Tf_not_implemented(QWidget* owner);
+
+    QLabel* label_sorry = nullptr;
+    QPushButton* btn_close = nullptr;
+};
+
+// Creates a new notice owned by the window of the Help item and shows it.
+void showNotImplemented(QWidget* owner);
+
+} // namespace pellori
