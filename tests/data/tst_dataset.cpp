@@ -68,6 +68,7 @@ private slots:
     void snapshotDoesNotSeeLaterCommitsReadCommittedDoes();
     void nowaitFailsAtOnceOnLockedRow();
     void databaseErrorNamesConstraint();
+    void refusedInsertKeepsRowInInsertState();
     void unchangedNewRowIsDroppedWhenLeaving();
     void locateBookmarksAndScrollEvents();
     void integerFieldRefusesText();
@@ -406,6 +407,39 @@ void TestDataSet::databaseErrorNamesConstraint()
         QVERIFY2(e.message().contains("UNQ_COMMUNICATION"), qPrintable(e.message()));
         QVERIFY(e.code() != 0);
     }
+}
+
+void TestDataSet::refusedInsertKeepsRowInInsertState()
+{
+    TestDb db;
+    Connection c;
+    attachTo(c, db.path());
+    DbTransaction tr(c);
+    SqlStatement obj(tr, "insert into object (o_id, o_type, o_name1) values (901, 'C', 'Firma')");
+    obj.execute();
+    EditableDataSet ds(tr);
+    ds.setSelectSql("select * from internet where i_oid = :i_oid");
+    ds.setInsertSql("insert into internet (i_itid, i_name, i_oid, i_pref) values (:i_itid, :i_name, :i_oid, :i_pref)");
+    ds.setKeyField("I_ID");
+    ds.setParam("I_OID", 901);
+    ds.open();
+    const auto add = [&](const QString& name) {
+        ds.append();
+        ds.setValue("I_OID", 901);
+        ds.setValue("I_ITID", 1);
+        ds.setValue("I_PREF", "@");
+        ds.setValue("I_NAME", name);
+        ds.post();
+    };
+    add("info@firma.example");
+    QVERIFY_THROWS_EXCEPTION(DbError, add("post@firma.example"));
+    QCOMPARE(ds.state(), DataSet::State::Insert);
+    QCOMPARE(ds.value("I_NAME").toString(), QString("post@firma.example"));
+    QVERIFY(ds.isNull("I_ID"));
+    ds.setValue("I_ITID", 2);   // another type is allowed
+    ds.post();
+    QCOMPARE(ds.state(), DataSet::State::Browse);
+    QVERIFY(!ds.isNull("I_ID"));
 }
 
 void TestDataSet::unchangedNewRowIsDroppedWhenLeaving()
