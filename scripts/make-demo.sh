@@ -44,7 +44,8 @@ if [ -e "$db" ]; then
 else
   tmp_db="$dir/.PELLORI.QVX.$$.tmp"
   rm -f "$tmp_db"
-  echo "CREATE DATABASE '$tmp_db' PAGE_SIZE 8192 DEFAULT CHARACTER SET ISO8859_1;" \
+  quoted="${tmp_db//\'/\'\'}"
+  echo "CREATE DATABASE '$quoted' PAGE_SIZE 8192 DEFAULT CHARACTER SET ISO8859_1;" \
     | "$isql" -q -b
   "$isql" -q -b -ch ISO8859_1 -i "$schema" "$tmp_db"
   "$isql" -q -b -ch ISO8859_1 -i "$demo" "$tmp_db"
