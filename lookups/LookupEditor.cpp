@@ -1,0 +1,156 @@
+#include "lookups/LookupEditor.h"
+
+#include "data/Connection.h"
+#include "data/DataSet.h"
+#include "data/DbTransaction.h"
+#include "dialogs/f_notimplemented.h"
+#include "settings/Language.h"
+#include "widgets/CommandGuard.h"
+#include "widgets/DBNavigator.h"
+#include "widgets/DataGrid.h"
+#include "widgets/DataSource.h"
+#include "widgets/Session.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace pellori {
+
+LookupEditor::LookupEditor(const Config& config, Session& session, QWidget* owner)
+    : QDialog(owner), m_config(config)
+{
+    setObjectName(config.className);
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                            | Qt::WindowCloseButtonHint;
+    if (config.minMaxButtons)
+        flags |= Qt::WindowMinMaxButtonsHint;
+    setWindowFlags(flags);
+    setWindowTitle(config.caption);
+
+    // Data: the table in a transaction of this window's own, with the server's defaults.
+    m_transaction = std::make_unique<DbTransaction>(session.connection());
+    m_dataset = std::make_unique<EditableDataSet>(*m_transaction);
+    m_dataset->setObjectName(QStringLiteral("dataset_") + config.table);
+    m_dataset->setSelectSql(config.selectSql);
+    m_dataset->setInsertSql(config.insertSql);
+    m_dataset->setModifySql(config.modifySql);
+    m_dataset->setDeleteSql(config.deleteSql);
+    m_dataset->setRefreshSql(config.refreshSql);
+    // The database assigns the key; reading it back lets a new row be changed or deleted at once.
+    m_dataset->setKeyField(config.keyField);
+
+    const TLang& lang = session.lang();
+    FieldDef key;
+    key.name = config.keyField;
+    key.kind = FieldKind::Integer;
+    key.visible = false;
+    m_dataset->addField(key);
+    FieldDef name;
+    name.name = config.name.field;
+    name.kind = FieldKind::Text;
+    name.size = 50;
+    name.required = true;
+    name.width = config.name.width;
+    name.title = lang.text(config.name.titleKey, config.name.title);
+    m_dataset->addField(name);
+    if (!config.sort.field.isEmpty()) {
+        FieldDef sort;
+        sort.name = config.sort.field;
+        sort.kind = FieldKind::Integer;
+        sort.required = true;
+        sort.width = config.sort.width;
+        sort.title = lang.text(config.sort.titleKey, config.sort.title);
+        m_dataset->addField(sort);
+    }
+
+    // Window: menus, the grid filling the window, the navigator under it.
+    menubar = new QMenuBar(this);
+    m_list = menubar->addMenu(lang.text(config.menuKey, config.menuTitle));
+    m_close = m_list->addAction(lang.text(QStringLiteral("close"), config.closeText));
+    m_close->setObjectName(QStringLiteral("m_close"));
+    m_question = menubar->addMenu(config.questionMenu);
+    if (QAction* faq = session.faqAction())
+        m_question->addAction(faq);
+    m_question->addSeparator();
+    m_help = m_question->addAction(lang.text(QStringLiteral("help"), config.helpText));
+    m_help->setObjectName(QStringLiteral("m_help"));
+    onTriggered(m_close, this, [this] { m_closeClick(); });
+    onTriggered(m_help, this, [this] { m_helpClick(); });
+
+    m_datasource = new DataSource(m_dataset.get(), this);
+    m_grid = new DataGrid(this);
+    m_grid->setObjectName(QStringLiteral("grid"));
+    m_grid->setDataSource(m_datasource);
+    m_navigator = new DBNavigator(this);
+    m_navigator->setObjectName(QStringLiteral("navigator"));
+    m_navigator->setDataSource(m_datasource);
+    m_navigator->setFixedHeight(25);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(menubar);
+    layout->addWidget(m_grid, 1);
+    layout->addWidget(m_navigator);
+
+    setFixedSize(config.clientSize.width(), config.clientSize.height() + menubar->sizeHint().height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = rect();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+
+    // Opening starts the transaction and reads the table in the select's order;
+    // the grid applies the column widths as the rows arrive.
+    m_dataset->open();
+    m_grid->applyColumnWidths();
+}
+
+LookupEditor::~LookupEditor()
+{
+    dropUnpostedRow();
+    // The controls let go of the data set before it goes; the transaction goes
+    // last and commits what was posted.
+    m_datasource->setDataSet(nullptr);
+    m_dataset.reset();
+    m_transaction.reset();
+}
+
+void LookupEditor::applyCatalogueCaption(const TLang& lang)
+{
+    if (lang.Loaded)
+        setWindowTitle(lang.text(m_config.captionKey, m_config.caption));
+}
+
+void LookupEditor::m_closeClick() { close(); }
+
+void LookupEditor::m_helpClick() { showNotImplemented(this); }
+
+void LookupEditor::dropUnpostedRow()
+{
+    // A row still being typed when the window closes is dropped, cell editor included.
+    if (m_grid)
+        m_grid->discardChanges();
+}
+
+void LookupEditor::done(int result)
+{
+    dropUnpostedRow();
+    QDialog::done(result);
+}
+
+void LookupEditor::keyPressEvent(QKeyEvent* event)
+{
+    // The window has no cancel button: Esc belongs to the grid, it never closes the window.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace pellori

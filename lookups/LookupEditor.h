@@ -1,0 +1,85 @@
+#pragma once
+// One window for all six lookup lists: a grid over the whole table with a record
+// navigator under it and two menus. Each list passes its configuration (table,
+// statements, fields, titles, widths, captions, size). Everything posted in the
+// window is committed when the window is destroyed, through its own transaction.
+#include <QDialog>
+#include <QSize>
+#include <memory>
+
+class QMenu;
+class QMenuBar;
+class QAction;
+
+namespace pellori {
+
+class DataGrid;
+class DataSource;
+class DBNavigator;
+class DbTransaction;
+class EditableDataSet;
+class Session;
+class TLang;
+
+class LookupEditor : public QDialog {
+    Q_OBJECT
+public:
+    struct Column {
+        QString field;
+        QString title;        // built-in title
+        QString titleKey;     // catalogue key of the title
+        int width = 0;        // 0: the grid decides
+    };
+    struct Config {
+        QString className;
+        QString table;
+        QString selectSql, insertSql, modifySql, deleteSql, refreshSql;
+        QString keyField;
+        Column name;
+        Column sort;          // empty field: the list has no sort column
+        QString caption;      // built-in window caption
+        QString captionKey;   // its catalogue key (only the Administration menu's openers use it)
+        QString menuTitle, menuKey;
+        QString closeText, helpText, questionMenu;
+        QSize clientSize;
+        bool minMaxButtons = false;
+    };
+
+    LookupEditor(const Config& config, Session& session, QWidget* owner);
+    ~LookupEditor() override;
+
+    const Config& config() const { return m_config; }
+    EditableDataSet& dataset() const { return *m_dataset; }
+    DataSource* datasource() const { return m_datasource; }
+    DataGrid* grid() const { return m_grid; }
+    DBNavigator* navigator() const { return m_navigator; }
+
+    // The window caption from the catalogue, when it is loaded.
+    void applyCatalogueCaption(const TLang& lang);
+
+    QMenuBar* menubar = nullptr;
+    QMenu* m_list = nullptr;       // first menu, titled after the list
+    QAction* m_close = nullptr;
+    QMenu* m_question = nullptr;   // "?"
+    QAction* m_help = nullptr;
+
+protected:
+    void done(int result) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void m_closeClick();
+    void m_helpClick();
+    void dropUnpostedRow();
+
+    Config m_config;
+    // Declared before the data set, so that the data set goes first and the
+    // transaction then commits.
+    std::unique_ptr<DbTransaction> m_transaction;
+    std::unique_ptr<EditableDataSet> m_dataset;
+    DataSource* m_datasource = nullptr;
+    DataGrid* m_grid = nullptr;
+    DBNavigator* m_navigator = nullptr;
+};
+
+} // namespace pellori
