@@ -85,6 +85,15 @@ Tf_main_help::Tf_main_help(QWidget* owner)
     dockToWorkAreaRight(this, kWidth);
 }
 
+void Tf_main_help::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_docked) {
+        m_docked = true;
+        dockToWorkAreaRight(this, kWidth);
+    }
+}
+
 void Tf_main_help::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);

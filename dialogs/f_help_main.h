@@ -23,6 +23,8 @@ public:
     QAction* m_close = nullptr;
 
 protected:
+    // Docked again once the frame is known.
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -30,6 +32,7 @@ private:
     QTextEdit* RichEdit1 = nullptr;
     QTextEdit* RichEdit2 = nullptr;
     QLabel* label_details = nullptr;
+    bool m_docked = false;
 };
 
 } // namespace pellori

@@ -24,7 +24,17 @@ Tf_not_implemented::Tf_not_implemented(QWidget* owner)
     connect(btn_close, &QPushButton::clicked, this, &QWidget::close);
 
     dockToWorkAreaRight(this, kWidth);
-    setFixedWidth(width());
+}
+
+void Tf_not_implemented::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!m_docked) {
+        m_docked = true;
+        dockToWorkAreaRight(this, kWidth);
+        // A fixed border: the width stays as docked.
+        setFixedWidth(width());
+    }
 }
 
 void showNotImplemented(QWidget* owner)

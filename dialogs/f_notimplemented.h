@@ -17,6 +17,13 @@ public:
 
     QLabel* label_sorry = nullptr;
     QPushButton* btn_close = nullptr;
+
+protected:
+    // Docked again once the frame is known.
+    void showEvent(QShowEvent* event) override;
+
+private:
+    bool m_docked = false;
 };
 
 // Creates a new notice owned by the window of the Help item and shows it.

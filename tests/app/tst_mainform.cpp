@@ -1,0 +1,912 @@
+// The main window on a program folder of its own: start-up and its failure
+// paths, the connection's parameters, the searches on the demo contacts, the
+// application error handler, window placement and the catalogue's captions.
+#include "app/f_main.h"
+#include "RecordingMessages.h"
+#include "TestDb.h"
+#include "data/DbError.h"
+#include "data/SqlStatement.h"
+#include "settings/AppError.h"
+#include "settings/IniFile.h"
+#include "settings/uBase64Codec.h"
+#include "widgets/CommandGuard.h"
+#include "widgets/DataGrid.h"
+
+#include <firebird/Interface.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using namespace pellori;
+using pellori::test::RecordingMessages;
+
+namespace {
+
+const QByteArray kPassword = "*vemlox!";
+
+QByteArray iniText(const QByteArray& more = {}, const QByteArray& version = "1.0")
+{
+    return "[Pellori]\r\nVersion=" + version + "\r\n[Database]\r\ndbusername=QVXPELLORI\r\ndbpassword="
+           + EncodeBase64Text(kPassword) + "\r\nlc_ctype=ISO8859_1\r\n" + more;
+}
+
+// A program folder: the demo database as PELLORI.QVX, and whatever files a test writes.
+class ProgramDir {
+public:
+    ProgramDir() { m_db = test::freshDemoDatabase(m_dir.path()); }
+    QString path() const { return m_dir.path() + QLatin1Char('/'); }
+    QString file(const QString& name) const { return path() + name; }
+    void write(const QString& name, const QByteArray& latin1) const
+    {
+        QFile f(file(name));
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(latin1);
+    }
+    QByteArray read(const QString& name) const
+    {
+        QFile f(file(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QStringList column(const QString& select, const QString& column) const
+    {
+        return test::listColumn(test::runIsql(m_db, QStringLiteral("set list on;\n") + select), column);
+    }
+    std::unique_ptr<Tf_mainForm> start() const { return std::make_unique<Tf_mainForm>(path()); }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_db;
+};
+
+// Every value of one field over the whole list (the list is left on its last row).
+QStringList columnOf(DataSet& ds, const QString& field)
+{
+    QStringList out;
+    if (!ds.isOpen())
+        return out;
+    ds.last();
+    const int f = ds.fieldIndex(field);
+    for (int row = 0; row < ds.rowCount(); ++row)
+        out << ds.value(row, f).toString();
+    return out;
+}
+
+QString asciiUpper(QString s)
+{
+    for (QChar& c : s)
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            c = c.toUpper();
+    return s;
+}
+
+QString employeesMessage()
+{
+    return QStringLiteral("Database Error:\n\r\n\rThere exists at least one person which works at this firm you "
+                          "want to delete.");
+}
+
+QString loginMessage()
+{
+    return QStringLiteral("Initialization Error:\r\n\r\nEither username or password of the database is wrong.\r\n\r\n"
+                          "Please specify the correct username and password in PELLORI.INI.");
+}
+
+// The [MainWindow] keys in the order they stand in the file.
+QStringList mainWindowKeys(const QByteArray& ini)
+{
+    QStringList keys;
+    bool inSection = false;
+    for (const QByteArray& raw : ini.split('\n')) {
+        const QByteArray line = raw.trimmed();
+        if (line.startsWith('['))
+            inSection = line.compare("[MainWindow]", Qt::CaseInsensitive) == 0;
+        else if (inSection && line.contains('='))
+            keys << QString::fromLatin1(line.left(line.indexOf('=')));
+    }
+    return keys;
+}
+
+} // namespace
+
+class tst_MainForm : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsWithGroupsAndContacts();
+    void startUpFailures_data();
+    void startUpFailures();
+    void listOpensLaterThroughAll();
+    void attachParameters_data();
+    void attachParameters();
+    void searchStatements_data();
+    void searchStatements();
+    void textSearchFinds_data();
+    void textSearchFinds();
+    void enterInSearchBoxSearches();
+    void searchButtonsClearInputs();
+    void groupSearchFindsMembers();
+    void errorMessages_data();
+    void errorMessages();
+    void errorMessagesFromCatalogue();
+    void refusedDeleteShowsDatabaseText_data();
+    void refusedDeleteShowsDatabaseText();
+    void employeesConstraintFromServer();
+    void placementRestored_data();
+    void placementRestored();
+    void maximisedPlacementReadsNoPosition();
+    void placementKeysWrittenInOrder();
+    void unwritableConfigurationReported();
+    void catalogueReplacesCaptions();
+    void emptyCatalogueKeepsFixedParts();
+    void faqAndInformationWindows();
+};
+
+void tst_MainForm::startsWithGroupsAndContacts()
+{
+    RecordingMessages rec;
+    ProgramDir dir;
+    dir.write(QStringLiteral("Pellori.ini"), iniText());
+    // The embedded engine holds the file while the window is open: ask isql first.
+    const QString firstId = dir.column(QStringLiteral("select first 1 o_id from p_view_company_and_person "
+                                                      "order by o_name collate de_de;"),
+                                       QStringLiteral("O_ID"))
+                                .value(0);
+    const QStringList groups =
+        dir.column(QStringLiteral("select g_name from groupt order by g_name collate de_de;"), QStringLiteral("G_NAME"));
+    QVERIFY(!firstId.isEmpty());
+    QVERIFY(!groups.isEmpty());
+    auto w = dir.start();
+
+    QVERIFY2(rec.messages.isEmpty(), qPrintable(rec.messages.join(QLatin1Char('|'))));
+    QVERIFY(!w->terminationRequested());
+    QCOMPARE(w->contacts().selectSql(), Tf_mainForm::initialContactsSql());
+    QVERIFY(w->contacts().isOpen());
+    QCOMPARE(w->contacts().recNo(), 0);
+    QCOMPARE(w->contacts().value(QStringLiteral("O_ID")).toString(), firstId);
+
+    // The group choice lists every group, in the list's own order, and starts empty.
+    QStringList shown;
+    for (int i = 0; i < w->groupChoice()->count(); ++i)
+        shown << w->groupChoice()->itemText(i);
+    QCOMPARE(shown, groups);
+    QCOMPARE(w->groupChoice()->currentIndex(), -1);
+    QCOMPARE(w->groupChoice()->maxVisibleItems(), 20);
+    QCOMPARE(w->groupChoiceValue(), QString());
+
+    QCOMPARE(w->standardValues().addressType, 1);
+    QCOMPARE(w->standardValues().administratorMode, QStringLiteral("0"));
+    QCOMPARE(w->configPath(), dir.file(QStringLiteral("Pellori.ini")));
+    QCOMPARE(w->connection().databaseName(), dir.file(QStringLiteral("PELLORI.QVX")));
+    QCOMPARE(w->mainTransaction().params(), (QStringList{"read_committed", "rec_version", "nowait"}));
+    QVERIFY(w->mainTransaction().isActive());
+    QCOMPARE(w->focusWidget(), w->FullTextSearch);
+
+    // The grid shows the name alone.
+    QCOMPARE(w->RxDBGrid1->model()->columnCount(), 1);
+    QCOMPARE(w->RxDBGrid1->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Name"));
+}
+
+void tst_MainForm::startUpFailures_data()
+{
+    QTest::addColumn<bool>("writeIni");
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("terminates");
+    QTest::addColumn<bool>("groupsOpen");
+    QTest::addColumn<bool>("contactsOpen");
+    QTest::addColumn<QList<int>>("typeKeys");
+
+    const QList<int> ones{1, 1, 1, 1, 1, 1};
+    QTest::newRow("missing ini") << false << QByteArray() << QStringLiteral(
+        "Your ini-File has version  and not the needed version 1.0.\r\n\r\nThe application will be closed.")
+                                 << true << true << true << ones;
+    QTest::newRow("wrong version") << true << iniText({}, "1.00") << QStringLiteral(
+        "Your ini-File has version 1.00 and not the needed version 1.0.\r\n\r\nThe application will be closed.")
+                                   << true << true << true << ones;
+    QTest::newRow("version in quotes passes") << true << iniText({}, "\"1.0\"") << QString() << false << true
+                                              << true << ones;
+    QTest::newRow("non-integer standard value")
+        << true << iniText("[StandardValues]\r\naddresstypecompany=7\r\ncommunicationtype=abc\r\ninternettype=3\r\n")
+        << QStringLiteral("'abc' is not a valid integer value") << false << true << false
+        << QList<int>{1, 7, 0, 0, 0, 0};
+    QTest::newRow("non-integer window value")
+        << true << iniText("[MainWindow]\r\nWindowsState=wsNormal\r\nLeft=10\r\nTop=x1\r\nHeight=300\r\nWidth=400\r\n")
+        << QStringLiteral("'x1' is not a valid integer value") << false << false << false
+        << QList<int>{0, 0, 0, 0, 0, 0};
+    QTest::newRow("missing window value") << true << iniText("[MainWindow]\r\nWindowsState=wsNormal\r\n")
+                                          << QStringLiteral("'' is not a valid integer value") << false << false
+                                          << false << QList<int>{0, 0, 0, 0, 0, 0};
+}
+
+void tst_MainForm::startUpFailures()
+{
+    QFETCH(bool, writeIni);
+    QFETCH(QByteArray, ini);
+    QFETCH(QString, message);
+    QFETCH(bool, terminates);
+    QFETCH(bool, groupsOpen);
+    QFETCH(bool, contactsOpen);
+    QFETCH(QList<int>, typeKeys);
+
+    RecordingMessages rec;
+    ProgramDir dir;
+    if (writeIni)
+        dir.write(QStringLiteral("Pellori.ini"), ini);
+    auto w = dir.start();
+
+    QCOMPARE(rec.messages, message.isNull() ? QStringList() : QStringList{message});
+    QCOMPARE(w->terminationRequested(), terminates);
+    QCOMPARE(w->groups().isOpen(), groupsOpen);
+    QCOMPARE(w->groupChoice()->count() > 0, groupsOpen);
+    QCOMPARE(w->contacts().isOpen(), contactsOpen);
+    const StandardValues& sv = w->standardValues();
+    QCOMPARE((QList<int>{sv.addressType, sv.addressTypeCompany, sv.communicationType, sv.communicationTypeCompany,
+                         sv.internetType, sv.internetTypeCompany}),
+             typeKeys);
+    if (!contactsOpen)
+        QCOMPARE(sv.doctors, QString());
+    // Nothing is written at start, not even when the file is missing.
+    QCOMPARE(QFile::exists(dir.file(QStringLiteral("Pellori.ini"))), writeIni);
+    // The window is shown all the same.
+    w->show();
+    QVERIFY(w->isVisible());
+}
+
+void tst_MainForm::listOpensLaterThroughAll()
+{
+    RecordingMessages rec;
+    ProgramDir dir;
+    dir.write(QStringLiteral("Pellori.ini"), iniText("[MainWindow]\r\nWindowsState=wsNormal\r\n"));
+    const int everyone =
+        dir.column(QStringLiteral("select count(*) as n from object;"), QStringLiteral("N")).value(0).toInt();
+    QVERIFY(everyone > 40);
+    auto w = dir.start();
+    QVERIFY(!w->contacts().isOpen());
+
+    w->btn_displayall->click();
+    QVERIFY(w->contacts().isOpen());
+    QCOMPARE(columnOf(w->contacts(), QStringLiteral("O_ID")).size(), everyone);
+}
+
+void tst_MainForm::attachParameters_data()
+{
+    QTest::addColumn<QByteArray>("database");
+    QTest::addColumn<QStringList>("last3");
+
+    QTest::newRow("keys missing") << QByteArray()
+                                  << QStringList{"user_name=", "password=", "lc_ctype="};
+    QTest::newRow("password decoded")
+        << QByteArray("dbusername=someone\r\ndbpassword=" + EncodeBase64Text("s3cr\xE9t") + "\r\nlc_ctype=WIN1252\r\n")
+        << QStringList{"user_name=someone", QStringLiteral("password=s3cr\u00E9t"), "lc_ctype=WIN1252"};
+    QTest::newRow("plain password is not Base64")
+        << QByteArray("dbusername=QVXPELLORI\r\ndbpassword=*vemlox!\r\nlc_ctype=ISO8859_1\r\n")
+        << QStringList{"user_name=QVXPELLORI", "password=", "lc_ctype=ISO8859_1"};
+}
+
+void tst_MainForm::attachParameters()
+{
+    QFETCH(QByteArray, database);
+    QFETCH(QStringList, last3);
+
+    RecordingMessages rec;
+    ProgramDir dir;
+    // The Database section stands last so that its lines are the test's alone.
+    dir.write(QStringLiteral("Pellori.ini"), "[Pellori]\r\nVersion=1.0\r\n[Database]\r\n" + database);
+    auto w = dir.start();
+
+    QCOMPARE(w->attachParams(),
+             QStringList({"user_name=QVXPELLORI", "password=*vemlox!", "lc_ctype=ISO8859_1"}) + last3);
+}
+
+void tst_MainForm::searchStatements_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("sql");
+
+    QTest::newRow("quote and umlaut") << QStringLiteral("m\u00FCl'ler")
+                                      << QStringLiteral("select * from p_view_company_and_person\n"
+                                                        "where upper(o_name) like '%M\u00FCL''LER%'\n"
+                                                        "order by o_name");
+    QTest::newRow("empty") << QString()
+                           << QStringLiteral("select * from p_view_company_and_person\norder by o_name");
+    QTest::newRow("blanks kept") << QStringLiteral(" a z ")
+                                 << QStringLiteral("select * from p_view_company_and_person\n"
+                                                   "where upper(o_name) like '% A Z %'\norder by o_name");
+    QTest::newRow("wildcards kept") << QStringLiteral("_%")
+                                    << QStringLiteral("select * from p_view_company_and_person\n"
+                                                      "where upper(o_name) like '%_%%'\norder by o_name");
+}
+
+void tst_MainForm::searchStatements()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, sql);
+
+    RecordingMessages rec;
+    ProgramDir dir;
+    dir.write(QStringLiteral("Pellori.ini"), iniText());
+    auto w = dir.start();
+    w->FullTextSearch->setText(text);
+    w->btn_fulltextsearch->click();
+    QCOMPARE(w->contacts().selectSql(), sql);
+    QVERIFY(w->contacts().isOpen());
+    QVERIFY2(rec.messages.isEmpty(), qPrintable(rec.messages.join(QLatin1Char('|'))));
+}
+
+void tst_MainForm::textSearchFinds_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("mustFind");
+
+    QTest::newRow("eie") << QStringLiteral("eie") << QStringList{"Meier, Hans", "MEIER, Klaus"};
+    QTest::newRow("o'neil") << QStringLiteral("o'neil") << QStringList{"Brennan & O'Neil Solicitors"};
+    QTest::newRow("single underscore") << QStringLiteral("_") << QStringList{};
+}
+
+void tst_MainForm::textSearchFinds()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, mustFind);
+
+    RecordingMessages rec;
+    ProgramDir dir;
+    dir.write(QStringLiteral("Pellori.ini"), iniText());
+    auto w = dir.start();
+    const QStringList all = columnOf(w->contacts(), QStringLiteral("O_NAME"));
+    QVERIFY(all.size() > 40);
+
+    w->FullTextSearch->setText(text);
+    w->btn_fulltextsearch->click();
+    QCOMPARE(w->contacts().recNo(), 0);
+    const QStringList found = columnOf(w->contacts(), QStringLiteral("O_NAME"));
+
+    // "_" matches any one character, so it finds every named contact; otherwise a
+    // substring match that ignores the case of a to z.
+    QStringList expected;
+    for (const QString& name : all)
+        if (text == QLatin1String("_") ? !name.isEmpty() : asciiUpper(name).contains(asciiUpper(text)))
+            expected << name;
+    QCOMPARE(QSet<QString>(found.begin(), found.end()), QSet<QString>(expected.begin(), expected.end()));
+    QCOMPARE(found.size(), expected.size());
+    for (const QString& name : mustFind)
+        QVERIFY2(found.contains(name), qPrintable(name));
+}
+
+void tst_MainForm::enterInSearchBoxSearches()
+{
+    RecordingMessages rec;
+    ProgramDir dir;
+    dir.write(QStringLiteral("Pellori.ini"), iniText());
+    auto w = dir.start();
+    w->groupChoice()->setCurrentIndex(0);
+
+    QTest::keyClicks(w->FullTextSearch, QStringLiteral("eie"));
+    QTest::keyClick(w->FullTextSearch, Qt::Key_Return);
+    QCOMPARE(w->contacts().selectSql(), Tf_mainForm::textSearchSql(QStringLiteral("eie")));
+    QCOMPARE(w->groupChoice()->currentIndex(), -1);
+    QCOMPARE(w->FullTextSearch->text(), QStringLiteral("eie"));
+}
+
+void tst_MainForm::searchButtonsClearInputs()
+{
+    RecordingMessages rec;
+    ProgramDir dir;
+    dir.write(QStringLiteral("Pellori.ini"), iniText());
+    auto w = dir.start();
+    const int everyone = columnOf(w->contacts(), QStringLiteral("O_ID")).size();
+
+    // A group search with no group chosen lists everyone and empties the search box.
+    w->FullTextSearch->setText(QStringLiteral("eie"));
+    w->btn_groupsearch->click();
+    QCOMPARE(w->FullTextSearch->text(), QString());
+    QCOMPARE(w->contacts().selectSql(), Tf_mainForm::groupSearchSql(QString()));
+    QCOMPARE(columnOf(w->contacts(), QStringLiteral("O_ID")).size(), everyone);
+
+    // "All" after a group search empties both inputs and lists everyone.
+    w->groupChoice()->setCurrentIndex(1);
+    w->btn_groupsearch->click();
+    QVERIFY(columnOf(w->contacts(), QStringLiteral("O_ID")).size() < everyone);
+    w->FullTextSearch->setText(QStringLiteral("x"));
+    w->btn_displayall->click();
+    QCOMPARE(w->FullTextSearch->text(), QString());
+    QCOMPARE(w->groupChoice()->currentIndex(), -1);
+    QCOMPARE(w->groupChoice()->currentText(), QString());
+    QCOMPARE(w->contacts().selectSql(), Tf_mainForm::textSearchSql(QString()));
+    QCOMPARE(columnOf(w->contacts(), QStringLiteral("O_ID")).size(), everyone);
+
+    // "Search" beside the box keeps the text and empties the group choice.
+    w->groupChoice()->setCurrentIndex(0);
+    w->FullTextSearch->setText(QStringLiteral("meier"));
+    w->btn_fulltextsearch->click();
+    QCOMPARE(w->FullTextSearch->text(), QStringLiteral("meier"));
+    QCOMPARE(w->groupChoice()->currentIndex(), -1);
+}
+
+void tst_MainForm::groupSearchFindsMembers()
+{
+    RecordingMessages rec;
+    ProgramDir dir;
+    dir.write(QStringLiteral("Pellori.ini"), iniText());
+    QHash<QString, QString> idOfName;
+    QHash<QString, QStringList> members;
+    const QStringList ids = dir.column(QStringLiteral("select g_id from groupt order by g_id;"), QStringLiteral("G_ID"));
+    const QStringList names =
+        dir.column(QStringLiteral("select g_name from groupt order by g_id;"), QStringLiteral("G_NAME"));
+    QCOMPARE(ids.size(), names.size());
+    for (int i = 0; i < ids.size(); ++i) {
+        idOfName.insert(names[i], ids[i]);
+        QStringList m = dir.column(QStringLiteral("select b2g_oid from belong2group where b2g_gid = %1;").arg(ids[i]),
+                                   QStringLiteral("B2G_OID"));
+        m.removeDuplicates();
+        m.sort();
+        members.insert(ids[i], m);
+    }
+    auto w = dir.start();
+    QCOMPARE(w->groupChoice()->count(), ids.size());
+
+    for (int i = 0; i < w->groupChoice()->count(); ++i) {
+        w->groupChoice()->setCurrentIndex(i);
+        const QString gid = w->groupChoiceValue();
+        QCOMPARE(gid, idOfName.value(w->groupChoice()->itemText(i)));
+        w->btn_groupsearch->click();
+        QCOMPARE(w->contacts().selectSql(),
+                 QStringLiteral("select * from p_view_company_and_person\n"
+                                "where o_id in (select b2g_oid from belong2group where b2g_gid = %1)\n"
+                                "order by o_name")
+                     .arg(gid));
+        QStringList found = columnOf(w->contacts(), QStringLiteral("O_ID"));
+        found.sort();
+        QCOMPARE(found, members.value(gid));
+        // The choice stays as chosen.
+        QCOMPARE(w->groupChoice()->currentIndex(), i);
+    }
+}
+
+void tst_MainForm::errorMessages_data()
+{
+    QTest::addColumn<int>("kind");   // 0 database error, 1 program error, 2 other std::exception
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<long>("code");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("terminates");
+
+    const QString fk = QStringLiteral("violation of FOREIGN KEY constraint \"FK5_PERSON\" on table \"PERSON\"");
+    QTest::newRow("employees") << 0 << fk << 335544466L << employeesMessage() << false;
+    QTest::newRow("login by code")
+        << 0
+        << QStringLiteral("Your user name and password are not defined. Ask your database administrator to set up "
+                          "a Firebird login.")
+        << long(isc_login) << loginMessage() << true;
+    QTest::newRow("login by text") << 0 << QStringLiteral("Firebird Login refused") << 0L << loginMessage() << true;
+    QTest::newRow("both texts") << 0 << fk + QStringLiteral(" Firebird Login") << long(isc_login)
+                                << employeesMessage() << false;
+    QTest::newRow("login text in lower case")
+        << 0 << QStringLiteral("firebird login refused") << 335544344L << QStringLiteral("firebird login refused")
+        << false;
+    QTest::newRow("other database error") << 0 << QStringLiteral("lock conflict on no wait transaction")
+                                          << 335544345L << QStringLiteral("lock conflict on no wait transaction")
+                                          << false;
+    QTest::newRow("program error naming the constraint")
+        << 1 << QStringLiteral("FK5_PERSON Firebird Login") << 0L << QStringLiteral("FK5_PERSON Firebird Login")
+        << false;
+    QTest::newRow("standard exception") << 2 << QStringLiteral("bad things") << 0L << QStringLiteral("bad things")
+                                        << false;
+}
+
+void tst_MainForm::errorMessages()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, text);
+    QFETCH(long, code);
+    QFETCH(QString, shown);
+    QFETCH(bool, terminates);
+
+    RecordingMessages rec;
+    ProgramDir dir;
+    dir.write(QStringLiteral("Pellori.ini"), iniText());
+    auto w = dir.start();
+    QVERIFY(rec.messages.isEmpty());
+    QSignalSpy terminate(w.get(), &Tf_mainForm::terminateRequested);
+
+    // Raised inside a command, as a user action would.
+    guarded([&] {
+        if (kind == 0)
+            throw DbError(text, code);
+        if (kind == 1)
+            throw AppError(text);
+        throw std::runtime_error(text.toStdString());
+    });
+    QCOMPARE(rec.messages, QStringList{shown});
+    QCOMPARE(w->terminationRequested(), terminates);
+    QCOMPARE(terminate.count(), terminates ? 1 : 0);
+}
+
+void tst_MainForm::errorMessagesFromCatalogue()
+{
+    RecordingMessages rec;
+    ProgramDir dir;
+    dir.write(QStringLiteral("Pellori.ini"), iniText());
+    dir.write(QStringLiteral("Pellori.lang"),
+              "[Pellori]\r\nVersion=1.0\r\n[f_Main]\r\ndatabaseerror=Datenbankfehler:%RETURN%\r\n"
+              "error_person_exist=Firma hat Mitarbeiter.%RETURN%Ende\r\n"
+              "initializationerror=Anmeldung%RETURN%abgelehnt%RETURN%\r\n");
+    auto w = dir.start();
+
+    guarded([] { throw DbError(QStringLiteral("... \"FK5_PERSON\" ..."), 335544466L); });
+    guarded([] { throw DbError(QStringLiteral("login refused"), isc_login); });
+    QCOMPARE(rec.messages,
+             (QStringList{QStringLiteral("Datenbankfehler:%RETURN%\n\r\n\rFirma hat Mitarbeiter.%RETURN%Ende"),
+                          QStringLiteral("Anmeldung\r\nabgelehnt\r\n")}));
+}
+
+void tst_MainForm::refusedDeleteShowsDatabaseText_data()
+{
+    QTest::addColumn<QString>("contactSelect");
+
+    QTest::newRow("company") << QStringLiteral("select first 1 p_cid as id from person where p_cid is not null;");
+    QTest::newRow("person") << QStringLiteral("select first 1 p_id as id from person;");
+}
+
+void tst_MainForm::refusedDeleteShowsDatabaseText()
+{
+    QFETCH(QString, contactSelect);
+
+    RecordingMessages rec;
+    ProgramDir dir;
+    dir.write(QStringLiteral("Pellori.ini"), iniText());
+    const QString id = dir.column(contactSelect, QStringLiteral("ID")).value(0);
+    QVERIFY(!id.isEmpty());
+    auto w = dir.start();
+    const int before = columnOf(w->contacts(), QStringLiteral("O_ID")).size();
+    QVERIFY(w->contacts().locate(QStringLiteral("O_ID"), id.toInt()));
+
+    // Ctrl+Del deletes the object row alone, which the contact's own rows still reference.
+    rec.answers << true;
+    w->RxDBGrid1->setFocus();
+    QTest::keyClick(w->RxDBGrid1, Qt::Key_Delete, Qt::ControlModifier);
+
+    QCOMPARE(rec.confirmations, QStringList{QStringLiteral("Delete record?")});
+    QCOMPARE(rec.messages.size(), 1);
+    QVERIFY2(rec.messages.first().contains(QLatin1String("FOREIGN KEY")), qPrintable(rec.messages.first()));
+    QVERIFY(!rec.messages.first().startsWith(QLatin1String("Database Error:")));
+    QVERIFY(!w->terminationRequested());
+    QCOMPARE(w->contacts().value(QStringLiteral("O_ID")).toString(), id);
+    QCOMPARE(columnOf(w->contacts(), QStringLiteral("O_ID")).size(), before);
+
+    // Cancel asks again and changes nothing.
+    QVERIFY(w->contacts().locate(QStringLiteral("O_ID"), id.toInt()));
+    rec.messages.clear();
+    QTest::keyClick(w->RxDBGrid1, Qt::Key_Delete, Qt::ControlModifier);
+    QCOMPARE(rec.confirmations.size(), 2);
+    QCOMPARE(rec.messages, QStringList());
+}
+
+void tst_MainForm::employeesConstraintFromServer()
+{
+    RecordingMessages rec;
+    ProgramDir dir;
+    dir.write(QStringLiteral("Pellori.ini"), iniText());
+    const QString company =
+        dir.column(QStringLiteral("select first 1 p_cid as id from person where p_cid is not null;"),
+                   QStringLiteral("ID"))
+            .value(0);
+    QVERIFY(!company.isEmpty());
+    auto w = dir.start();
+
+    // The server's own wording of the refused company delete.
+    guarded([&] {
+        SqlStatement del(w->mainTransaction(), QStringLiteral("delete from company where c_id = :o_id"));
+        del.setParam(QStringLiteral("o_id"), company.toInt());
+        del.execute();
+    });
+    QCOMPARE(rec.messages, QStringList{employeesMessage()});
+    QVERIFY(!w->terminationRequested());
+}
+
+void tst_MainForm::placementRestored_data()
+{
+    const QSize screen = QGuiApplication::primaryScreen()->size();
+    const int sw = screen.width();
+    const int sh = screen.height();
+
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<QRect>("saved");      // left, top, width, height as written
+    QTest::addColumn<QRect>("expected");
+
+    QTest::newRow("right edge exactly at the screen's")
+        << "wsNormal" << QRect(sw - 500, 20, 500, 300) << QRect(sw - 500, 20, 500, 300);
+    QTest::newRow("one pixel beyond the right edge")
+        << "wsNormal" << QRect(sw - 499, 20, 500, 300) << QRect(321, 20, 634, 300);
+    QTest::newRow("bottom edge exactly at the screen's")
+        << "wsNormal" << QRect(10, sh - 300, 500, 300) << QRect(10, sh - 300, 500, 300);
+    QTest::newRow("one pixel beyond the bottom edge")
+        << "wsNormal" << QRect(10, sh - 299, 500, 300) << QRect(10, 292, 500, 431);
+    QTest::newRow("beyond both") << "wsNormal" << QRect(sw, sh, 100, 100) << QRect(321, 292, 634, 431);
+    // (Checked before showing only: the offscreen platform pulls a frame back on screen.)
+    QTest::newRow("above and left of the screen")
+        << "wsNormal" << QRect(-20, -10, 400, 300) << QRect(-20, -10, 400, 300);
+    QTest::newRow("state in another case") << "wsnormal" << QRect(10, 20, 400, 300) << QRect(337, 306, 699, 398);
+    QTest::newRow("no state") << "" << QRect(10, 20, 400, 300) << QRect(337, 306, 699, 398);
+}
+
+void tst_MainForm::placementRestored()
+{
+    QFETCH(QString, state);
+    QFETCH(QRect, saved);
+    QFETCH(QRect, expected);
+
+    RecordingMessages rec;
+    ProgramDir dir;
+    dir.write(QStringLiteral("Pellori.ini"),
+              iniText(QStringLiteral("[MainWindow]\r\nWindowsState=%1\r\nLeft=%2\r\nTop=%3\r\nWidth=%4\r\nHeight=%5\r\n")
+                          .arg(state)
+                          .arg(saved.x())
+                          .arg(saved.y())
+                          .arg(saved.width())
+                          .arg(saved.height())
+                          .toLatin1()));
+    auto w = dir.start();
+    QVERIFY2(rec.messages.isEmpty(), qPrintable(rec.messages.join(QLatin1Char('|'))));
+    QCOMPARE(w->frameGeometry(), expected);
+    QVERIFY(!(w->windowState() & Qt::WindowMaximized));
+    QVERIFY(w->contacts().isOpen());
+    // The outer edges stay where they were put once the window has its frame.
+    if (expected.x() < 0 || expected.y() < 0)
+        return;
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    QCOMPARE(w->frameGeometry(), expected);
+}
+
+void tst_MainForm::maximisedPlacementReadsNoPosition()
+{
+    RecordingMessages rec;
+    ProgramDir dir;
+    // The position keys are not read at all: their nonsense is never converted.
+    dir.write(QStringLiteral("Pellori.ini"),
+              iniText("[MainWindow]\r\nWindowsState=wsMaximized\r\nLeft=left\r\nTop=top\r\n"));
+    auto w = dir.start();
+    QCOMPARE(rec.messages, QStringList());
+    QVERIFY(w->windowState() & Qt::WindowMaximized);
+    QVERIFY(w->contacts().isOpen());
+}
+
+void tst_MainForm::placementKeysWrittenInOrder()
+{
+    RecordingMessages rec;
+    ProgramDir dir;
+    dir.write(QStringLiteral("Pellori.ini"), iniText());
+    auto w = dir.start();
+    w->move(-15, 40);
+    w->resize(510, 290);
+    const QRect outer = w->frameGeometry();
+
+    // Size alone: no position, so the next start would stop at the missing Left.
+    w->m_size->trigger();
+    QCOMPARE(mainWindowKeys(dir.read(QStringLiteral("Pellori.ini"))),
+             (QStringList{"WindowsState", "Height", "Width"}));
+
+    w->m_size_position->trigger();
+    QCOMPARE(mainWindowKeys(dir.read(QStringLiteral("Pellori.ini"))),
+             (QStringList{"WindowsState", "Height", "Width", "Left", "Top"}));
+    const IniFile ini(dir.file(QStringLiteral("Pellori.ini")));
+    const QString s = QStringLiteral("MainWindow");
+    QCOMPARE(ini.readString(s, QStringLiteral("WindowsState")), QStringLiteral("wsNormal"));
+    QCOMPARE(ini.readString(s, QStringLiteral("Left")), QString::number(outer.x()));
+    QCOMPARE(ini.readString(s, QStringLiteral("Top")), QString::number(outer.y()));
+    QCOMPARE(ini.readString(s, QStringLiteral("Width")), QString::number(outer.width()));
+    QCOMPARE(ini.readString(s, QStringLiteral("Height")), QString::number(outer.height()));
+    // Saving does not move the window.
+    QCOMPARE(w->frameGeometry(), outer);
+    QVERIFY(rec.messages.isEmpty());
+
+    // What was saved comes back at the next start.
+    auto again = dir.start();
+    QCOMPARE(again->frameGeometry(), outer);
+
+    // A maximised window saves its state; position alone leaves the state alone.
+    again->setWindowState(Qt::WindowMaximized);
+    again->m_position->trigger();
+    QCOMPARE(IniFile(dir.file(QStringLiteral("Pellori.ini"))).readString(s, QStringLiteral("WindowsState")),
+             QStringLiteral("wsNormal"));
+    again->m_size->trigger();
+    QCOMPARE(IniFile(dir.file(QStringLiteral("Pellori.ini"))).readString(s, QStringLiteral("WindowsState")),
+             QStringLiteral("wsMaximized"));
+}
+
+void tst_MainForm::unwritableConfigurationReported()
+{
+    RecordingMessages rec;
+    ProgramDir dir;
+    // A folder where the file should be: it reads as missing and cannot be written.
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Pellori.ini")));
+    auto w = dir.start();
+    rec.messages.clear();
+
+    w->m_size_position->trigger();
+    QCOMPARE(rec.messages,
+             QStringList{QStringLiteral("Unable to write to %1").arg(dir.file(QStringLiteral("Pellori.ini")))});
+}
+
+void tst_MainForm::catalogueReplacesCaptions()
+{
+    // Every key the main window uses, with a text that names it.
+    const QList<QPair<QByteArray, QByteArray>> keys = {
+        {"f_Main", "system"},       {"f_Main", "options"},       {"f_Main", "savewindowsize"},
+        {"f_Main", "savewindowposition"}, {"f_Main", "saveboth"}, {"f_Main", "exit"},
+        {"f_Main", "addnew"},       {"f_Main", "company"},       {"f_Main", "person"},
+        {"f_Main", "show"},         {"f_Main", "details"},       {"f_Main", "print"},
+        {"f_Main", "addressbook"},  {"f_Main", "doctors"},       {"f_Main", "administration"},
+        {"f_Main", "communicationinternet"}, {"f_Main", "groups"}, {"f_Main", "salutations"},
+        {"f_Main", "titles"},       {"f_Main", "about"},         {"f_Main", "all"},
+        {"f_Main", "fulltextsearch"}, {"f_Main", "search"},      {"f_Main", "deleteitem"},
+        {"f_Main", "menufaq"},      {"common", "birthdaylist"},  {"common", "addresstypes"},
+        {"common", "communicationtypes"}, {"common", "help"},    {"f_standardvalues", "menu"},
+    };
+    QByteArray lang = "[Pellori]\r\nVersion=1.0\r\n";
+    QByteArray section;
+    for (const auto& [sec, key] : keys) {
+        if (sec != section)
+            lang += "[" + sec + "]\r\n";
+        section = sec;
+        lang += key + "=<" + key + ">\r\n";
+    }
+
+    RecordingMessages rec;
+    ProgramDir dir;
+    dir.write(QStringLiteral("Pellori.ini"), iniText());
+    dir.write(QStringLiteral("Pellori.lang"), lang);
+    auto w = dir.start();
+    QVERIFY(w->lang().Loaded);
+
+    const QList<QPair<const char*, const char*>> expected = {
+        {"System1", "<system>"},
+        {"m_options", "<options>"},
+        {"m_size", "<savewindowsize>"},
+        {"m_position", "<savewindowposition>"},
+        {"m_size_position", "<saveboth>"},
+        {"m_standardvalues", "<menu>"},
+        {"m_exit", "<exit>"},
+        {"m_add", "<addnew>"},
+        {"m_add_new", "<addnew>"},
+        {"m_company", "<company>"},
+        {"m_add_new_company", "<company>"},
+        {"m_person", "<person>"},
+        {"m_add_new_person", "<person>"},
+        {"m_show", "<show>"},
+        {"m_details", "<details>"},
+        {"miShowDetails", "<details>"},
+        {"m_print", "<print>"},
+        {"m_print_addressbook", "<addressbook>"},
+        {"A1", "<addressbook> (<doctors>)"},
+        {"AddressbookAZ1", "<addressbook> (A-Z)"},
+        {"AddressbookA1", "<addressbook> (A..., B...)"},
+        {"AddressbookB1", "<addressbook> (C..., D...)"},
+        {"AddressbookC1", "<addressbook> (E..., F...)"},
+        {"AddressbookD1", "<addressbook> (G..., H...)"},
+        {"AddressbookE1", "<addressbook> (I..., J..., K...)"},
+        {"AddressbookF1", "<addressbook> (L..., M...)"},
+        {"AddresbookG1", "<addressbook> (N..., O...)"},
+        {"AddressbookH1", "<addressbook> (P..., Q...)"},
+        {"AddressbookI1", "<addressbook> (R..., S...)"},
+        {"AddressbookJ1", "<addressbook> (T..., U...)"},
+        {"AddressbookK1", "<addressbook> (V..., W...)"},
+        {"AddressbookL1", "<addressbook> (X..., Y..., Z...)"},
+        {"menu_birthdaylist", "<birthdaylist>"},
+        {"m_admin", "<administration>"},
+        {"m_address", "<addresstypes>"},
+        {"m_internet", "<communicationinternet>"},
+        {"m_communication", "<communicationtypes>"},
+        {"m_groups", "<groups>"},
+        {"m_salutation", "<salutations>"},
+        {"m_title", "<titles>"},
+        {"m_faqonline", "<menufaq>"},
+        {"BrowseURL1", "<menufaq>"},
+        {"Help1", "<help>"},
+        {"Version1", "<about>"},
+        {"btn_displayall", "<all>"},
+        {"label_fulltextsearch", "<fulltextsearch>"},
+        {"btn_fulltextsearch", "<search>"},
+        {"btn_groupsearch", "<search>"},
+        {"popup_deleteitem", "<deleteitem>"},
+    };
+    for (const auto& [name, text] : expected) {
+        QString caption;
+        if (auto* menu = w->findChild<QMenu*>(QLatin1String(name)))
+            caption = menu->title();
+        else if (auto* action = w->findChild<QAction*>(QLatin1String(name)))
+            caption = action->text();
+        else if (auto* button = w->findChild<QAbstractButton*>(QLatin1String(name)))
+            caption = button->text();
+        else if (auto* label = w->findChild<QLabel*>(QLatin1String(name)))
+            caption = label->text();
+        else
+            QFAIL(name);
+        QCOMPARE(caption, QString::fromLatin1(text));
+    }
+    // Not from the catalogue: the window's caption and the "?" menu.
+    QCOMPARE(w->windowTitle(), QStringLiteral("pellori.example - Pellori"));
+    QCOMPARE(w->m_info->title(), QStringLiteral("&?"));
+}
+
+void tst_MainForm::emptyCatalogueKeepsFixedParts()
+{
+    RecordingMessages rec;
+    ProgramDir dir;
+    dir.write(QStringLiteral("Pellori.ini"), iniText());
+
+    // Without a catalogue the built-in captions stand, irregular dots included.
+    {
+        auto w = dir.start();
+        QVERIFY(!w->lang().Loaded);
+        QCOMPARE(w->findChild<QAction*>(QStringLiteral("AddressbookA1"))->text(),
+                 QStringLiteral("Addressbook (A.., B...)"));
+        QCOMPARE(w->findChild<QAction*>(QStringLiteral("AddressbookC1"))->text(),
+                 QStringLiteral("Addressbook (E...,F...)"));
+        QCOMPARE(w->miShowDetails->text(), QStringLiteral("Show Details"));
+        QCOMPARE(w->m_add_new->title(), QStringLiteral("&Add new"));
+        QCOMPARE(w->m_faqonline->text(), QStringLiteral("FAQ-Online"));
+    }
+
+    dir.write(QStringLiteral("Pellori.lang"), "[Pellori]\r\nVersion=1.0\r\n");
+    auto w = dir.start();
+    QVERIFY(w->lang().Loaded);
+    QCOMPARE(w->findChild<QAction*>(QStringLiteral("A1"))->text(), QStringLiteral(" ()"));
+    QCOMPARE(w->findChild<QAction*>(QStringLiteral("AddressbookAZ1"))->text(), QStringLiteral(" (A-Z)"));
+    QCOMPARE(w->findChild<QAction*>(QStringLiteral("AddressbookA1"))->text(), QStringLiteral(" (A..., B...)"));
+    QCOMPARE(w->btn_displayall->text(), QString());
+    QCOMPARE(w->m_faqonline->text(), QString());
+    // The version message uses the catalogue's (here empty) text.
+    dir.write(QStringLiteral("Pellori.ini"), iniText({}, "2.0"));
+    rec.messages.clear();
+    auto old = dir.start();
+    QCOMPARE(rec.messages, QStringList{QString()});
+    QVERIFY(old->terminationRequested());
+}
+
+void tst_MainForm::faqAndInformationWindows()
+{
+    RecordingMessages rec;
+    ProgramDir dir;
+    dir.write(QStringLiteral("Pellori.ini"), iniText());
+    auto w = dir.start();
+
+    QCOMPARE(w->faqAction(), w->BrowseURL1);
+    QCOMPARE(w->BrowseURL1->toolTip(), QStringLiteral("Browse URL"));
+    w->m_faqonline->trigger();
+    w->BrowseURL1->trigger();
+    const QUrl faq(QStringLiteral("http://www.pellori.example/download/pellori_faq.html"));
+    QCOMPARE(rec.urls, (QList<QUrl>{faq, faq}));
+
+    // About: modal, destroyed as soon as it returns.
+    w->Version1->trigger();
+    QCOMPARE(rec.modalTitles, QStringList{QStringLiteral("About Pellori")});
+    QCOMPARE(w->findChildren<QDialog*>().size(), 0);
+
+    // Help: a new window at every choice, not modal.
+    w->Help1->trigger();
+    w->Help1->trigger();
+    QCOMPARE(rec.modalTitles.size(), 1);
+    const auto helps = w->findChildren<QMainWindow*>();
+    QCOMPARE(helps.size(), 2);
+    for (QMainWindow* help : helps) {
+        QVERIFY(help->isVisible());
+        QCOMPARE(help->windowTitle(), QStringLiteral("Help"));
+    }
+}
+
+QTEST_MAIN(tst_MainForm)
+#include "tst_mainform.moc"
