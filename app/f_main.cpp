@@ -3,6 +3,7 @@
 #include "data/DbError.h"
 #include "dialogs/f_copy.h"
 #include "dialogs/f_help_main.h"
+#include "lookups/LookupEditors.h"
 #include "settings/AppError.h"
 #include "settings/IniFile.h"
 #include "settings/uBase64Codec.h"
@@ -286,9 +287,6 @@ void Tf_mainForm::buildMenus()
         a->setEnabled(false);
     for (QAction* a : std::as_const(addressBookItems))
         a->setEnabled(false);
-    // wired when the lookup editors land
-    for (QAction* a : {m_address, m_internet, m_communication, m_groups, m_salutation, m_title})
-        a->setEnabled(false);
 }
 
 void Tf_mainForm::buildContextMenu()
@@ -326,6 +324,15 @@ void Tf_mainForm::connectCommands()
     onTriggered(m_position, this, [this] { m_positionClick(); });
     onTriggered(m_size_position, this, [this] { m_size_positionClick(); });
     connect(m_exit, &QAction::triggered, this, &QWidget::close);
+
+    // The six lookup editors, each modal, with the catalogue's window caption.
+    const QList<QPair<QAction*, LookupList>> lookups = {
+        {m_address, LookupList::AddressTypes}, {m_internet, LookupList::InternetTypes},
+        {m_communication, LookupList::CommunicationTypes}, {m_groups, LookupList::Groups},
+        {m_salutation, LookupList::Salutations}, {m_title, LookupList::Titles},
+    };
+    for (const auto& [item, list] : lookups)
+        onTriggered(item, this, [this, list = list] { openLookupEditor(list, *this, this, true); });
 
     onTriggered(Help1, this, [this] { Help1Click(); });
     onTriggered(Version1, this, [this] { Version1Click(); });

@@ -119,6 +119,33 @@ QStringList mainWindowKeys(const QByteArray& ini)
     return keys;
 }
 
+// A catalogue holding every key the main window uses, each text naming its key.
+QByteArray fullCatalogue()
+{
+    const QList<QPair<QByteArray, QByteArray>> keys = {
+        {"f_Main", "system"},       {"f_Main", "options"},       {"f_Main", "savewindowsize"},
+        {"f_Main", "savewindowposition"}, {"f_Main", "saveboth"}, {"f_Main", "exit"},
+        {"f_Main", "addnew"},       {"f_Main", "company"},       {"f_Main", "person"},
+        {"f_Main", "show"},         {"f_Main", "details"},       {"f_Main", "print"},
+        {"f_Main", "addressbook"},  {"f_Main", "doctors"},       {"f_Main", "administration"},
+        {"f_Main", "communicationinternet"}, {"f_Main", "groups"}, {"f_Main", "salutations"},
+        {"f_Main", "titles"},       {"f_Main", "about"},         {"f_Main", "all"},
+        {"f_Main", "fulltextsearch"}, {"f_Main", "search"},      {"f_Main", "deleteitem"},
+        {"f_Main", "menufaq"},      {"common", "birthdaylist"},  {"common", "addresstypes"},
+        {"common", "communicationtypes"}, {"common", "help"},    {"f_standardvalues", "menu"},
+    };
+    QByteArray lang = "[Pellori]\r\nVersion=1.0\r\n";
+    QByteArray section;
+    for (const auto& [sec, key] : keys) {
+        if (sec != section)
+            lang += "[" + sec + "]\r\n";
+        section = sec;
+        lang += key + "=<" + key + ">\r\n";
+    }
+
+    return lang;
+}
+
 } // namespace
 
 class tst_MainForm : public QObject {
@@ -150,6 +177,7 @@ private slots:
     void placementKeysWrittenInOrder();
     void unwritableConfigurationReported();
     void catalogueReplacesCaptions();
+    void administrationOpensLookupEditors();
     void emptyCatalogueKeepsFixedParts();
     void faqAndInformationWindows();
 };
@@ -743,28 +771,7 @@ void tst_MainForm::unwritableConfigurationReported()
 
 void tst_MainForm::catalogueReplacesCaptions()
 {
-    // Every key the main window uses, with a text that names it.
-    const QList<QPair<QByteArray, QByteArray>> keys = {
-        {"f_Main", "system"},       {"f_Main", "options"},       {"f_Main", "savewindowsize"},
-        {"f_Main", "savewindowposition"}, {"f_Main", "saveboth"}, {"f_Main", "exit"},
-        {"f_Main", "addnew"},       {"f_Main", "company"},       {"f_Main", "person"},
-        {"f_Main", "show"},         {"f_Main", "details"},       {"f_Main", "print"},
-        {"f_Main", "addressbook"},  {"f_Main", "doctors"},       {"f_Main", "administration"},
-        {"f_Main", "communicationinternet"}, {"f_Main", "groups"}, {"f_Main", "salutations"},
-        {"f_Main", "titles"},       {"f_Main", "about"},         {"f_Main", "all"},
-        {"f_Main", "fulltextsearch"}, {"f_Main", "search"},      {"f_Main", "deleteitem"},
-        {"f_Main", "menufaq"},      {"common", "birthdaylist"},  {"common", "addresstypes"},
-        {"common", "communicationtypes"}, {"common", "help"},    {"f_standardvalues", "menu"},
-    };
-    QByteArray lang = "[Pellori]\r\nVersion=1.0\r\n";
-    QByteArray section;
-    for (const auto& [sec, key] : keys) {
-        if (sec != section)
-            lang += "[" + sec + "]\r\n";
-        section = sec;
-        lang += key + "=<" + key + ">\r\n";
-    }
-
+    const QByteArray lang = fullCatalogue();
     RecordingMessages rec;
     ProgramDir dir;
     dir.write(QStringLiteral("Pellori.ini"), iniText());
@@ -840,6 +847,25 @@ void tst_MainForm::catalogueReplacesCaptions()
     // Not from the catalogue: the window's caption and the "?" menu.
     QCOMPARE(w->windowTitle(), QStringLiteral("pellori.example - Pellori"));
     QCOMPARE(w->m_info->title(), QStringLiteral("&?"));
+}
+
+void tst_MainForm::administrationOpensLookupEditors()
+{
+    RecordingMessages rec;
+    ProgramDir dir;
+    dir.write(QStringLiteral("Pellori.ini"), iniText());
+    dir.write(QStringLiteral("Pellori.lang"), fullCatalogue());
+    auto w = dir.start();
+
+    for (QAction* item : {w->m_address, w->m_internet, w->m_communication, w->m_groups, w->m_salutation, w->m_title}) {
+        QVERIFY(item->isEnabled());
+        item->trigger();
+    }
+    // Each editor modal in turn, with the catalogue's caption, and gone afterwards.
+    QCOMPARE(rec.modalTitles, (QStringList{"<addresstypes>", "<communicationinternet>", "<communicationtypes>",
+                                           "<groups>", "<salutations>", "<titles>"}));
+    QCOMPARE(w->findChildren<QDialog*>().size(), 0);
+    QVERIFY2(rec.messages.isEmpty(), qPrintable(rec.messages.join(QLatin1Char('|'))));
 }
 
 void tst_MainForm::emptyCatalogueKeepsFixedParts()
