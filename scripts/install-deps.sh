@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Pellori needs to build, run and test, when any is missing.
 set -euo pipefail
-pkgs=(cmake g++ make qt6-base-dev firebird-dev libfbclient2 firebird3.0-server-core
+pkgs=(cmake g++ make qt6-base-dev firebird-dev libfbclient2 firebird3.0-server-core firebird3.0-server
       firebird3.0-utils fonts-dejavu-core)
 missing=()
 for p in "${pkgs[@]}"; do
