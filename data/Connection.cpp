@@ -88,10 +88,9 @@ void Connection::open()
         {"lc_ctype", isc_dpb_lc_ctype},   {"sql_role_name", isc_dpb_sql_role_name},
         {"config", isc_dpb_config},
     };
+    // Empty values are sent as they are: a configuration that leaves the user
+    // name or password empty logs in with empty values, not with built-in ones.
     for (const auto& p : resolveParams(params)) {
-        // An empty value means "none given": the engine then uses its own default.
-        if (p.second.isEmpty())
-            continue;
         for (const auto& t : tags)
             if (t.first == p.first)
                 dpb->insertString(&st, t.second, p.second.toLatin1().constData());
