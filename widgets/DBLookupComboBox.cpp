@@ -35,6 +35,9 @@ void DBLookupComboBox::setListSource(DataSet* list, const QString& listField, co
 
 void DBLookupComboBox::reloadList()
 {
+    if (m_reloading)   // reading the list's remaining rows reports them as inserted
+        return;
+    m_reloading = true;
     const QVariant key = m_link->dataSet() ? m_link->value() : keyValue();
     const QSignalBlocker block(this);
     clear();
@@ -50,6 +53,7 @@ void DBLookupComboBox::reloadList()
         });
     }
     setKeyValue(key);
+    m_reloading = false;
 }
 
 void DBLookupComboBox::setDataSource(DataSource* source) { m_link->setDataSource(source); }

@@ -38,6 +38,7 @@ private:
     QPointer<DataSet> m_list;
     QString m_listField, m_keyField;
     QList<QMetaObject::Connection> m_listConnections;
+    bool m_reloading = false;
 };
 
 } // namespace pellori

@@ -61,6 +61,14 @@ public:
             if (f && f->kind == FieldKind::Text && f->size > 0)
                 line->setMaxLength(f->size);
             line->setProperty(kEditorKind, LineEditor);
+            // The first keystroke puts the row into edit, as the indicator and the navigator show.
+            QObject::connect(line, &QLineEdit::textEdited, m_grid, [grid = m_grid] {
+                guarded([grid] {
+                    DataSet* ds = grid->dataSet();
+                    if (ds && ds->state() == DataSet::State::Browse && ds->canModify())
+                        ds->edit();
+                });
+            });
             editor = line;
         }
         m_editor = editor;
@@ -333,8 +341,8 @@ void DataGrid::keyPressEvent(QKeyEvent* event)
 void DataGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)
 {
     QTableView::currentChanged(current, previous);
-    if (m_syncing || !current.isValid() || !m_model)
-        return;
+    if (m_syncing || !current.isValid() || !m_model || m_model->isChangingRows())
+        return;   // while rows come and go the data set says where its current row is
     DataSet* ds = dataSet();
     if (!ds || !ds->isOpen() || current.row() == ds->recNo())
         return;
@@ -361,7 +369,7 @@ void DataGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint h
 
 void DataGrid::syncFromDataSet()
 {
-    if (!m_model || m_syncing)
+    if (!m_model || m_syncing || m_model->isChangingRows())
         return;
     const DataSet* ds = dataSet();
     const int row = ds && ds->isOpen() ? ds->recNo() : -1;

@@ -47,6 +47,7 @@ void DataSetModel::fieldsChanged() { rebuild(); }
 
 void DataSetModel::rebuild()
 {
+    m_changing = true;
     beginResetModel();
     m_columns.clear();
     m_rows = 0;
@@ -61,6 +62,7 @@ void DataSetModel::rebuild()
         }
     }
     endResetModel();
+    m_changing = false;
 }
 
 void DataSetModel::syncRowCount()
@@ -68,13 +70,17 @@ void DataSetModel::syncRowCount()
     const DataSet* ds = dataSet();
     const int total = ds && ds->isOpen() ? ds->rowCount() : 0;
     if (total > m_rows) {
+        m_changing = true;
         beginInsertRows({}, m_rows, total - 1);
         m_rows = total;
         endInsertRows();
+        m_changing = false;
     } else if (total < m_rows) {
+        m_changing = true;
         beginRemoveRows({}, total, m_rows - 1);
         m_rows = total;
         endRemoveRows();
+        m_changing = false;
     }
 }
 
@@ -85,9 +91,11 @@ void DataSetModel::onRowsInserted(int first, int last)
     const DataSet* ds = dataSet();
     const int n = last - first + 1;
     if (ds && first >= 0 && first <= m_rows && m_rows + n == ds->rowCount()) {
+        m_changing = true;
         beginInsertRows({}, first, last);
         m_rows += n;
         endInsertRows();
+        m_changing = false;
     } else {
         syncRowCount();
         if (m_rows > 0 && !m_columns.isEmpty())
@@ -100,9 +108,11 @@ void DataSetModel::onRowsRemoved(int first, int last)
     const DataSet* ds = dataSet();
     const int n = last - first + 1;
     if (ds && first >= 0 && last < m_rows && m_rows - n == ds->rowCount()) {
+        m_changing = true;
         beginRemoveRows({}, first, last);
         m_rows -= n;
         endRemoveRows();
+        m_changing = false;
     } else {
         syncRowCount();
         if (m_rows > 0 && !m_columns.isEmpty())

@@ -33,6 +33,10 @@ public:
     void setReadOnly(bool on) { m_readOnly = on; }
     bool isReadOnly() const { return m_readOnly; }
 
+    // True between the begin and end of a change of rows: the data set has already
+    // changed while views still count the old rows, so nobody should navigate then.
+    bool isChangingRows() const { return m_changing; }
+
     int fieldIndex(int column) const;       // -1 when out of range
     int columnOf(const QString& fieldName) const;
     const FieldDef* fieldAt(int column) const;
@@ -71,6 +75,7 @@ private:
     int m_current = -1;     // the row whose indicator is shown
     int m_batch = 50;
     bool m_readOnly = false;
+    bool m_changing = false;
 };
 
 } // namespace pellori
