@@ -13,13 +13,12 @@
 #include "widgets/MessageService.h"
 #include "widgets/Vendor.h"
 
-#include <firebird/Interface.h>
-
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -31,6 +30,12 @@ namespace pellori {
 namespace {
 
 const QString kMainWindow = QStringLiteral("MainWindow");
+
+// The contact grid's distance from the client area's edges.
+constexpr int kGridLeft = 8;
+constexpr int kGridTop = 40;
+constexpr int kGridRightMargin = 12;
+constexpr int kGridBottomMargin = 12;
 
 // The captions of the address-book submenu below its doctors and A-Z items:
 // the built-in text, and the suffix that follows the catalogue's text.
@@ -214,7 +219,9 @@ void Tf_mainForm::buildControls()
     QFont titles = RxDBGrid1->horizontalHeader()->font();
     titles.setPointSize(8);
     RxDBGrid1->horizontalHeader()->setFont(titles);
-    RxDBGrid1->setGeometry(8, 40, 671, 289);
+    RxDBGrid1->setGeometry(kGridLeft, kGridTop, 671, 289);
+    // The one visible column takes the grid's width, as the list is nothing but names.
+    RxDBGrid1->horizontalHeader()->setStretchLastSection(true);
 
     setTabOrder(FullTextSearch, btn_fulltextsearch);
     setTabOrder(btn_fulltextsearch, btn_displayall);
@@ -222,6 +229,30 @@ void Tf_mainForm::buildControls()
     setTabOrder(RxDBLookupCombo_groups, btn_groupsearch);
     setTabOrder(btn_groupsearch, RxDBGrid1);
     FullTextSearch->setFocus();
+    FullTextSearch->installEventFilter(this);
+    client->installEventFilter(this);
+}
+
+bool Tf_mainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    // A line edit claims Ctrl+C, Ctrl+D and Ctrl+E for itself (copy, delete,
+    // end of line). The search box has the focus most of the time, so the
+    // window's commands on those keys come first there, while they are enabled.
+    if (watched == FullTextSearch && event->type() == QEvent::ShortcutOverride) {
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        for (const QAction* a : {m_exit, m_company, m_person, m_details})
+            if (a->isEnabled() && a->shortcut() == pressed) {
+                event->ignore();
+                return true;
+            }
+    }
+    // The grid is anchored to all four sides of the client area.
+    if (watched == centralWidget() && event->type() == QEvent::Resize) {
+        const QSize client = static_cast<QResizeEvent*>(event)->size();
+        RxDBGrid1->setGeometry(kGridLeft, kGridTop, qMax(0, client.width() - kGridLeft - kGridRightMargin),
+                               qMax(0, client.height() - kGridTop - kGridBottomMargin));
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void Tf_mainForm::buildMenus()
@@ -677,7 +708,7 @@ void Tf_mainForm::ApplicationEvents_mainFormException(const std::exception& erro
                               + m_lang.text(QStringLiteral("error_person_exist"));
     if (text.contains(QLatin1String("FK5_PERSON"))) {
         showMessage(this, employees);
-    } else if (db->code() == isc_login || text.contains(QLatin1String("Firebird Login"))) {
+    } else if (db->isLoginRefused() || text.contains(QLatin1String("Firebird Login"))) {
         // Firebird 3 words a refused login "... set up a Firebird login."; the code is what to trust.
         showMessage(this, ReplaceReturn(m_lang.text(QStringLiteral("initializationerror"))));
         requestTermination();

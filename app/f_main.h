@@ -66,6 +66,7 @@ public:
     void ApplicationEvents_mainFormException(const std::exception& error);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 signals:

@@ -10,6 +10,9 @@ public:
     DbError(QString text, long code) : AppError(std::move(text)), m_code(code) {}
     // First Firebird error code of the status vector (isc_login for a refused login, ...).
     long code() const { return m_code; }
+    // The client library's code for a refused user name or password (isc_login).
+    static constexpr long kLoginRefused = 335544472L;
+    bool isLoginRefused() const { return m_code == kLoginRefused; }
 
 private:
     long m_code;

@@ -15,6 +15,7 @@
 #include <firebird/Interface.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
@@ -163,6 +164,8 @@ private slots:
     void textSearchFinds_data();
     void textSearchFinds();
     void enterInSearchBoxSearches();
+    void windowCommandsWinOverSearchBox();
+    void gridFollowsWindowSize();
     void searchButtonsClearInputs();
     void groupSearchFindsMembers();
     void errorMessages_data();
@@ -426,6 +429,42 @@ void tst_MainForm::enterInSearchBoxSearches()
     QCOMPARE(w->contacts().selectSql(), Tf_mainForm::textSearchSql(QStringLiteral("eie")));
     QCOMPARE(w->groupChoice()->currentIndex(), -1);
     QCOMPARE(w->FullTextSearch->text(), QStringLiteral("eie"));
+}
+
+void tst_MainForm::windowCommandsWinOverSearchBox()
+{
+    RecordingMessages rec;
+    ProgramDir dir;
+    dir.write(QStringLiteral("Pellori.ini"), iniText());
+    auto w = dir.start();
+    w->show();
+    QApplication::setActiveWindow(w.get());
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    w->FullTextSearch->setFocus();
+    QTest::keyClicks(w->FullTextSearch, QStringLiteral("abc"));
+    // Ctrl+A is no command of the window: the search box keeps it (select all).
+    QTest::keyClick(w->FullTextSearch, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(w->FullTextSearch->selectedText(), QStringLiteral("abc"));
+    QVERIFY(w->isVisible());
+    // Ctrl+E is "Exit", even though a line edit would move to the end of its text.
+    QTest::keyClick(w->FullTextSearch, Qt::Key_E, Qt::ControlModifier);
+    QVERIFY(!w->isVisible());
+}
+
+void tst_MainForm::gridFollowsWindowSize()
+{
+    RecordingMessages rec;
+    ProgramDir dir;
+    dir.write(QStringLiteral("Pellori.ini"), iniText());
+    auto w = dir.start();
+    w->show();
+    auto* grid = w->findChild<QWidget*>(QStringLiteral("RxDBGrid1"));
+    QVERIFY(grid);
+    const QWidget* client = w->centralWidget();
+    w->resize(w->width() + 200, w->height() + 150);
+    QTRY_COMPARE(grid->geometry().right(), client->width() - 1 - 12);
+    QCOMPARE(grid->geometry().bottom(), client->height() - 1 - 12);
+    QCOMPARE(grid->geometry().topLeft(), QPoint(8, 40));
 }
 
 void tst_MainForm::searchButtonsClearInputs()
