@@ -442,12 +442,22 @@ void tst_MainForm::windowCommandsWinOverSearchBox()
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
     w->FullTextSearch->setFocus();
     QTest::keyClicks(w->FullTextSearch, QStringLiteral("abc"));
-    // Ctrl+A is no command of the window: the search box keeps it (select all).
     QTest::keyClick(w->FullTextSearch, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(w->FullTextSearch->selectedText(), QStringLiteral("abc"));
-    QVERIFY(w->isVisible());
-    // Ctrl+E is "Exit", even though a line edit would move to the end of its text.
-    QTest::keyClick(w->FullTextSearch, Qt::Key_E, Qt::ControlModifier);
+
+    // Ctrl+C is copy for every line edit; in the search box it is "Add New > Company" while that is enabled.
+    auto* company = w->findChild<QAction*>(QStringLiteral("m_company"));
+    QVERIFY(company);
+    int added = 0;
+    connect(company, &QAction::triggered, this, [&added] { ++added; });
+    company->setEnabled(true);
+    QTest::keyClick(w->FullTextSearch, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(added, 1);
+    company->setEnabled(false);
+    QTest::keyClick(w->FullTextSearch, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(added, 1);
+
+    QTest::keyClick(w->FullTextSearch, Qt::Key_E, Qt::ControlModifier);   // "Exit"
     QVERIFY(!w->isVisible());
 }
 
