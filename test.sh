@@ -2,7 +2,7 @@
 # Installs what is missing, builds everything and runs the whole test suite offscreen.
 set -euo pipefail
 cd "$(dirname "$0")"
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh --tests
 cmake -S . -B build -DBUILD_TESTING=ON
 cmake --build build -j2
 cd build
