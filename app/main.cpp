@@ -1,5 +1,6 @@
 // Program entry: the main window's creation is the whole start-up; the event
 // loop then runs until the main window closes.
+#include "app/TerminationSignals.h"
 #include "app/f_main.h"
 #include "widgets/Vendor.h"
 
@@ -9,6 +10,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(pellori::vendor::applicationTitle());
+    pellori::quitOnTerminationSignals();
 
     pellori::Tf_mainForm mainForm(QCoreApplication::applicationDirPath());
     // A termination requested during start-up or later takes effect in the event loop.

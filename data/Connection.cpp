@@ -6,6 +6,8 @@
 #include <QList>
 #include <QPair>
 
+#include <csignal>
+
 using namespace Firebird;
 
 namespace pellori {
@@ -29,6 +31,36 @@ void throwDbError(IStatus* status)
     // connection's single-byte character set.
     throw DbError(QString::fromLatin1(buffer).trimmed(), code);
 }
+
+namespace {
+
+bool g_programHandlesSignals = false;
+
+// Puts the program's SIGINT and SIGTERM handlers back after the client library
+// has installed its own, also when the attach fails.
+class SignalHandlersKept {
+public:
+    SignalHandlersKept()
+    {
+        if (g_programHandlesSignals)
+            for (int i = 0; i < 2; ++i)
+                sigaction(kSignals[i], nullptr, &m_saved[i]);
+    }
+    ~SignalHandlersKept()
+    {
+        if (g_programHandlesSignals)
+            for (int i = 0; i < 2; ++i)
+                sigaction(kSignals[i], &m_saved[i], nullptr);
+    }
+
+private:
+    static constexpr int kSignals[2] = {SIGINT, SIGTERM};
+    struct sigaction m_saved[2] = {};
+};
+
+} // namespace
+
+void Connection::leaveSignalsToProgram() { g_programHandlesSignals = true; }
 
 Connection::Connection() = default;
 
@@ -97,6 +129,7 @@ void Connection::open()
         st.check();
     }
     IProvider* provider = master()->getDispatcher();
+    const SignalHandlersKept keep;
     IAttachment* att = provider->attachDatabase(&st, m_databaseName.toLocal8Bit().constData(),
                                                 dpb->getBufferLength(&st), dpb->getBuffer(&st));
     provider->release();

@@ -46,6 +46,12 @@ public:
     static Firebird::IMaster* master();
     static Firebird::IUtil* util();
 
+    // The client library takes SIGINT and SIGTERM over at the first attach and
+    // answers them by shutting the engine down under the program, dropping every
+    // open transaction. A program that ends itself in order on those signals
+    // calls this once: attaching then leaves the program's handlers in place.
+    static void leaveSignalsToProgram();
+
 private:
     QString m_databaseName;
     Firebird::IAttachment* m_attachment = nullptr;

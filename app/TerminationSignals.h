@@ -1,0 +1,13 @@
+#pragma once
+
+namespace pellori {
+
+// SIGTERM, SIGINT and SIGHUP (a logout, a kill, Ctrl+C in a terminal) end the
+// program the orderly way: the event loops return, open windows are released
+// and their transactions commit, the main transaction last. This replaces the
+// database client's own handlers, which would shut the embedded engine down
+// under the running program and leave it without its connection.
+// Needs the application object; call it once, before the event loop runs.
+void quitOnTerminationSignals();
+
+} // namespace pellori

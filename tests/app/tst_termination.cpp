@@ -1,0 +1,75 @@
+// SIGTERM while the database is open: the program's own handler ends the event
+// loop, and the open transaction is still there to be committed, instead of the
+// client library shutting the engine down under the program.
+#include "TestDb.h"
+#include "app/TerminationSignals.h"
+#include "data/Connection.h"
+#include "data/DataSet.h"
+#include "data/DbTransaction.h"
+#include "data/SqlStatement.h"
+
+#include <QCoreApplication>
+#include <QTest>
+#include <QTimer>
+#include <csignal>
+
+using namespace pellori;
+
+class TestTermination : public QObject {
+    Q_OBJECT
+private slots:
+    void signalEndsEventLoopAndKeepsTheWork_data();
+    void signalEndsEventLoopAndKeepsTheWork();
+};
+
+void TestTermination::signalEndsEventLoopAndKeepsTheWork_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::newRow("SIGINT") << int(SIGINT);
+}
+
+void TestTermination::signalEndsEventLoopAndKeepsTheWork()
+{
+    QFETCH(int, signal);
+    quitOnTerminationSignals();
+    test::TestDb db;
+    const QString name = QStringLiteral("Nach Signal %1").arg(signal);
+    {
+        Connection c;
+        c.setDatabaseName(db.path());
+        c.params = QStringList{"user_name=SYSDBA", "password=x", "lc_ctype=ISO8859_1"};
+        DbTransaction tr(c, DbTransaction::readCommitted());
+        SqlStatement insert(tr, "insert into groupt (g_name) values (:name)");
+        insert.setParam("name", name);
+        insert.execute();
+
+        bool timedOut = false;
+        QTimer::singleShot(0, [signal] { ::raise(signal); });
+        QTimer::singleShot(20000, [&timedOut] {
+            timedOut = true;
+            QCoreApplication::quit();
+        });
+        QCoreApplication::exec();
+        QVERIFY2(!timedOut, "the signal did not end the event loop");
+
+        QueryDataSet q(tr);
+        q.setSelectSql("select count(*) as n from groupt where g_name = :name");
+        q.setParam("name", name);
+        q.open();
+        QCOMPARE(q.value("N").toInt(), 1);
+    }   // released: the transaction commits
+    QCOMPARE(db.value(QStringLiteral("select count(*) as n from groupt where g_name = '%1';").arg(name), "N"),
+             QStringLiteral("1"));
+}
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    TestTermination test;
+    // The test framework's crash handler would otherwise take the signals.
+    QStringList args = app.arguments();
+    args << QStringLiteral("-nocrashhandler");
+    return QTest::qExec(&test, args);
+}
+#include "tst_termination.moc"
