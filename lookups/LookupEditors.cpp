@@ -14,8 +14,7 @@
 
 namespace pellori {
 
-namespace {
-std::unique_ptr<LookupEditor> create(LookupList which, Session& session, QWidget* owner)
+std::unique_ptr<LookupEditor> createLookupEditor(LookupList which, Session& session, QWidget* owner)
 {
     switch (which) {
     case LookupList::AddressTypes: return std::make_unique<Tf_adresstypes>(session, owner);
@@ -27,13 +26,12 @@ std::unique_ptr<LookupEditor> create(LookupList which, Session& session, QWidget
     }
     return nullptr;
 }
-} // namespace
 
 void openLookupEditor(LookupList which, Session& session, QWidget* owner, bool fromAdministrationMenu)
 {
     // Owned here, not by the owner's children: destroyed (and so committed) as soon
     // as the modal display returns, also when it ends in an error.
-    const std::unique_ptr<LookupEditor> editor = create(which, session, owner);
+    const std::unique_ptr<LookupEditor> editor = createLookupEditor(which, session, owner);
     if (fromAdministrationMenu)
         editor->applyCatalogueCaption(session.lang());
     execModal(editor.get());

@@ -57,15 +57,7 @@ struct Fixture {
 // Created as the openers create them.
 std::unique_ptr<LookupEditor> create(LookupList which, Session& session, QWidget* owner)
 {
-    switch (which) {
-    case LookupList::AddressTypes: return std::make_unique<Tf_adresstypes>(session, owner);
-    case LookupList::CommunicationTypes: return std::make_unique<Tf_type_communication>(session, owner);
-    case LookupList::InternetTypes: return std::make_unique<Tf_internet>(session, owner);
-    case LookupList::Groups: return std::make_unique<Tf_groups>(session, owner);
-    case LookupList::Salutations: return std::make_unique<Tf_salutation>(session, owner);
-    case LookupList::Titles: return std::make_unique<Tf_titles>(session, owner);
-    }
-    return nullptr;
+    return createLookupEditor(which, session, owner);
 }
 
 QWidget* typeInCell(DataGrid* grid, const QString& text)
