@@ -89,13 +89,6 @@ QString sqlLiteral(QString text)
     return QLatin1Char('\'') + text.replace(QLatin1Char('\''), QLatin1String("''")) + QLatin1Char('\'');
 }
 
-QString errorText(const std::exception& error)
-{
-    if (const auto* app = dynamic_cast<const AppError*>(&error))
-        return app->message();
-    return QString::fromLocal8Bit(error.what());
-}
-
 } // namespace
 
 Tf_mainForm::Tf_mainForm(const QString& programDir, QWidget* parent)
@@ -700,7 +693,7 @@ void Tf_mainForm::ApplicationEvents_mainFormException(const std::exception& erro
 {
     const auto* db = dynamic_cast<const DbError*>(&error);
     if (!db) {
-        showMessage(this, errorText(error));
+        showMessage(this, errorMessage(error));
         return;
     }
     const QString& text = db->message();

@@ -45,6 +45,13 @@ void ErrorHandlers::report(const std::exception& error)
 
 int ErrorHandlers::count() { return int(registry().size()); }
 
+QString errorMessage(const std::exception& error)
+{
+    if (const auto* app = dynamic_cast<const AppError*>(&error))
+        return app->message();
+    return QString::fromLocal8Bit(error.what());
+}
+
 bool guarded(const std::function<void()>& command)
 {
     try {

@@ -6,6 +6,8 @@
 #include <exception>
 #include <functional>
 
+#include <QString>
+
 class QAction;
 class QAbstractButton;
 
@@ -20,6 +22,9 @@ public:
     static void report(const std::exception& error);
     static int count();
 };
+
+// The text a user is shown for an error: the program's own message, or what() of any other.
+QString errorMessage(const std::exception& error);
 
 // Runs a command; returns true when it finished without an error or abort.
 bool guarded(const std::function<void()>& command);

@@ -39,10 +39,7 @@ struct Fixture {
         if (!seedSql.isEmpty())
             db.isql(seedSql);
         session = std::make_unique<TestSession>(db.path());
-        ErrorHandlers::add(&errorOwner, [this](const std::exception& e) {
-            const auto* app = dynamic_cast<const AppError*>(&e);
-            errors << (app ? app->message() : QString::fromLocal8Bit(e.what()));
-        });
+        ErrorHandlers::add(&errorOwner, [this](const std::exception& e) { errors << errorMessage(e); });
     }
     QStringList committed(const QString& select) { return committedValues(db.path(), select); }
 

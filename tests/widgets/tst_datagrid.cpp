@@ -56,10 +56,7 @@ struct Fixture {
         layout->addWidget(nav);
         layout->addWidget(after);
         window.resize(400, 300);
-        ErrorHandlers::add(&errorOwner, [this](const std::exception& e) {
-            const auto* app = dynamic_cast<const AppError*>(&e);
-            errors << (app ? app->message() : QString::fromLocal8Bit(e.what()));
-        });
+        ErrorHandlers::add(&errorOwner, [this](const std::exception& e) { errors << errorMessage(e); });
         ds->open();
         ds->fetchAll();   // the grid is not shown: nobody would scroll it
     }
