@@ -1,5 +1,6 @@
 #include "app/f_main.h"
 
+#include "data/ContactQueries.h"
 #include "data/DbError.h"
 #include "dialogs/f_copy.h"
 #include "dialogs/f_help_main.h"
@@ -75,20 +76,6 @@ QMenu* addMenu(QMenu* into, QMenuBar* bar, const char* name, const QString& titl
     return menu;
 }
 
-// Only a to z change; every other character, umlauts too, stays as typed.
-QString upperAsciiLetters(QString text)
-{
-    for (QChar& c : text)
-        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
-            c = QChar(c.unicode() - 'a' + 'A');
-    return text;
-}
-
-QString sqlLiteral(QString text)
-{
-    return QLatin1Char('\'') + text.replace(QLatin1Char('\''), QLatin1String("''")) + QLatin1Char('\'');
-}
-
 } // namespace
 
 Tf_mainForm::Tf_mainForm(const QString& programDir, QWidget* parent)
@@ -139,7 +126,7 @@ void Tf_mainForm::buildDataSets()
 {
     dbdataset_object = std::make_unique<EditableDataSet>(db_transaction);
     dbdataset_object->setObjectName(QStringLiteral("dbdataset_object"));
-    dbdataset_object->setSelectSql(initialContactsSql());
+    dbdataset_object->setSelectSql(queries::initialContacts());
     FieldDef id;
     id.name = QStringLiteral("O_ID");
     id.kind = FieldKind::Integer;
@@ -584,33 +571,6 @@ void Tf_mainForm::m_size_positionClick()
 
 // ---------------------------------------------------------------- searching
 
-QString Tf_mainForm::initialContactsSql()
-{
-    return QStringLiteral("select * from p_view_company_and_person order by o_name collate de_de");
-}
-
-QString Tf_mainForm::textSearchSql(const QString& searchText)
-{
-    QStringList lines{QStringLiteral("select * from p_view_company_and_person")};
-    if (!searchText.isEmpty()) {
-        const QString pattern = QLatin1Char('%') + upperAsciiLetters(searchText) + QLatin1Char('%');
-        lines << QStringLiteral("where upper(o_name) like ") + sqlLiteral(pattern);
-    }
-    lines << QStringLiteral("order by o_name");
-    return lines.join(QLatin1Char('\n'));
-}
-
-QString Tf_mainForm::groupSearchSql(const QString& groupValue)
-{
-    QStringList lines{QStringLiteral("select * from p_view_company_and_person")};
-    // The value is a key from the choice list and goes in as it is.
-    if (!groupValue.isEmpty())
-        lines << QStringLiteral("where o_id in (select b2g_oid from belong2group where b2g_gid = ") + groupValue
-                     + QLatin1Char(')');
-    lines << QStringLiteral("order by o_name");
-    return lines.join(QLatin1Char('\n'));
-}
-
 QString Tf_mainForm::groupChoiceValue() const
 {
     const int index = RxDBLookupCombo_groups->currentIndex();
@@ -620,7 +580,7 @@ QString Tf_mainForm::groupChoiceValue() const
 void Tf_mainForm::SearchByText()
 {
     dbdataset_object->close();
-    dbdataset_object->setSelectSql(textSearchSql(FullTextSearch->text()));
+    dbdataset_object->setSelectSql(queries::textSearch(FullTextSearch->text()));
     dbdataset_object->open();
     dbdataset_object->first();
 }
@@ -628,7 +588,7 @@ void Tf_mainForm::SearchByText()
 void Tf_mainForm::GroupSearch()
 {
     dbdataset_object->close();
-    dbdataset_object->setSelectSql(groupSearchSql(groupChoiceValue()));
+    dbdataset_object->setSelectSql(queries::groupSearch(groupChoiceValue()));
     dbdataset_object->open();
     dbdataset_object->first();
 }

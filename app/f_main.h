@@ -50,11 +50,6 @@ public:
     QString groupChoiceValue() const;
     QString faqAddress() const { return m_faqAddress; }
 
-    // The contact list's statements, line by line joined with "\n".
-    static QString initialContactsSql();
-    static QString textSearchSql(const QString& searchText);
-    static QString groupSearchSql(const QString& groupValue);
-
     // ---- commands ----
     void SearchByText();
     void GroupSearch();

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -26,6 +27,15 @@ public:
     }
     int execModal(QDialog* dialog) override { return dialog->exec(); }
     void openUrl(const QUrl& url) override { QDesktopServices::openUrl(url); }
+    QString chooseOpenFile(QWidget* parent, const QString& caption, const QString& filter) override
+    {
+        return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+    }
+    QString chooseSaveFile(QWidget* parent, const QString& caption, const QString& filter,
+                           const QString& suggestedName) override
+    {
+        return QFileDialog::getSaveFileName(parent, caption, suggestedName, filter);
+    }
 };
 
 DialogService g_dialogs;

@@ -23,6 +23,10 @@ public:
     virtual int execModal(QDialog* dialog) = 0;
     // Hands an address to the desktop (browser, mail program); the result is not examined.
     virtual void openUrl(const QUrl& url) = 0;
+    // Asks for a file to read or to write; an empty text when the user cancels.
+    virtual QString chooseOpenFile(QWidget* parent, const QString& caption, const QString& filter) = 0;
+    virtual QString chooseSaveFile(QWidget* parent, const QString& caption, const QString& filter,
+                                   const QString& suggestedName) = 0;
 
     static MessageService& instance();
     // Not owned; nullptr restores the real dialogs.

@@ -2,6 +2,7 @@
 // paths, the connection's parameters, the searches on the demo contacts, the
 // application error handler, window placement and the catalogue's captions.
 #include "app/f_main.h"
+#include "data/ContactQueries.h"
 #include "RecordingMessages.h"
 #include "TestDb.h"
 #include "data/DbError.h"
@@ -203,7 +204,7 @@ void tst_MainForm::startsWithGroupsAndContacts()
 
     QVERIFY2(rec.messages.isEmpty(), qPrintable(rec.messages.join(QLatin1Char('|'))));
     QVERIFY(!w->terminationRequested());
-    QCOMPARE(w->contacts().selectSql(), Tf_mainForm::initialContactsSql());
+    QCOMPARE(w->contacts().selectSql(), queries::initialContacts());
     QVERIFY(w->contacts().isOpen());
     QCOMPARE(w->contacts().recNo(), 0);
     QCOMPARE(w->contacts().value(QStringLiteral("O_ID")).toString(), firstId);
@@ -426,7 +427,7 @@ void tst_MainForm::enterInSearchBoxSearches()
 
     QTest::keyClicks(w->FullTextSearch, QStringLiteral("eie"));
     QTest::keyClick(w->FullTextSearch, Qt::Key_Return);
-    QCOMPARE(w->contacts().selectSql(), Tf_mainForm::textSearchSql(QStringLiteral("eie")));
+    QCOMPARE(w->contacts().selectSql(), queries::textSearch(QStringLiteral("eie")));
     QCOMPARE(w->groupChoice()->currentIndex(), -1);
     QCOMPARE(w->FullTextSearch->text(), QStringLiteral("eie"));
 }
@@ -489,7 +490,7 @@ void tst_MainForm::searchButtonsClearInputs()
     w->FullTextSearch->setText(QStringLiteral("eie"));
     w->btn_groupsearch->click();
     QCOMPARE(w->FullTextSearch->text(), QString());
-    QCOMPARE(w->contacts().selectSql(), Tf_mainForm::groupSearchSql(QString()));
+    QCOMPARE(w->contacts().selectSql(), queries::groupSearch(QString()));
     QCOMPARE(columnOf(w->contacts(), QStringLiteral("O_ID")).size(), everyone);
 
     // "All" after a group search empties both inputs and lists everyone.
@@ -501,7 +502,7 @@ void tst_MainForm::searchButtonsClearInputs()
     QCOMPARE(w->FullTextSearch->text(), QString());
     QCOMPARE(w->groupChoice()->currentIndex(), -1);
     QCOMPARE(w->groupChoice()->currentText(), QString());
-    QCOMPARE(w->contacts().selectSql(), Tf_mainForm::textSearchSql(QString()));
+    QCOMPARE(w->contacts().selectSql(), queries::textSearch(QString()));
     QCOMPARE(columnOf(w->contacts(), QStringLiteral("O_ID")).size(), everyone);
 
     // "Search" beside the box keeps the text and empties the group choice.

@@ -23,6 +23,8 @@ public:
     QList<std::function<int(QDialog*)>> modalHandlers;  // next modal displays; empty queue: shown, then rejected
     QStringList modalTitles;               // window title of every modal display
     QList<QUrl> urls;                      // every address handed to the desktop
+    QStringList fileAnswers;               // next file choices; empty queue answers "cancelled"
+    QStringList fileCaptions;              // caption of every file choice asked
 
     void showMessage(QWidget*, const QString& text) override { messages << text; }
     bool confirm(QWidget*, const QString& text, ConfirmButtons) override
@@ -43,6 +45,18 @@ public:
         return result;
     }
     void openUrl(const QUrl& url) override { urls << url; }
+    QString chooseOpenFile(QWidget*, const QString& caption, const QString&) override { return nextFile(caption); }
+    QString chooseSaveFile(QWidget*, const QString& caption, const QString&, const QString&) override
+    {
+        return nextFile(caption);
+    }
+
+private:
+    QString nextFile(const QString& caption)
+    {
+        fileCaptions << caption;
+        return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+    }
 };
 
 } // namespace pellori::test

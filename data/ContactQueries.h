@@ -1,0 +1,22 @@
+#pragma once
+// The statements that choose which contacts a list or a printed book shows:
+// the contact list as first opened, its two searches, and (beside them) the
+// address books and the birthday list. Kept out of the windows so that each
+// can be read and tested on its own.
+#include <QString>
+
+namespace pellori::queries {
+
+// Lines of a statement are joined with "\n".
+QString initialContacts();
+// The name search: a to z upper-cased, the text quoted as an SQL literal.
+QString textSearch(const QString& searchText);
+// The group search; the value is a key taken from the group list.
+QString groupSearch(const QString& groupValue);
+
+// Only a to z change; every other character, umlauts too, stays as typed.
+QString upperAsciiLetters(QString text);
+// Encloses in single quotes and doubles every single quote inside.
+QString sqlLiteral(QString text);
+
+} // namespace pellori::queries
