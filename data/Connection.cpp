@@ -1,7 +1,9 @@
 #include "data/Connection.h"
 
 #include "data/DbError.h"
+#include "data/DbTransaction.h"
 #include "data/FbStatus.h"
+#include "data/Statement.h"
 
 #include <QList>
 #include <QPair>
@@ -58,22 +60,12 @@ private:
     struct sigaction m_saved[2] = {};
 };
 
-} // namespace
-
-void Connection::leaveSignalsToProgram() { g_programHandlesSignals = true; }
-
-Connection::Connection() = default;
-
-Connection::~Connection() { close(); }
-
-namespace {
-
 // name=value lines, later ones replacing earlier ones of the same name.
 QList<QPair<QString, QString>> resolveParams(const QStringList& lines)
 {
     QList<QPair<QString, QString>> out;
     for (const QString& line : lines) {
-        const int eq = line.indexOf('=');
+        const int eq = int(line.indexOf('='));
         const QString name = (eq < 0 ? line : line.left(eq)).trimmed().toLower();
         const QString value = eq < 0 ? QString() : line.mid(eq + 1);
         auto it = std::find_if(out.begin(), out.end(), [&](const auto& p) { return p.first == name; });
@@ -87,6 +79,20 @@ QList<QPair<QString, QString>> resolveParams(const QStringList& lines)
 
 } // namespace
 
+void Connection::leaveSignalsToProgram() { g_programHandlesSignals = true; }
+
+Connection::Connection() = default;
+
+Connection::~Connection()
+{
+    close();
+    // Whatever outlives the connection must not reach back into it.
+    for (DbTransaction* t : std::as_const(m_transactions))
+        t->connectionDestroyed();
+    for (Statement* s : std::as_const(m_statements))
+        s->connectionDestroyed();
+}
+
 QString Connection::charset() const
 {
     QString cs;
@@ -96,24 +102,18 @@ QString Connection::charset() const
     return cs.isEmpty() ? QStringLiteral("ISO8859_1") : cs.toUpper();
 }
 
-QString Connection::decode(const QByteArray& bytes) const
+TextEncoding Connection::encoding() const
 {
-    return m_utf8 ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
+    const QString cs = charset();
+    return cs == "UTF8" || cs == "UNICODE_FSS" ? TextEncoding::Utf8 : TextEncoding::Latin1;
 }
-
-QByteArray Connection::encode(const QString& text) const { return m_utf8 ? text.toUtf8() : text.toLatin1(); }
 
 void Connection::open()
 {
     if (m_attachment)
         return;
-    FbStatus st;
-    IXpbBuilder* dpb = util()->getXpbBuilder(&st, IXpbBuilder::DPB, nullptr, 0);
-    st.check();
-    struct Guard {
-        IXpbBuilder* b;
-        ~Guard() { b->dispose(); }
-    } guard{dpb};
+    ThrowingStatus st;
+    BuilderHolder dpb(util()->getXpbBuilder(&st, IXpbBuilder::DPB, nullptr, 0));
 
     static const QList<QPair<QString, unsigned char>> tags = {
         {"user_name", isc_dpb_user_name}, {"password", isc_dpb_password},
@@ -122,28 +122,42 @@ void Connection::open()
     };
     // Empty values are sent as they are: a configuration that leaves the user
     // name or password empty logs in with empty values, not with built-in ones.
-    for (const auto& p : resolveParams(params)) {
+    for (const auto& p : resolveParams(params))
         for (const auto& t : tags)
             if (t.first == p.first)
                 dpb->insertString(&st, t.second, p.second.toLatin1().constData());
-        st.check();
-    }
     IProvider* provider = master()->getDispatcher();
+    struct ProviderRelease {
+        IProvider* p;
+        ~ProviderRelease() { p->release(); }
+    } release{provider};
     const SignalHandlersKept keep;
-    IAttachment* att = provider->attachDatabase(&st, m_databaseName.toLocal8Bit().constData(),
-                                                dpb->getBufferLength(&st), dpb->getBuffer(&st));
-    provider->release();
-    st.check();
-    m_attachment = att;
-    const QString cs = charset();
-    m_utf8 = cs == "UTF8" || cs == "UNICODE_FSS";
+    const QByteArray name = m_databaseName.toLocal8Bit();
+    m_attachment = provider->attachDatabase(&st, name.constData(), dpb->getBufferLength(&st), dpb->getBuffer(&st));
+}
+
+void Connection::closeCursorsOf(DbTransaction* t)
+{
+    for (Statement* s : std::as_const(m_statements))
+        if (s->cursorTransaction() == t)
+            s->closeCursor();
 }
 
 void Connection::close()
 {
     if (!m_attachment)
         return;
-    FbStatus st;
+    // Open cursors first, then the work of every transaction, then the prepared
+    // statements: the attachment refuses to go while any of them is alive, and a
+    // statement prepared on it would be invalid on the next one.
+    for (Statement* s : std::as_const(m_statements))
+        s->closeCursor();
+    const QList<DbTransaction*> transactions = m_transactions;
+    for (DbTransaction* t : transactions)
+        t->endQuietly();
+    for (Statement* s : std::as_const(m_statements))
+        s->unprepare();
+    QuietStatus st;
     m_attachment->detach(&st);
     if (st.failed())
         m_attachment->release();

@@ -2,7 +2,13 @@
 // One attachment to a Firebird database opened by path (the embedded engine by
 // default). Attach parameters are name=value lines processed in order; a later
 // line replaces an earlier one of the same name.
+//
+// The connection knows its transactions and statements, so that closing it
+// ends their work in order and no order of destruction leaves one dangling.
+#include "data/FieldValue.h"
+
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +20,9 @@ class IStatus;
 }
 
 namespace pellori {
+
+class DbTransaction;
+class Statement;
 
 class Connection {
 public:
@@ -31,17 +40,22 @@ public:
 
     // Attaches when not attached yet; throws DbError when refused.
     void open();
+    // Commits every active transaction of this connection the way releasing one
+    // does (a failed commit is rolled back without a word), gives back every
+    // prepared statement (they are prepared again on the next attachment), then
+    // detaches.
     void close();
     bool isConnected() const { return m_attachment != nullptr; }
 
-    // The character set in force for this attachment (the last lc_ctype line; ISO8859_1 when none or empty).
+    // The character set in force (the last lc_ctype line; ISO8859_1 when none or empty).
     QString charset() const;
+    TextEncoding encoding() const;
     // The one place where database text and QString meet.
-    QString decode(const QByteArray& bytes) const;
-    QByteArray encode(const QString& text) const;
+    QString decode(QByteArrayView bytes) const { return value::decode(bytes, encoding()); }
+    // Refuses text the character set cannot hold, naming `field`.
+    QByteArray encode(const QString& text, const QString& field) const { return value::encode(text, encoding(), field); }
 
-    // Next value of a generator, in the given transaction.
-    // (Uses "SELECT GEN_ID(%s, %d) FROM RDB$DATABASE".)
+    // Attaches when needed.
     Firebird::IAttachment* attachment();
     static Firebird::IMaster* master();
     static Firebird::IUtil* util();
@@ -52,10 +66,19 @@ public:
     // calls this once: attaching then leaves the program's handlers in place.
     static void leaveSignalsToProgram();
 
+    // Transactions and statements register themselves for their lifetime.
+    void add(DbTransaction* t) { m_transactions.append(t); }
+    void remove(DbTransaction* t) { m_transactions.removeAll(t); }
+    void add(Statement* s) { m_statements.append(s); }
+    void remove(Statement* s) { m_statements.removeAll(s); }
+    // Closes the cursors that statements hold open in a transaction that is ending.
+    void closeCursorsOf(DbTransaction* t);
+
 private:
     QString m_databaseName;
     Firebird::IAttachment* m_attachment = nullptr;
-    bool m_utf8 = false;
+    QList<DbTransaction*> m_transactions;
+    QList<Statement*> m_statements;
 };
 
 // Throws DbError built from a failed status: the whole formatted text and the first error code.

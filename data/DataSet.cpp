@@ -1,5 +1,6 @@
 #include "data/DataSet.h"
 
+#include "data/Connection.h"
 #include "data/DbError.h"
 #include "data/DbTransaction.h"
 
@@ -33,15 +34,18 @@ FieldKind kindOf(const ColumnInfo& c)
     }
 }
 
-bool isNullValue(const QVariant& v) { return !v.isValid() || v.isNull(); }
-
-// Brings a value read from the database into the field's own type.
-QVariant fromDb(const FieldDef& f, const QVariant& v)
+bool isIntegral(const ColumnInfo& c)
 {
-    if (isNullValue(v))
+    return (c.sqlType == SQL_SHORT || c.sqlType == SQL_LONG || c.sqlType == SQL_INT64) && c.scale == 0;
+}
+
+// Brings a value read from the database into the field's own kind.
+QVariant fromDb(FieldKind kind, const QVariant& v)
+{
+    if (value::isNull(v))
         return QVariant();
-    switch (f.kind) {
-    case FieldKind::Integer: return v.toInt();
+    switch (kind) {
+    case FieldKind::Integer:
     case FieldKind::BigInt: return v.toLongLong();
     case FieldKind::Float: return v.toDouble();
     case FieldKind::Date: return v.typeId() == QMetaType::QDateTime ? QVariant(v.toDateTime().date()) : v;
@@ -49,24 +53,63 @@ QVariant fromDb(const FieldDef& f, const QVariant& v)
     }
 }
 
+// The text form under which findRow indexes a value: equal keys of different
+// integer widths (or typed as text) meet.
+QString indexKey(FieldKind kind, const QVariant& v)
+{
+    switch (kind) {
+    case FieldKind::Integer:
+    case FieldKind::BigInt: {
+        bool ok = false;
+        const qlonglong x = v.toLongLong(&ok);
+        return ok ? QString::number(x) : v.toString();
+    }
+    case FieldKind::Date: return v.toDate().toString(Qt::ISODate);
+    default: return v.toString();
+    }
+}
+
 } // namespace
 
-DataSet::DataSet(DbTransaction& transaction, QObject* parent) : QObject(parent), m_transaction(&transaction) {}
+DataSet::DataSet(DbTransaction& transaction, QObject* parent) : QObject(parent), m_transaction(&transaction)
+{
+    transaction.add(this);
+}
 
 DataSet::~DataSet()
 {
-    m_rows.clear();
-    m_select.reset();
+    resetStatements();
     if (m_transaction)
-        m_transaction->detach(this);
+        m_transaction->remove(this);
+}
+
+DbTransaction& DataSet::requireTransaction() const
+{
+    if (!m_transaction)
+        throw AppError(QStringLiteral("The data set %1 has no transaction: its transaction has already ended for good")
+                           .arg(objectName()));
+    return *m_transaction;
+}
+
+DbTransaction& DataSet::transaction() const { return requireTransaction(); }
+
+void DataSet::resetStatements()
+{
+    m_select.reset();
+    m_insert.reset();
+    m_modify.reset();
+    m_delete.reset();
+    m_refresh.reset();
 }
 
 void DataSet::setTransaction(DbTransaction& transaction)
 {
     close();
     if (m_transaction)
-        m_transaction->detach(this);
+        m_transaction->remove(this);
+    resetStatements();   // prepared on another transaction's connection, perhaps
     m_transaction = &transaction;
+    transaction.add(this);
 }
 
 void DataSet::setSelectSql(const QString& sql)
@@ -75,6 +118,33 @@ void DataSet::setSelectSql(const QString& sql)
     m_selectSql = sql;
     m_select.reset();
     m_refresh.reset();
+}
+
+void DataSet::setWriteSql(Write which, const QString& sql)
+{
+    switch (which) {
+    case Write::Insert: m_insertSql = sql; m_insert.reset(); break;
+    case Write::Modify: m_modifySql = sql; m_modify.reset(); break;
+    case Write::Delete: m_deleteSql = sql; m_delete.reset(); break;
+    case Write::Refresh: m_refreshSql = sql; m_refresh.reset(); break;
+    }
+}
+
+const QString& DataSet::writeSql(Write which) const
+{
+    switch (which) {
+    case Write::Insert: return m_insertSql;
+    case Write::Modify: return m_modifySql;
+    case Write::Delete: return m_deleteSql;
+    case Write::Refresh: break;
+    }
+    return m_refreshSql;
+}
+
+void DataSet::setKeyFieldName(const QString& field)
+{
+    m_keyField = field;
+    m_insert.reset();   // the insert reads the key back
 }
 
 FieldDef& DataSet::addField(const FieldDef& def)
@@ -108,12 +178,13 @@ FieldDef& DataSet::field(const QString& name)
 
 void DataSet::ensurePrepared()
 {
-    if (!m_transaction)
-        throw AppError(QStringLiteral("The data set has no transaction"));
-    if (m_select)
+    DbTransaction& tr = requireTransaction();
+    if (m_select) {
+        m_select->prepare(tr);   // again after the connection was closed and opened
         return;
-    auto stmt = std::make_unique<Statement>(m_transaction->connection(), m_selectSql);
-    stmt->prepare(*m_transaction);
+    }
+    auto stmt = std::make_unique<Statement>(tr.connection(), m_selectSql);
+    stmt->prepare(tr);
     m_select = std::move(stmt);
     buildFields();
 }
@@ -123,13 +194,8 @@ void DataSet::buildFields()
     const QList<ColumnInfo>& cols = m_select->columns();
     if (!m_fieldsDeclared) {
         m_fields.clear();
-        for (const ColumnInfo& c : cols) {
-            FieldDef f;
-            f.name = c.name;
-            f.kind = kindOf(c);
-            f.size = c.isText && f.kind == FieldKind::Text ? c.length : 0;
-            m_fields.append(f);
-        }
+        for (const ColumnInfo& c : cols)
+            m_fields.append({.name = c.name, .kind = kindOf(c), .size = c.isText && kindOf(c) == FieldKind::Text ? c.length : 0});
     }
     m_columnOf.clear();
     for (FieldDef& f : m_fields) {
@@ -150,11 +216,17 @@ void DataSet::open()
 {
     if (isOpen())
         return;
-    m_transaction->startIfInactive();
+    DbTransaction& tr = requireTransaction();
+    tr.startIfInactive();
     ensurePrepared();
-    m_transaction->attach(this);
-    m_select->openCursor(*m_transaction, [this](const QString& name) { return m_params.value(name.toUpper()); });
-    m_rows.clear();
+    m_encoding = tr.connection().encoding();
+    QList<FieldKind> kinds;
+    for (const FieldDef& f : std::as_const(m_fields))
+        kinds << f.kind;
+    m_rows.setLayout(kinds, m_encoding);
+    m_select->openCursor(tr, [this](const QString& name) { return m_params.value(name.toUpper()); });
+    m_buffer.clear();
+    m_index.clear();
     m_current = -1;
     m_eof = false;
     m_afterEnd = false;
@@ -164,7 +236,7 @@ void DataSet::open()
     emit opened();
     emit stateChanged();
     runFetch(1);
-    if (!m_rows.empty())
+    if (m_rows.size() > 0)
         setCurrent(0);
 }
 
@@ -175,7 +247,8 @@ void DataSet::close()
     if (m_select)
         m_select->closeCursor();
     m_rows.clear();
-    m_old.clear();
+    m_buffer.clear();
+    m_index.clear();
     m_current = -1;
     m_eof = true;
     m_afterEnd = false;
@@ -191,13 +264,11 @@ void DataSet::transactionEnded() { close(); }
 void DataSet::transactionDestroyed()
 {
     close();
-    m_select.reset();
-    m_insert.reset();
-    m_modify.reset();
-    m_delete.reset();
-    m_refresh.reset();
+    resetStatements();
     m_transaction = nullptr;
 }
+
+void DataSet::rowsChangedBy() { m_index.clear(); }
 
 // ---------------------------------------------------------------- fetching
 
@@ -205,23 +276,45 @@ void DataSet::runFetch(int count)
 {
     if (m_eof || !m_select)
         return;
-    const int first = int(m_rows.size());
-    QList<QVariant> raw;
+    const int first = m_rows.size();
+    Statement& s = *m_select;
+    const QList<ColumnInfo>& cols = s.columns();
+    RowStore::Builder b;
     int added = 0;
     while (added < count) {
-        if (!m_select->fetch(raw)) {
+        if (!s.fetch()) {
             m_eof = true;
             break;
         }
-        Row r;
-        r.values.reserve(m_fields.size());
-        for (int i = 0; i < m_fields.size(); ++i)
-            r.values.append(m_columnOf[i] >= 0 ? fromDb(m_fields[i], raw.value(m_columnOf[i])) : QVariant());
-        m_rows.push_back(std::move(r));
+        // Straight from the message buffer into the packed row: only the columns
+        // of the fields, and no value passes through a QVariant unless it must.
+        for (int i = 0; i < m_fields.size(); ++i) {
+            const int col = m_columnOf[i];
+            if (col < 0 || s.isNullAt(col)) {
+                b.null();
+                continue;
+            }
+            const ColumnInfo& c = cols[col];
+            const FieldKind kind = m_fields[i].kind;
+            if ((kind == FieldKind::Integer || kind == FieldKind::BigInt) && isIntegral(c))
+                b.integer(s.integerAt(col));
+            else if ((kind == FieldKind::Text || kind == FieldKind::Memo)
+                     && (c.sqlType == SQL_VARYING || c.sqlType == SQL_TEXT))
+                b.bytes(s.textAt(col));
+            else if (kind == FieldKind::Memo && c.sqlType == SQL_BLOB)
+                b.bytes(s.blobAt(col));
+            else if (kind == FieldKind::Date && c.sqlType == SQL_TYPE_DATE)
+                b.julianDay(s.julianDayAt(col));
+            else
+                m_rows.appendValue(b, i, fromDb(kind, s.valueAt(col)));
+        }
+        m_rows.append(b.take());
         ++added;
     }
-    if (added)
+    if (added) {
+        rowsChangedBy();
         emit rowsInserted(first, first + added - 1);
+    }
 }
 
 int DataSet::fetchMore(int count)
@@ -234,17 +327,17 @@ int DataSet::fetchMore(int count)
 void DataSet::fetchAll()
 {
     while (!m_eof)
-        runFetch(256);
+        runFetch(1000);
 }
 
 bool DataSet::isEmpty()
 {
-    if (m_rows.empty())
+    if (!isOpen())
+        return true;
+    if (m_rows.size() == 0)
         runFetch(1);
-    return m_rows.empty();
+    return m_rows.size() == 0;
 }
-
-// ---------------------------------------------------------------- navigation
 
 void DataSet::setCurrent(int row, bool scroll)
 {
@@ -262,7 +355,7 @@ void DataSet::moveTo(int row)
     checkBrowseMode();
     while (row >= rowCount() && !m_eof)
         runFetch(qMax(50, row - rowCount() + 1));
-    if (m_rows.empty())
+    if (m_rows.size() == 0)
         return;
     setCurrent(qBound(0, row, rowCount() - 1));
 }
@@ -275,7 +368,7 @@ void DataSet::last()
         return;
     checkBrowseMode();
     fetchAll();
-    if (!m_rows.empty())
+    if (m_rows.size() > 0)
         setCurrent(rowCount() - 1);
 }
 
@@ -301,37 +394,52 @@ void DataSet::prior()
         setCurrent(m_current - 1);
 }
 
-bool DataSet::atEnd() const { return m_afterEnd || m_rows.empty(); }
+bool DataSet::atEnd() const { return m_afterEnd || m_rows.size() == 0; }
 
 // ---------------------------------------------------------------- values
 
-QVariant DataSet::lookupValue(const FieldDef& f, const QList<QVariant>& values) const
+int DataSet::findRow(int fieldIndex, const QVariant& wanted)
 {
-    const int keyIndex = fieldIndex(f.keyField);
-    if (keyIndex < 0 || !f.lookupDataSet || !f.lookupDataSet->isOpen())
-        return QVariant();
-    const QVariant key = values.value(keyIndex);
-    if (isNullValue(key))
-        return QVariant();
+    if (!isOpen() || fieldIndex < 0 || fieldIndex >= fieldCount() || value::isNull(wanted))
+        return -1;
+    fetchAll();
+    const FieldKind kind = m_fields[fieldIndex].kind;
+    auto it = m_index.find(fieldIndex);
+    if (it == m_index.end()) {
+        QHash<QString, int> index;
+        index.reserve(rowCount());
+        // From the last row up: a later insert() replaces, so the first row of a value wins.
+        for (int r = rowCount() - 1; r >= 0; --r) {
+            const QVariant v = value(r, fieldIndex);
+            if (!value::isNull(v))
+                index.insert(indexKey(kind, v), r);
+        }
+        it = m_index.insert(fieldIndex, index);
+    }
+    return it->value(indexKey(kind, wanted), -1);
+}
+
+QVariant DataSet::lookupValue(const FieldDef& f, int row) const
+{
     DataSet* lookup = f.lookupDataSet;
-    const int k = lookup->fieldIndex(f.lookupKeyField);
-    const int r = lookup->fieldIndex(f.lookupResultField);
-    if (k < 0 || r < 0)
+    const int keyIndex = fieldIndex(f.keyField);
+    if (keyIndex < 0 || !lookup || !lookup->isOpen())
         return QVariant();
-    lookup->fetchAll();
-    for (int i = 0; i < lookup->rowCount(); ++i)
-        if (lookup->m_rows[size_t(i)].values.value(k) == key)
-            return lookup->m_rows[size_t(i)].values.value(r);
-    return QVariant();
+    const QVariant key = value(row, keyIndex);
+    const int r = lookup->findRow(lookup->fieldIndex(f.lookupKeyField), key);
+    return r < 0 ? QVariant() : lookup->value(r, lookup->fieldIndex(f.lookupResultField));
 }
 
 QVariant DataSet::value(int row, int fieldIndex) const
 {
     if (row < 0 || row >= rowCount() || fieldIndex < 0 || fieldIndex >= m_fields.size())
         return QVariant();
-    const Row& r = m_rows[size_t(row)];
     const FieldDef& f = m_fields[fieldIndex];
-    return f.isLookup() ? lookupValue(f, r.values) : r.values.value(fieldIndex);
+    if (f.isLookup())
+        return lookupValue(f, row);
+    if (row == m_current && isEditing())
+        return m_buffer.value(fieldIndex);
+    return m_rows.value(row, fieldIndex);
 }
 
 QVariant DataSet::value(const QString& name) const { return value(m_current, fieldIndex(name)); }
@@ -340,75 +448,25 @@ QVariant DataSet::oldValue(const QString& name) const
 {
     const int i = fieldIndex(name);
     if (isEditing())
-        return m_old.value(i);
+        return m_fields.value(i).isLookup() ? QVariant() : m_rows.value(m_current, i);
     return value(m_current, i);
 }
 
-bool DataSet::isNull(const QString& name) const { return isNullValue(value(name)); }
+bool DataSet::isNull(const QString& name) const { return value::isNull(value(name)); }
 
 QString DataSet::text(int row, int fieldIndex) const
 {
     const QVariant v = value(row, fieldIndex);
-    if (isNullValue(v))
+    if (value::isNull(v))
         return QString();
     if (v.typeId() == QMetaType::QDate)
-        return v.toDate().toString("dd.MM.yyyy");
+        return value::formatDate(v.toDate());
     return v.toString();
 }
 
 QVariant DataSet::convertIn(const FieldDef& f, const QVariant& v) const
 {
-    if (isNullValue(v))
-        return QVariant();
-    const bool isText = v.typeId() == QMetaType::QString;
-    const QString s = isText ? v.toString() : QString();
-    switch (f.kind) {
-    case FieldKind::Text:
-    case FieldKind::Memo: {
-        QString t = v.toString();
-        if (t.isEmpty())
-            return QVariant();
-        if (f.kind == FieldKind::Text && f.size > 0 && t.size() > f.size)
-            t.truncate(f.size);
-        return t;
-    }
-    case FieldKind::Integer:
-    case FieldKind::BigInt: {
-        if (isText && s.trimmed().isEmpty())
-            return QVariant();
-        bool ok = false;
-        const qlonglong x = isText ? s.trimmed().toLongLong(&ok) : v.toLongLong(&ok);
-        const bool fits = f.kind == FieldKind::BigInt || (x >= INT_MIN && x <= INT_MAX);
-        if (!ok || !fits)
-            throw AppError(QStringLiteral("'%1' is not a valid integer value for field '%2'").arg(v.toString(), f.name));
-        return f.kind == FieldKind::Integer ? QVariant(int(x)) : QVariant(x);
-    }
-    case FieldKind::Float: {
-        if (isText && s.trimmed().isEmpty())
-            return QVariant();
-        bool ok = false;
-        const double x = isText ? s.trimmed().toDouble(&ok) : v.toDouble(&ok);
-        if (!ok)
-            throw AppError(QStringLiteral("'%1' is not a valid floating point value for field '%2'").arg(v.toString(), f.name));
-        return x;
-    }
-    case FieldKind::Date: {
-        if (v.typeId() == QMetaType::QDate)
-            return v;
-        if (v.typeId() == QMetaType::QDateTime)
-            return v.toDateTime().date();
-        const QString t = v.toString().trimmed();
-        if (t.isEmpty())
-            return QVariant();
-        QDate d = QDate::fromString(t, "dd.MM.yyyy");
-        if (!d.isValid())
-            d = QDate::fromString(t, Qt::ISODate);
-        if (!d.isValid())
-            throw AppError(QStringLiteral("'%1' is not a valid date for field '%2'").arg(t, f.name));
-        return d;
-    }
-    }
-    return v;
+    return value::toField(f.kind, f.size, v, f.name, m_encoding);
 }
 
 void DataSet::setValue(const QString& name, const QVariant& value)
@@ -423,20 +481,12 @@ void DataSet::setLookup(int fieldIndex, const QVariant& shown)
 {
     const FieldDef& f = m_fields[fieldIndex];
     QVariant key;
-    if (!isNullValue(shown) && !shown.toString().isEmpty()) {
+    if (!value::isNull(shown) && !shown.toString().isEmpty()) {
         DataSet* lookup = f.lookupDataSet;
-        const int k = lookup->fieldIndex(f.lookupKeyField);
-        const int r = lookup->fieldIndex(f.lookupResultField);
-        lookup->fetchAll();
-        bool found = false;
-        for (int row = 0; row < lookup->rowCount(); ++row)
-            if (lookup->m_rows[size_t(row)].values.value(r).toString() == shown.toString()) {
-                key = lookup->m_rows[size_t(row)].values.value(k);
-                found = true;
-                break;
-            }
-        if (!found)
+        const int r = lookup->findRow(lookup->fieldIndex(f.lookupResultField), shown.toString());
+        if (r < 0)
             throw AppError(QStringLiteral("'%1' is not a valid value for field '%2'").arg(shown.toString(), f.name));
+        key = lookup->value(r, lookup->fieldIndex(f.lookupKeyField));
     }
     setValue(f.keyField, key);
 }
@@ -460,7 +510,7 @@ void DataSet::setValue(int fieldIndex, const QVariant& value)
     }
     if (m_state == State::Browse)
         edit();
-    m_rows[size_t(m_current)].values[fieldIndex] = converted;
+    m_buffer[fieldIndex] = converted;
     m_modified = true;
     emit rowChanged(m_current);
 }
@@ -471,12 +521,10 @@ void DataSet::enterInsert(int position)
 {
     if (!canInsert())
         throw AppError(QStringLiteral("Cannot insert into a read-only dataset"));
-    Row r;
-    r.isNew = true;
-    for (int i = 0; i < m_fields.size(); ++i)
-        r.values.append(QVariant());
-    m_old = r.values;
-    m_rows.insert(m_rows.begin() + position, std::move(r));
+    QList<QVariant> empty(m_fields.size());
+    m_rows.insert(position, empty);
+    rowsChangedBy();
+    m_buffer = empty;
     emit rowsInserted(position, position);
     m_state = State::Insert;
     m_current = position;
@@ -521,47 +569,53 @@ void DataSet::edit()
         throw AppError(QStringLiteral("Cannot edit: the dataset has no current row"));
     if (!canModify())
         throw AppError(QStringLiteral("Cannot modify a read-only dataset"));
-    m_old = m_rows[size_t(m_current)].values;
+    m_buffer = m_rows.values(m_current);
     m_modified = false;
     m_state = State::Edit;
     emit stateChanged();
 }
 
-QVariant DataSet::fieldParam(const QString& name, bool old) const
-{
-    const int i = fieldIndex(name);
-    if (i < 0)
-        return QVariant();
-    if (old)
-        return isEditing() ? m_old.value(i) : value(m_current, i);
-    return m_rows[size_t(m_current)].values.value(i);
-}
-
 QVariant DataSet::paramFor(const QString& name) const
 {
     if (name.startsWith("OLD_", Qt::CaseInsensitive))
-        return fieldParam(name.mid(4), true);
-    return fieldParam(name, false);
+        return oldValue(name.mid(4));
+    return value(m_current, fieldIndex(name));
 }
 
-Statement& DataSet::writeStatement(std::unique_ptr<Statement>& slot, const QString& sql)
+Statement& DataSet::writeStatement(Write which)
 {
-    if (!slot)
-        slot = std::make_unique<Statement>(m_transaction->connection(), sql);
-    return *slot;
+    std::unique_ptr<Statement>* slot = nullptr;
+    QString sql;
+    switch (which) {
+    case Write::Insert: {
+        slot = &m_insert;
+        sql = m_insertSql;
+        // The key the database assigns is read back, so the new row can be changed or deleted at once.
+        const int k = fieldIndex(m_keyField);
+        if (k >= 0 && !sql.contains(QLatin1String("returning"), Qt::CaseInsensitive))
+            sql += QStringLiteral("\nreturning ") + m_fields[k].name;
+        break;
+    }
+    case Write::Modify: slot = &m_modify; sql = m_modifySql; break;
+    case Write::Delete: slot = &m_delete; sql = m_deleteSql; break;
+    case Write::Refresh: slot = &m_refresh; sql = m_refreshSql; break;
+    }
+    if (!*slot)
+        *slot = std::make_unique<Statement>(requireTransaction().connection(), sql);
+    return **slot;
 }
 
 void DataSet::post()
 {
     if (!isEditing())
         return;
+    DbTransaction& tr = requireTransaction();
     const bool inserting = m_state == State::Insert;
-    Row& row = m_rows[size_t(m_current)];
 
     if (inserting && !m_generatorName.isEmpty()) {
         const int k = fieldIndex(m_generatorField);
-        if (k >= 0 && isNullValue(row.values[k])) {
-            row.values[k] = convertIn(m_fields[k], generatorValue(*m_transaction, m_generatorName, 1));
+        if (k >= 0 && value::isNull(m_buffer[k])) {
+            m_buffer[k] = convertIn(m_fields[k], generatorValue(tr, m_generatorName, 1));
             emit rowChanged(m_current);
         }
     }
@@ -569,7 +623,7 @@ void DataSet::post()
         BeforePost(*this);
     for (int i = 0; i < m_fields.size(); ++i) {
         const FieldDef& f = m_fields[i];
-        if (f.required && !f.isLookup() && isNullValue(m_rows[size_t(m_current)].values[i])) {
+        if (f.required && !f.isLookup() && value::isNull(m_buffer.value(i))) {
             emit focusFieldRequested(f.name);
             throw AppError(QStringLiteral("Field '%1' must have a value").arg(f.name));
         }
@@ -579,23 +633,19 @@ void DataSet::post()
     if (inserting) {
         if (m_insertSql.isEmpty())
             throw AppError(QStringLiteral("Cannot insert into a read-only dataset"));
-        QString sql = m_insertSql;
+        const QList<QVariant> out = writeStatement(Write::Insert).execute(tr, params);
         const int k = fieldIndex(m_keyField);
-        const bool readBack = k >= 0 && !sql.contains("returning", Qt::CaseInsensitive);
-        if (readBack)
-            sql += QStringLiteral("\nreturning ") + m_fields[k].name;
-        const QList<QVariant> out = writeStatement(m_insert, sql).execute(*m_transaction, params);
-        if (readBack && !out.isEmpty())
-            m_rows[size_t(m_current)].values[k] = fromDb(m_fields[k], out.first());
+        if (k >= 0 && !out.isEmpty())
+            m_buffer[k] = fromDb(m_fields[k].kind, out.first());
     } else {
         if (m_modifySql.isEmpty())
             throw AppError(QStringLiteral("Cannot modify a read-only dataset"));
-        writeStatement(m_modify, m_modifySql).execute(*m_transaction, params);
+        writeStatement(Write::Modify).execute(tr, params);
     }
 
-    Row& saved = m_rows[size_t(m_current)];
-    saved.isNew = false;
-    m_old = saved.values;
+    m_rows.set(m_current, m_buffer);
+    rowsChangedBy();
+    m_buffer.clear();
     m_modified = false;
     m_state = State::Browse;
     emit stateChanged();
@@ -610,14 +660,16 @@ void DataSet::cancel()
 {
     if (m_state == State::Insert) {
         const int pos = m_current;
-        m_rows.erase(m_rows.begin() + pos);
+        m_rows.remove(pos);
+        rowsChangedBy();
+        m_buffer.clear();
         m_state = State::Browse;
         m_modified = false;
         emit rowsRemoved(pos, pos);
         emit stateChanged();
-        setCurrent(m_rows.empty() ? -1 : qMin(pos, rowCount() - 1));
+        setCurrent(m_rows.size() == 0 ? -1 : qMin(pos, rowCount() - 1));
     } else if (m_state == State::Edit) {
-        m_rows[size_t(m_current)].values = m_old;
+        m_buffer.clear();
         m_state = State::Browse;
         m_modified = false;
         emit stateChanged();
@@ -647,13 +699,14 @@ void DataSet::deleteRow()
         throw AppError(QStringLiteral("Cannot perform this operation on an empty dataset"));
     if (m_deleteSql.isEmpty())
         throw AppError(QStringLiteral("Cannot delete from a read-only dataset"));
-    writeStatement(m_delete, m_deleteSql).execute(*m_transaction, [this](const QString& name) { return paramFor(name); });
+    writeStatement(Write::Delete).execute(requireTransaction(), [this](const QString& name) { return paramFor(name); });
     const int pos = m_current;
-    m_rows.erase(m_rows.begin() + pos);
+    m_rows.remove(pos);
+    rowsChangedBy();
     emit rowsRemoved(pos, pos);
-    if (m_rows.empty())
+    if (m_rows.size() == 0)
         runFetch(1);
-    setCurrent(m_rows.empty() ? -1 : qMin(pos, rowCount() - 1));
+    setCurrent(m_rows.size() == 0 ? -1 : qMin(pos, rowCount() - 1));
 }
 
 void DataSet::refresh()
@@ -661,20 +714,23 @@ void DataSet::refresh()
     if (!isOpen() || m_current < 0 || m_refreshSql.isEmpty())
         return;
     checkBrowseMode();
-    Statement& stmt = writeStatement(m_refresh, m_refreshSql);
-    stmt.openCursor(*m_transaction, [this](const QString& name) { return paramFor(name); });
+    DbTransaction& tr = requireTransaction();
+    Statement& stmt = writeStatement(Write::Refresh);
+    stmt.openCursor(tr, [this](const QString& name) { return paramFor(name); });
     QList<QVariant> raw;
     const bool found = stmt.fetch(raw);
     stmt.closeCursor();
     if (!found)
         return;   // the row is gone or not visible: keep what we have
-    Row& row = m_rows[size_t(m_current)];
+    QList<QVariant> values = m_rows.values(m_current);
     const QList<ColumnInfo>& cols = stmt.columns();
     for (int c = 0; c < cols.size(); ++c) {
         const int i = fieldIndex(cols[c].name);
         if (i >= 0 && !m_fields[i].isLookup())
-            row.values[i] = fromDb(m_fields[i], raw.value(c));
+            values[i] = fromDb(m_fields[i].kind, raw.value(c));
     }
+    m_rows.set(m_current, values);
+    rowsChangedBy();
     emit rowChanged(m_current);
 }
 
@@ -703,8 +759,8 @@ bool DataSet::locate(const QString& fieldName, const QVariant& wanted)
     checkBrowseMode();
     const FieldDef& f = m_fields[idx];
     const auto equal = [&](const QVariant& v) {
-        if (isNullValue(v) || isNullValue(wanted))
-            return isNullValue(v) && isNullValue(wanted);
+        if (value::isNull(v) || value::isNull(wanted))
+            return value::isNull(v) && value::isNull(wanted);
         switch (f.kind) {
         case FieldKind::Integer:
         case FieldKind::BigInt: {

@@ -3,20 +3,22 @@
 // the cursor only as far as somebody looks. An EditableDataSet carries its own
 // insert, modify, delete and refresh statements whose :name parameters take the
 // row's current values and :OLD_name ones the values as last read or saved.
+//
+// A data set with declared fields reads only the columns of those fields. It
+// registers with its transaction for its whole life, so either may go first.
+#include "data/DbTransaction.h"
+#include "data/FieldValue.h"
+#include "data/RowStore.h"
 #include "data/Statement.h"
+
 #include <QHash>
 #include <QObject>
 #include <QStringList>
 #include <QVariant>
 #include <functional>
 #include <memory>
-#include <vector>
 
 namespace pellori {
-
-class DbTransaction;
-
-enum class FieldKind { Integer, BigInt, Date, Text, Memo, Float };
 
 struct FieldDef {
     QString name;                  // column name; matched without regard to case
@@ -37,7 +39,7 @@ struct FieldDef {
     bool isLookup() const { return lookupDataSet != nullptr; }
 };
 
-class DataSet : public QObject {
+class DataSet : public QObject, public TransactionUser {
     Q_OBJECT
 public:
     enum class State { Inactive, Browse, Edit, Insert };
@@ -48,7 +50,9 @@ public:
 
     // ---- configuration (by the window, before opening) ----
     void setTransaction(DbTransaction& transaction);
-    DbTransaction& transaction() const { return *m_transaction; }
+    // Throws when the transaction has already gone.
+    DbTransaction& transaction() const;
+    bool hasTransaction() const { return m_transaction != nullptr; }
     void setSelectSql(const QString& sql);          // closes the data set
     const QString& selectSql() const { return m_selectSql; }
     // Declared fields, in display order. Without declarations every column of the select becomes a field.
@@ -62,6 +66,8 @@ public:
     FieldDef& field(int index) { return m_fields[index]; }
     int fieldIndex(const QString& name) const;      // -1 when missing
     FieldDef& field(const QString& name);           // throws AppError when missing
+    // How text is stored on this data set's connection.
+    TextEncoding encoding() const { return m_encoding; }
 
     // ---- life ----
     void open();
@@ -74,7 +80,7 @@ public:
     // ---- navigation (leaving an edited row posts it; an unchanged new row is dropped) ----
     bool isEmpty();
     int recNo() const { return m_current; }         // -1 when there is no row
-    int rowCount() const { return int(m_rows.size()); }   // rows fetched so far
+    int rowCount() const { return m_rows.size(); }  // rows fetched so far
     bool allFetched() const { return m_eof; }
     int fetchMore(int count = 50);                  // returns the number of rows added
     void fetchAll();
@@ -89,12 +95,17 @@ public:
     QVariant value(const QString& name) const;      // current row (with its pending edits)
     QVariant value(int row, int fieldIndex) const;  // any fetched row; lookup fields resolved
     QVariant oldValue(const QString& name) const;   // as last read or saved
-    QString text(int row, int fieldIndex) const;    // display text (dates ISO, NULL empty)
+    QString text(int row, int fieldIndex) const;    // display text (dates in the short format, NULL empty)
     bool isNull(const QString& name) const;
     // Setting a value enters edit state; text is cut to the field length and an empty text becomes NULL.
-    // Integer/date fields accept text and raise "'%s' is not a valid integer value for field '%s'".
+    // Refused, with nothing changed: text the connection cannot store, numbers that are not whole or
+    // out of the field's range ("'%s' is not a valid integer value for field '%s'"), dates that are not dates.
     void setValue(const QString& name, const QVariant& value);
     void setValue(int fieldIndex, const QVariant& value);
+
+    // The first row, counted from the first, whose field equals the value (every row is
+    // fetched); -1 when there is none. Answered from an index kept until the rows change.
+    int findRow(int fieldIndex, const QVariant& value);
 
     // ---- editing ----
     virtual bool canInsert() const { return false; }
@@ -120,9 +131,9 @@ public:
     // ---- events ----
     Event OnNewRecord, BeforePost, AfterPost, AfterScroll;
 
-    // Called by the transaction when it ends.
-    void transactionEnded();
-    void transactionDestroyed();
+    // ---- TransactionUser ----
+    void transactionEnded() override;
+    void transactionDestroyed() override;
 
 signals:
     void opened();
@@ -138,39 +149,42 @@ signals:
     void focusFieldRequested(const QString& fieldName);
 
 protected:
-    // Write statements; empty means the operation is not offered.
-    QString m_insertSql, m_modifySql, m_deleteSql, m_refreshSql;
-    QString m_keyField;                 // key assigned by the database on insert, read back
+    enum class Write { Insert, Modify, Delete, Refresh };
+    // An empty statement means the operation is not offered. Setting one drops what was prepared.
+    void setWriteSql(Write which, const QString& sql);
+    const QString& writeSql(Write which) const;
+    void setKeyFieldName(const QString& field);
     QString m_generatorField, m_generatorName;
     bool m_refreshAfterPost = false;
 
 private:
-    struct Row {
-        QList<QVariant> values;
-        bool isNew = false;
-    };
     void ensurePrepared();
     void buildFields();
-    void bindColumns();
+    void resetStatements();
     void setCurrent(int row, bool scroll = true);
     void enterInsert(int position);
+    void rowsChangedBy();
     QVariant paramFor(const QString& name) const;
-    QVariant fieldParam(const QString& name, bool old) const;
     QVariant convertIn(const FieldDef& f, const QVariant& v) const;
-    QVariant lookupValue(const FieldDef& f, const QList<QVariant>& values) const;
+    QVariant lookupValue(const FieldDef& f, int row) const;
     void setLookup(int fieldIndex, const QVariant& shown);
     void runFetch(int count);
-    Statement& writeStatement(std::unique_ptr<Statement>& slot, const QString& sql);
+    Statement& writeStatement(Write which);
+    DbTransaction& requireTransaction() const;
 
     DbTransaction* m_transaction;
+    TextEncoding m_encoding = TextEncoding::Latin1;
     QString m_selectSql;
+    QString m_insertSql, m_modifySql, m_deleteSql, m_refreshSql;
+    QString m_keyField;                 // key assigned by the database on insert, read back
     QList<FieldDef> m_fields;
     bool m_fieldsDeclared = false;
     QList<int> m_columnOf;              // for each field: its column in the select, or -1
     QHash<QString, QVariant> m_params;  // upper-case name
     std::unique_ptr<Statement> m_select, m_insert, m_modify, m_delete, m_refresh;
-    std::vector<Row> m_rows;
-    QList<QVariant> m_old;              // current row's values before the edit began
+    RowStore m_rows;
+    QList<QVariant> m_buffer;           // the current row's values while it is edited or new
+    mutable QHash<int, QHash<QString, int>> m_index;   // findRow: per field, value -> first row
     int m_current = -1;
     bool m_eof = true;
     bool m_afterEnd = false;
@@ -189,13 +203,13 @@ class EditableDataSet : public DataSet {
     Q_OBJECT
 public:
     using DataSet::DataSet;
-    void setInsertSql(const QString& sql) { m_insertSql = sql; }
-    void setModifySql(const QString& sql) { m_modifySql = sql; }
-    void setDeleteSql(const QString& sql) { m_deleteSql = sql; }
-    void setRefreshSql(const QString& sql) { m_refreshSql = sql; }
+    void setInsertSql(const QString& sql) { setWriteSql(Write::Insert, sql); }
+    void setModifySql(const QString& sql) { setWriteSql(Write::Modify, sql); }
+    void setDeleteSql(const QString& sql) { setWriteSql(Write::Delete, sql); }
+    void setRefreshSql(const QString& sql) { setWriteSql(Write::Refresh, sql); }
     // The key column the database assigns on insert: the insert reads it back (insert ... returning),
     // so the new row can be changed or deleted at once.
-    void setKeyField(const QString& field) { m_keyField = field; }
+    void setKeyField(const QString& field) { setKeyFieldName(field); }
     // Before saving a new row whose key field is NULL, take the generator's next value.
     void setGenerator(const QString& keyField, const QString& generatorName)
     {
@@ -205,9 +219,9 @@ public:
     // Read the row again after every save (columns with defaults or computed in the database).
     void setRefreshAfterPost(bool on) { m_refreshAfterPost = on; }
 
-    bool canInsert() const override { return !m_insertSql.isEmpty(); }
-    bool canModify() const override { return !m_modifySql.isEmpty(); }
-    bool canDelete() const override { return !m_deleteSql.isEmpty(); }
+    bool canInsert() const override { return !writeSql(Write::Insert).isEmpty(); }
+    bool canModify() const override { return !writeSql(Write::Modify).isEmpty(); }
+    bool canDelete() const override { return !writeSql(Write::Delete).isEmpty(); }
 };
 
 } // namespace pellori

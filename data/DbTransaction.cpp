@@ -1,49 +1,55 @@
 #include "data/DbTransaction.h"
 
-#include "data/DataSet.h"
+#include "data/Connection.h"
 #include "data/FbStatus.h"
+#include "settings/AppError.h"
 
 using namespace Firebird;
 
 namespace pellori {
 
 DbTransaction::DbTransaction(Connection& connection, QStringList params)
-    : m_connection(connection), m_params(std::move(params))
+    : m_connection(&connection), m_params(std::move(params))
 {
+    connection.add(this);
 }
 
 DbTransaction::~DbTransaction()
 {
-    for (DataSet* ds : m_dataSets)
-        ds->transactionDestroyed();
-    m_dataSets.clear();
-    if (!m_handle)
-        return;
-    FbStatus st;
-    m_handle->commit(&st);
-    if (st.failed()) {
-        // Nothing is reported from a destructor: the work is given up.
-        st.clear();
-        m_handle->rollback(&st);
-        if (st.failed())
-            m_handle->release();
-    }
+    const QList<TransactionUser*> users = m_users;
+    m_users.clear();
+    for (TransactionUser* u : users)
+        u->transactionDestroyed();
+    endQuietly();
+    if (m_connection)
+        m_connection->remove(this);
+}
+
+Connection& DbTransaction::connection() const
+{
+    if (!m_connection)
+        throw AppError(QStringLiteral("The database connection has already been closed for good"));
+    return *m_connection;
+}
+
+void DbTransaction::connectionDestroyed()
+{
+    // The connection ended the work before it went.
     m_handle = nullptr;
+    m_connection = nullptr;
 }
 
 void DbTransaction::start()
 {
     if (m_handle)
         return;
-    IAttachment* att = m_connection.attachment();
-    FbStatus st;
+    IAttachment* att = connection().attachment();
+    ThrowingStatus st;
     if (m_params.isEmpty()) {
         m_handle = att->startTransaction(&st, 0, nullptr);
-        st.check();
         return;
     }
-    IXpbBuilder* tpb = Connection::util()->getXpbBuilder(&st, IXpbBuilder::TPB, nullptr, 0);
-    st.check();
+    BuilderHolder tpb(Connection::util()->getXpbBuilder(&st, IXpbBuilder::TPB, nullptr, 0));
     static const QList<QPair<QString, unsigned char>> tags = {
         {"read_committed", isc_tpb_read_committed}, {"rec_version", isc_tpb_rec_version},
         {"no_rec_version", isc_tpb_no_rec_version}, {"nowait", isc_tpb_nowait},
@@ -57,10 +63,7 @@ void DbTransaction::start()
             if (t.first == name)
                 tpb->insertTag(&st, t.second);
     }
-    ITransaction* handle = att->startTransaction(&st, tpb->getBufferLength(&st), tpb->getBuffer(&st));
-    tpb->dispose();
-    st.check();
-    m_handle = handle;
+    m_handle = att->startTransaction(&st, tpb->getBufferLength(&st), tpb->getBuffer(&st));
 }
 
 ITransaction* DbTransaction::handle()
@@ -69,21 +72,22 @@ ITransaction* DbTransaction::handle()
     return m_handle;
 }
 
-void DbTransaction::closeDataSets()
+void DbTransaction::closeUsers()
 {
-    const QList<DataSet*> sets = m_dataSets;
-    for (DataSet* ds : sets)
-        ds->transactionEnded();
+    const QList<TransactionUser*> users = m_users;
+    for (TransactionUser* u : users)
+        u->transactionEnded();
+    if (m_connection)
+        m_connection->closeCursorsOf(this);
 }
 
 void DbTransaction::commit()
 {
     if (!m_handle)
         return;
-    closeDataSets();
-    FbStatus st;
-    m_handle->commit(&st);
-    st.check();
+    closeUsers();
+    ThrowingStatus st;
+    m_handle->commit(&st);   // on success Firebird has released the interface
     m_handle = nullptr;
 }
 
@@ -91,10 +95,9 @@ void DbTransaction::rollback()
 {
     if (!m_handle)
         return;
-    closeDataSets();
-    FbStatus st;
+    closeUsers();
+    ThrowingStatus st;
     m_handle->rollback(&st);
-    st.check();
     m_handle = nullptr;
 }
 
@@ -102,17 +105,33 @@ void DbTransaction::commitRetaining()
 {
     if (!m_handle)
         return;
-    FbStatus st;
+    ThrowingStatus st;
     m_handle->commitRetaining(&st);
-    st.check();
 }
 
-void DbTransaction::attach(DataSet* ds)
+void DbTransaction::endQuietly()
 {
-    if (!m_dataSets.contains(ds))
-        m_dataSets.append(ds);
+    if (!m_handle)
+        return;
+    closeUsers();
+    QuietStatus st;
+    m_handle->commit(&st);
+    if (st.failed()) {
+        // Nothing is reported here: the work is given up.
+        QuietStatus st2;
+        m_handle->rollback(&st2);
+        if (st2.failed())
+            m_handle->release();
+    }
+    m_handle = nullptr;
 }
 
-void DbTransaction::detach(DataSet* ds) { m_dataSets.removeAll(ds); }
+void DbTransaction::add(TransactionUser* user)
+{
+    if (!m_users.contains(user))
+        m_users.append(user);
+}
+
+void DbTransaction::remove(TransactionUser* user) { m_users.removeAll(user); }
 
 } // namespace pellori

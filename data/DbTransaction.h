@@ -4,6 +4,10 @@
 // "consistency", "no_rec_version"); none means the server's default
 // (snapshot, wait, read-write). Releasing an active transaction commits it,
 // and rolls it back silently when the commit fails.
+//
+// Data sets and statements that work in a transaction register with it for
+// their lifetime, so that ending the transaction closes them and destroying it
+// leaves none of them pointing at it.
 #include <QList>
 #include <QStringList>
 
@@ -14,7 +18,18 @@ class ITransaction;
 namespace pellori {
 
 class Connection;
-class DataSet;
+
+// What a transaction tells those who work in it.
+class TransactionUser {
+public:
+    // The transaction committed or rolled back: close what is open in it.
+    virtual void transactionEnded() = 0;
+    // The transaction object goes: forget it.
+    virtual void transactionDestroyed() = 0;
+
+protected:
+    ~TransactionUser() = default;
+};
 
 class DbTransaction {
 public:
@@ -25,7 +40,9 @@ public:
 
     static QStringList readCommitted() { return {"read_committed", "rec_version", "nowait"}; }
 
-    Connection& connection() const { return m_connection; }
+    // Throws when the connection has already gone.
+    Connection& connection() const;
+    bool hasConnection() const { return m_connection != nullptr; }
     const QStringList& params() const { return m_params; }
 
     void start();
@@ -39,16 +56,20 @@ public:
 
     Firebird::ITransaction* handle();   // starts the transaction when needed
 
-    // Data sets register themselves so that ending the transaction closes them.
-    void attach(DataSet* ds);
-    void detach(DataSet* ds);
+    void add(TransactionUser* user);
+    void remove(TransactionUser* user);
+
+    // For the connection: end the work as releasing does (commit; a failed
+    // commit is rolled back without a word), or forget the connection.
+    void endQuietly();
+    void connectionDestroyed();
 
 private:
-    void closeDataSets();
-    Connection& m_connection;
+    void closeUsers();
+    Connection* m_connection;
     QStringList m_params;
     Firebird::ITransaction* m_handle = nullptr;
-    QList<DataSet*> m_dataSets;
+    QList<TransactionUser*> m_users;
 };
 
 } // namespace pellori

@@ -1,5 +1,6 @@
 #include "data/Statement.h"
 
+#include "data/Connection.h"
 #include "data/DbError.h"
 #include "data/DbTransaction.h"
 #include "data/FbStatus.h"
@@ -74,358 +75,367 @@ int bytesPerChar(unsigned charset)
     }
 }
 
-qlonglong toInteger(const QVariant& v, int scale)
+// Column or parameter descriptions, read once per prepare.
+QList<ColumnInfo> describe(IMessageMetadata* meta, ThrowingStatus& st)
 {
-    const double factor = std::pow(10.0, -scale);
-    switch (v.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::LongLong:
-    case QMetaType::UInt:
-    case QMetaType::ULongLong:
-    case QMetaType::Bool:
-        return scale == 0 ? v.toLongLong() : qlonglong(std::llround(v.toLongLong() * factor));
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return qlonglong(std::llround(v.toDouble() * factor));
-    default: {
-        const QString text = v.toString().trimmed();
-        bool ok = false;
-        if (scale == 0) {
-            const qlonglong r = text.toLongLong(&ok);
-            if (ok)
-                return r;
-        } else {
-            const double d = text.toDouble(&ok);
-            if (ok)
-                return qlonglong(std::llround(d * factor));
-        }
-        throw AppError(QStringLiteral("'%1' is not a valid integer value").arg(v.toString()));
+    QList<ColumnInfo> out;
+    const unsigned count = meta->getCount(&st);
+    for (unsigned i = 0; i < count; ++i) {
+        ColumnInfo c;
+        c.name = QString::fromLatin1(meta->getAlias(&st, i));
+        c.sqlType = int(meta->getType(&st, i) & ~1u);
+        c.scale = meta->getScale(&st, i);
+        c.subType = meta->getSubType(&st, i);
+        c.isText = c.sqlType == SQL_TEXT || c.sqlType == SQL_VARYING || (c.sqlType == SQL_BLOB && c.subType == 1);
+        c.byteLength = int(meta->getLength(&st, i));
+        c.length = c.byteLength;
+        if (c.sqlType == SQL_TEXT || c.sqlType == SQL_VARYING)
+            c.length /= bytesPerChar(meta->getCharSet(&st, i));
+        c.offset = meta->getOffset(&st, i);
+        c.nullOffset = meta->getNullOffset(&st, i);
+        out << c;
     }
-    }
+    return out;
 }
 
-QDate toDate(const QVariant& v)
+ISC_TIME encodeTime(const QTime& t)
 {
-    if (v.typeId() == QMetaType::QDate)
-        return v.toDate();
-    if (v.typeId() == QMetaType::QDateTime)
-        return v.toDateTime().date();
-    const QString text = v.toString().trimmed();
-    QDate d = QDate::fromString(text, Qt::ISODate);
-    if (!d.isValid())
-        d = QDate::fromString(text, "dd.MM.yyyy");
-    if (!d.isValid())
-        throw AppError(QStringLiteral("'%1' is not a valid date").arg(text));
-    return d;
+    return Connection::util()->encodeTime(unsigned(t.hour()), unsigned(t.minute()), unsigned(t.second()),
+                                          unsigned(t.msec() * 10));
+}
+
+ISC_DATE encodeDate(const QDate& d)
+{
+    return Connection::util()->encodeDate(unsigned(d.year()), unsigned(d.month()), unsigned(d.day()));
+}
+
+QDate decodeDate(ISC_DATE x)
+{
+    unsigned y, m, d;
+    Connection::util()->decodeDate(x, &y, &m, &d);
+    return QDate(int(y), int(m), int(d));
+}
+
+QTime decodeTime(ISC_TIME x)
+{
+    unsigned h, mi, s, frac;
+    Connection::util()->decodeTime(x, &h, &mi, &s, &frac);
+    return QTime(int(h), int(mi), int(s), int(frac / 10));
+}
+
+template <typename T>
+T load(const unsigned char* p)
+{
+    T x;
+    std::memcpy(&x, p, sizeof x);
+    return x;
+}
+
+template <typename T>
+void store(unsigned char* p, T x)
+{
+    std::memcpy(p, &x, sizeof x);
+}
+
+// 10^n for the few scales a column can have.
+double power10(int n)
+{
+    static const double table[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9,
+                                   1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18};
+    return n >= 0 && n <= 18 ? table[n] : std::pow(10.0, n);
 }
 
 } // namespace
 
 Statement::Statement(Connection& connection, QString sql)
-    : m_connection(connection), m_sql(std::move(sql)), m_parsed(parseParams(m_sql))
+    : m_connection(&connection), m_sql(std::move(sql)), m_parsed(parseParams(m_sql)),
+      m_status(std::make_unique<ThrowingStatus>())
 {
+    connection.add(this);
 }
 
 Statement::~Statement()
 {
+    unprepare();
+    if (m_connection)
+        m_connection->remove(this);
+}
+
+Connection& Statement::connection() const
+{
+    if (!m_connection)
+        throw AppError(QStringLiteral("The database connection has already been closed for good"));
+    return *m_connection;
+}
+
+void Statement::connectionDestroyed()
+{
+    // The connection gave every handle back before it went.
+    m_cursor = nullptr;
+    m_cursorTr = nullptr;
+    m_stmt = nullptr;
+    m_in = m_out = nullptr;
+    m_connection = nullptr;
+}
+
+void Statement::unprepare()
+{
     closeCursor();
-    FbStatus st;
     if (m_in)
         m_in->release();
     if (m_out)
         m_out->release();
+    m_in = m_out = nullptr;
     if (m_stmt) {
+        QuietStatus st;
         m_stmt->free(&st);
         if (st.failed())
             m_stmt->release();
+        m_stmt = nullptr;
     }
+    m_columns.clear();
+    m_params.clear();
+    m_outBuffer.clear();
+    m_inLength = 0;
 }
 
 void Statement::prepare(DbTransaction& tr)
 {
     if (m_stmt)
         return;
-    FbStatus st;
-    IAttachment* att = m_connection.attachment();
-    const QByteArray text = m_connection.encode(m_parsed.text);
-    IStatement* stmt = att->prepare(&st, tr.handle(), 0, text.constData(), 3, IStatement::PREPARE_PREFETCH_METADATA);
-    st.check();
-    m_stmt = stmt;
-    m_in = m_stmt->getInputMetadata(&st);
-    st.check();
-    m_out = m_stmt->getOutputMetadata(&st);
-    st.check();
-    const unsigned type = m_stmt->getType(&st);
-    m_isSelect = type == isc_info_sql_stmt_select || type == isc_info_sql_stmt_select_for_upd;
-    const unsigned count = m_out->getCount(&st);
-    for (unsigned i = 0; i < count; ++i) {
-        ColumnInfo c;
-        c.name = QString::fromLatin1(m_out->getAlias(&st, i));
-        c.sqlType = int(m_out->getType(&st, i) & ~1u);
-        c.scale = m_out->getScale(&st, i);
-        c.isText = c.sqlType == SQL_TEXT || c.sqlType == SQL_VARYING
-            || (c.sqlType == SQL_BLOB && m_out->getSubType(&st, i) == 1);
-        c.length = int(m_out->getLength(&st, i));
-        if (c.sqlType == SQL_TEXT || c.sqlType == SQL_VARYING)
-            c.length /= bytesPerChar(m_out->getCharSet(&st, i));
-        m_columns << c;
+    Connection& conn = connection();
+    IAttachment* att = conn.attachment();
+    ThrowingStatus& st = *m_status;
+    const QByteArray text = conn.encode(m_parsed.text, QStringLiteral("statement"));
+    try {
+        // The real length: a NUL inside the text (in a literal) must not end it.
+        m_stmt = att->prepare(&st, tr.handle(), unsigned(text.size()), text.constData(), 3,
+                              IStatement::PREPARE_PREFETCH_METADATA);
+        m_in = m_stmt->getInputMetadata(&st);
+        m_out = m_stmt->getOutputMetadata(&st);
+        const unsigned type = m_stmt->getType(&st);
+        m_isSelect = type == isc_info_sql_stmt_select || type == isc_info_sql_stmt_select_for_upd;
+        m_columns = describe(m_out, st);
+        m_params = describe(m_in, st);
+        m_outBuffer = QByteArray(int(m_out->getMessageLength(&st)), '\0');
+        m_inLength = m_in->getMessageLength(&st);
+        if (m_params.size() != m_parsed.paramNames.size())
+            throw AppError(QStringLiteral("Parameter count mismatch in statement: %1").arg(m_sql));
+    } catch (...) {
+        unprepare();   // a retry must start from nothing
+        throw;
     }
-    st.check();
-    m_outBuffer.resize(int(m_out->getMessageLength(&st)));
-    if (m_in->getCount(&st) != unsigned(m_parsed.paramNames.size()))
-        throw AppError(QStringLiteral("Parameter count mismatch in statement: %1").arg(m_sql));
 }
 
 QByteArray Statement::bindInput(DbTransaction& tr, const ParamSource& params)
 {
-    FbStatus st;
-    QByteArray buffer(int(m_in->getMessageLength(&st)), '\0');
+    QByteArray buffer(int(m_inLength), '\0');
     unsigned char* base = reinterpret_cast<unsigned char*>(buffer.data());
-    for (int i = 0; i < m_parsed.paramNames.size(); ++i) {
-        const unsigned idx = unsigned(i);
-        const QVariant v = params ? params(m_parsed.paramNames[i]) : QVariant();
-        short* nullFlag = reinterpret_cast<short*>(base + m_in->getNullOffset(&st, idx));
-        unsigned char* data = base + m_in->getOffset(&st, idx);
-        const unsigned type = m_in->getType(&st, idx) & ~1u;
-        const unsigned length = m_in->getLength(&st, idx);
-        const int scale = m_in->getScale(&st, idx);
-        if (!v.isValid() || v.isNull() || type == SQL_NULL) {
+    const TextEncoding enc = connection().encoding();
+    for (int i = 0; i < m_params.size(); ++i) {
+        const ColumnInfo& p = m_params[i];
+        const QString& name = m_parsed.paramNames[i];
+        const QVariant v = params ? params(name) : QVariant();
+        short* nullFlag = reinterpret_cast<short*>(base + p.nullOffset);
+        unsigned char* data = base + p.offset;
+        if (value::isNull(v) || p.sqlType == SQL_NULL) {
             *nullFlag = -1;
             continue;
         }
         *nullFlag = 0;
-        switch (type) {
+        switch (p.sqlType) {
         case SQL_VARYING:
         case SQL_TEXT: {
-            QByteArray bytes;
-            if (v.typeId() == QMetaType::QDate)
-                bytes = v.toDate().toString(Qt::ISODate).toLatin1();
-            else
-                bytes = m_connection.encode(v.toString());
-            bytes.truncate(int(length));
-            if (type == SQL_VARYING) {
-                const short len = short(bytes.size());
-                std::memcpy(data, &len, sizeof len);
-                std::memcpy(data + sizeof len, bytes.constData(), size_t(bytes.size()));
+            QByteArray bytes = v.typeId() == QMetaType::QDate ? v.toDate().toString(Qt::ISODate).toLatin1()
+                                                              : value::encode(v.toString(), enc, name);
+            bytes = value::cutBytes(bytes, p.byteLength, enc);
+            if (p.sqlType == SQL_VARYING) {
+                store<short>(data, short(bytes.size()));
+                std::memcpy(data + sizeof(short), bytes.constData(), size_t(bytes.size()));
             } else {
-                std::memset(data, ' ', length);
+                std::memset(data, ' ', size_t(p.byteLength));
                 std::memcpy(data, bytes.constData(), size_t(bytes.size()));
             }
             break;
         }
-        case SQL_SHORT: {
-            const short x = short(toInteger(v, scale));
-            std::memcpy(data, &x, sizeof x);
+        case SQL_SHORT:
+            store<qint16>(data, qint16(value::toInteger(v, 16, name, p.scale)));
             break;
-        }
-        case SQL_LONG: {
-            const qint32 x = qint32(toInteger(v, scale));
-            std::memcpy(data, &x, sizeof x);
+        case SQL_LONG:
+            store<qint32>(data, qint32(value::toInteger(v, 32, name, p.scale)));
             break;
-        }
-        case SQL_INT64: {
-            const qint64 x = toInteger(v, scale);
-            std::memcpy(data, &x, sizeof x);
+        case SQL_INT64:
+            store<qint64>(data, value::toInteger(v, 64, name, p.scale));
             break;
-        }
-        case SQL_FLOAT: {
-            const float x = v.toFloat();
-            std::memcpy(data, &x, sizeof x);
+        case SQL_FLOAT:
+            store<float>(data, float(value::toDouble(v, name)));
             break;
-        }
         case SQL_DOUBLE:
-        case SQL_D_FLOAT: {
-            const double x = v.toDouble();
-            std::memcpy(data, &x, sizeof x);
+        case SQL_D_FLOAT:
+            store<double>(data, value::toDouble(v, name));
             break;
-        }
-        case SQL_TYPE_DATE: {
-            const QDate d = toDate(v);
-            const ISC_DATE x = Connection::util()->encodeDate(unsigned(d.year()), unsigned(d.month()), unsigned(d.day()));
-            std::memcpy(data, &x, sizeof x);
+        case SQL_TYPE_DATE:
+            store<ISC_DATE>(data, encodeDate(value::toDate(v)));
             break;
-        }
         case SQL_TIMESTAMP: {
-            const QDateTime dt = v.typeId() == QMetaType::QDateTime ? v.toDateTime() : QDateTime(toDate(v), QTime(0, 0));
+            const QDateTime dt = v.typeId() == QMetaType::QDateTime ? v.toDateTime()
+                                                                    : QDateTime(value::toDate(v), QTime(0, 0));
             ISC_TIMESTAMP x;
-            x.timestamp_date = Connection::util()->encodeDate(unsigned(dt.date().year()), unsigned(dt.date().month()),
-                                                              unsigned(dt.date().day()));
-            const QTime t = dt.time();
-            x.timestamp_time = Connection::util()->encodeTime(unsigned(t.hour()), unsigned(t.minute()),
-                                                              unsigned(t.second()), unsigned(t.msec() * 10));
-            std::memcpy(data, &x, sizeof x);
+            x.timestamp_date = encodeDate(dt.date());
+            x.timestamp_time = encodeTime(dt.time());
+            store(data, x);
             break;
         }
-        case SQL_TYPE_TIME: {
-            const QTime t = v.toTime();
-            const ISC_TIME x = Connection::util()->encodeTime(unsigned(t.hour()), unsigned(t.minute()),
-                                                              unsigned(t.second()), unsigned(t.msec() * 10));
-            std::memcpy(data, &x, sizeof x);
+        case SQL_TYPE_TIME:
+            store<ISC_TIME>(data, encodeTime(v.toTime()));
             break;
-        }
-        case SQL_BOOLEAN: {
-            const unsigned char x = v.toBool() ? 1 : 0;
-            std::memcpy(data, &x, sizeof x);
+        case SQL_BOOLEAN:
+            store<unsigned char>(data, v.toBool() ? 1 : 0);
             break;
-        }
         case SQL_BLOB: {
-            const QByteArray bytes = v.typeId() == QMetaType::QByteArray ? v.toByteArray() : m_connection.encode(v.toString());
+            const QByteArray bytes =
+                v.typeId() == QMetaType::QByteArray ? v.toByteArray() : value::encode(v.toString(), enc, name);
             ISC_QUAD id;
-            IBlob* blob = m_connection.attachment()->createBlob(&st, tr.handle(), &id, 0, nullptr);
-            st.check();
-            for (int pos = 0; pos < bytes.size(); pos += 32000) {
-                const int len = qMin(32000, int(bytes.size()) - pos);
+            ThrowingStatus& st = *m_status;
+            BlobHolder blob(connection().attachment()->createBlob(&st, tr.handle(), &id, 0, nullptr));
+            for (qsizetype pos = 0; pos < bytes.size(); pos += 32000) {
+                const qsizetype len = qMin<qsizetype>(32000, bytes.size() - pos);
                 blob->putSegment(&st, unsigned(len), bytes.constData() + pos);
-                if (st.failed()) {
-                    blob->release();
-                    st.check();
-                }
             }
-            blob->close(&st);
-            st.check();
-            std::memcpy(data, &id, sizeof id);
+            blob.close(st);
+            store(data, id);
             break;
         }
         default:
-            throw AppError(QStringLiteral("Unsupported parameter type %1 in statement: %2").arg(type).arg(m_sql));
+            throw AppError(QStringLiteral("Unsupported parameter type %1 in statement: %2").arg(p.sqlType).arg(m_sql));
         }
     }
-    st.check();
     return buffer;
 }
 
-QList<QVariant> Statement::decodeRow(DbTransaction& tr, const unsigned char* base)
+bool Statement::isNullAt(int column) const
 {
-    FbStatus st;
-    QList<QVariant> row;
-    row.reserve(m_columns.size());
-    for (int i = 0; i < m_columns.size(); ++i) {
-        const unsigned idx = unsigned(i);
-        const ColumnInfo& c = m_columns[i];
-        const short* nullFlag = reinterpret_cast<const short*>(base + m_out->getNullOffset(&st, idx));
-        const unsigned char* data = base + m_out->getOffset(&st, idx);
-        if (*nullFlag) {
-            row << QVariant();
-            continue;
-        }
-        const double factor = std::pow(10.0, c.scale);
-        switch (c.sqlType) {
-        case SQL_VARYING: {
-            short len;
-            std::memcpy(&len, data, sizeof len);
-            row << m_connection.decode(QByteArray(reinterpret_cast<const char*>(data + sizeof len), len));
-            break;
-        }
-        case SQL_TEXT: {
-            QByteArray bytes(reinterpret_cast<const char*>(data), int(m_out->getLength(&st, idx)));
-            while (bytes.endsWith(' '))   // fixed-width text comes padded
-                bytes.chop(1);
-            row << m_connection.decode(bytes);
-            break;
-        }
-        case SQL_SHORT: {
-            short x;
-            std::memcpy(&x, data, sizeof x);
-            row << (c.scale ? QVariant(x * factor) : QVariant(int(x)));
-            break;
-        }
-        case SQL_LONG: {
-            qint32 x;
-            std::memcpy(&x, data, sizeof x);
-            row << (c.scale ? QVariant(x * factor) : QVariant(int(x)));
-            break;
-        }
-        case SQL_INT64: {
-            qint64 x;
-            std::memcpy(&x, data, sizeof x);
-            row << (c.scale ? QVariant(double(x) * factor) : QVariant(qlonglong(x)));
-            break;
-        }
-        case SQL_FLOAT: {
-            float x;
-            std::memcpy(&x, data, sizeof x);
-            row << QVariant(double(x));
-            break;
-        }
-        case SQL_DOUBLE:
-        case SQL_D_FLOAT: {
-            double x;
-            std::memcpy(&x, data, sizeof x);
-            row << QVariant(x);
-            break;
-        }
-        case SQL_TYPE_DATE: {
-            ISC_DATE x;
-            std::memcpy(&x, data, sizeof x);
-            unsigned y, m, d;
-            Connection::util()->decodeDate(x, &y, &m, &d);
-            row << QVariant(QDate(int(y), int(m), int(d)));
-            break;
-        }
-        case SQL_TIMESTAMP: {
-            ISC_TIMESTAMP x;
-            std::memcpy(&x, data, sizeof x);
-            unsigned y, m, d, h, mi, s, frac;
-            Connection::util()->decodeDate(x.timestamp_date, &y, &m, &d);
-            Connection::util()->decodeTime(x.timestamp_time, &h, &mi, &s, &frac);
-            row << QVariant(QDateTime(QDate(int(y), int(m), int(d)), QTime(int(h), int(mi), int(s), int(frac / 10))));
-            break;
-        }
-        case SQL_TYPE_TIME: {
-            ISC_TIME x;
-            std::memcpy(&x, data, sizeof x);
-            unsigned h, mi, s, frac;
-            Connection::util()->decodeTime(x, &h, &mi, &s, &frac);
-            row << QVariant(QTime(int(h), int(mi), int(s), int(frac / 10)));
-            break;
-        }
-        case SQL_BOOLEAN:
-            row << QVariant(*data != 0);
-            break;
-        case SQL_BLOB: {
-            ISC_QUAD id;
-            std::memcpy(&id, data, sizeof id);
-            IBlob* blob = m_connection.attachment()->openBlob(&st, tr.handle(), &id, 0, nullptr);
-            st.check();
-            QByteArray bytes;
-            char chunk[16384];
-            for (;;) {
-                unsigned got = 0;
-                const int r = blob->getSegment(&st, sizeof chunk, chunk, &got);
-                if (r == IStatus::RESULT_OK || r == IStatus::RESULT_SEGMENT)
-                    bytes.append(chunk, int(got));
-                else
-                    break;
-            }
-            if (st.failed()) {
-                blob->release();
-                st.check();
-            }
-            blob->close(&st);
-            st.check();
-            row << (c.isText ? QVariant(m_connection.decode(bytes)) : QVariant(bytes));
-            break;
-        }
-        default:
-            row << QVariant();
-        }
+    return load<short>(row() + m_columns[column].nullOffset) != 0;
+}
+
+qint64 Statement::integerAt(int column) const
+{
+    const ColumnInfo& c = m_columns[column];
+    const unsigned char* data = row() + c.offset;
+    switch (c.sqlType) {
+    case SQL_SHORT: return load<qint16>(data);
+    case SQL_LONG: return load<qint32>(data);
+    case SQL_INT64: return load<qint64>(data);
+    default: return 0;
     }
-    st.check();
-    return row;
+}
+
+QByteArrayView Statement::textAt(int column) const
+{
+    const ColumnInfo& c = m_columns[column];
+    const char* data = reinterpret_cast<const char*>(row() + c.offset);
+    if (c.sqlType == SQL_VARYING)
+        return QByteArrayView(data + sizeof(short), load<short>(row() + c.offset));
+    qsizetype n = c.byteLength;
+    while (n > 0 && data[n - 1] == ' ')   // fixed-width text comes padded
+        --n;
+    return QByteArrayView(data, n);
+}
+
+int Statement::julianDayAt(int column) const
+{
+    const ColumnInfo& c = m_columns[column];
+    return int(decodeDate(load<ISC_DATE>(row() + c.offset)).toJulianDay());
+}
+
+QByteArray Statement::blobAt(int column)
+{
+    if (!m_cursorTr)
+        throw AppError(QStringLiteral("No row to read a blob from"));
+    return readBlob(column, *m_cursorTr);
+}
+
+QByteArray Statement::readBlob(int column, DbTransaction& tr)
+{
+    ISC_QUAD id = load<ISC_QUAD>(row() + m_columns[column].offset);
+    ThrowingStatus& st = *m_status;
+    BlobHolder blob(connection().attachment()->openBlob(&st, tr.handle(), &id, 0, nullptr));
+    QByteArray bytes;
+    char chunk[16384];
+    for (;;) {
+        unsigned got = 0;
+        const int r = blob->getSegment(&st, sizeof chunk, chunk, &got);
+        if (r != IStatus::RESULT_OK && r != IStatus::RESULT_SEGMENT)
+            break;
+        bytes.append(chunk, qsizetype(got));
+    }
+    blob.close(st);
+    return bytes;
+}
+
+QVariant Statement::decodeAt(int column, DbTransaction& tr)
+{
+    const ColumnInfo& c = m_columns[column];
+    if (isNullAt(column))
+        return QVariant();
+    const unsigned char* data = row() + c.offset;
+    switch (c.sqlType) {
+    case SQL_VARYING:
+    case SQL_TEXT:
+        return connection().decode(textAt(column));
+    case SQL_SHORT:
+    case SQL_LONG:
+    case SQL_INT64: {
+        const qint64 x = integerAt(column);
+        if (c.scale)
+            return double(x) / power10(-c.scale);
+        return c.sqlType == SQL_INT64 ? QVariant(qlonglong(x)) : QVariant(int(x));
+    }
+    case SQL_FLOAT:
+        return double(load<float>(data));
+    case SQL_DOUBLE:
+    case SQL_D_FLOAT:
+        return load<double>(data);
+    case SQL_TYPE_DATE:
+        return decodeDate(load<ISC_DATE>(data));
+    case SQL_TIMESTAMP: {
+        const ISC_TIMESTAMP x = load<ISC_TIMESTAMP>(data);
+        return QDateTime(decodeDate(x.timestamp_date), decodeTime(x.timestamp_time));
+    }
+    case SQL_TYPE_TIME:
+        return decodeTime(load<ISC_TIME>(data));
+    case SQL_BOOLEAN:
+        return *data != 0;
+    case SQL_BLOB: {
+        const QByteArray bytes = readBlob(column, tr);
+        return c.isText ? QVariant(connection().decode(bytes)) : QVariant(bytes);
+    }
+    default:
+        return QVariant();
+    }
+}
+
+QVariant Statement::valueAt(int column)
+{
+    if (!m_cursorTr)
+        throw AppError(QStringLiteral("No row to read"));
+    return decodeAt(column, *m_cursorTr);
 }
 
 QList<QVariant> Statement::execute(DbTransaction& tr, const ParamSource& params)
 {
     prepare(tr);
     QByteArray in = bindInput(tr, params);
-    FbStatus st;
     const bool hasOutput = !m_columns.isEmpty();
-    m_stmt->execute(&st, tr.handle(), m_in, in.data(), hasOutput ? m_out : nullptr,
+    m_stmt->execute(m_status.get(), tr.handle(), m_in, in.data(), hasOutput ? m_out : nullptr,
                     hasOutput ? m_outBuffer.data() : nullptr);
-    st.check();
     if (!hasOutput)
         return {};
-    return decodeRow(tr, reinterpret_cast<const unsigned char*>(m_outBuffer.constData()));
+    QList<QVariant> out;
+    out.reserve(m_columns.size());
+    for (int i = 0; i < m_columns.size(); ++i)
+        out << decodeAt(i, tr);
+    return out;
 }
 
 void Statement::openCursor(DbTransaction& tr, const ParamSource& params)
@@ -433,25 +443,30 @@ void Statement::openCursor(DbTransaction& tr, const ParamSource& params)
     closeCursor();
     prepare(tr);
     QByteArray in = bindInput(tr, params);
-    FbStatus st;
-    IResultSet* rs = m_stmt->openCursor(&st, tr.handle(), m_in, in.data(), m_out, 0);
-    st.check();
-    m_cursor = rs;
+    m_cursor = m_stmt->openCursor(m_status.get(), tr.handle(), m_in, in.data(), m_out, 0);
     m_cursorTr = &tr;
 }
 
-bool Statement::fetch(QList<QVariant>& row)
+bool Statement::fetch()
 {
     if (!m_cursor)
         return false;
-    FbStatus st;
-    const int r = m_cursor->fetchNext(&st, m_outBuffer.data());
-    st.check();
+    const int r = m_cursor->fetchNext(m_status.get(), m_outBuffer.data());
     if (r != IStatus::RESULT_OK) {
         closeCursor();
         return false;
     }
-    row = decodeRow(*m_cursorTr, reinterpret_cast<const unsigned char*>(m_outBuffer.constData()));
+    return true;
+}
+
+bool Statement::fetch(QList<QVariant>& out)
+{
+    if (!fetch())
+        return false;
+    out.clear();
+    out.reserve(m_columns.size());
+    for (int i = 0; i < m_columns.size(); ++i)
+        out << valueAt(i);
     return true;
 }
 
@@ -459,7 +474,7 @@ void Statement::closeCursor()
 {
     if (!m_cursor)
         return;
-    FbStatus st;
+    QuietStatus st;
     m_cursor->close(&st);
     if (st.failed())   // the transaction already ended and took the cursor with it
         m_cursor->release();

@@ -3,6 +3,12 @@
 // positional markers once, at prepare; each position remembers its name
 // (several positions may share one). Values are QVariant: invalid or null for
 // NULL, int, qlonglong, QDate, QDateTime, double, QString.
+//
+// The statement belongs to its connection: closing the connection gives the
+// prepared handle back, and the next use prepares it again.
+#include "data/FieldValue.h"
+
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -20,13 +26,18 @@ namespace pellori {
 
 class DbTransaction;
 class Connection;
+class ThrowingStatus;
 
+// One column of a result, or one parameter, with its place in the message buffer.
 struct ColumnInfo {
     QString name;       // alias as the statement returns it, upper case for unquoted names
     int sqlType = 0;    // SQL_* without the null bit
     int length = 0;     // in characters for text
+    int byteLength = 0; // in the message buffer
     int scale = 0;
+    int subType = 0;
     bool isText = false;
+    unsigned offset = 0, nullOffset = 0;
 };
 
 // Splits ":name" markers out of SQL text (outside quotes and comments).
@@ -48,7 +59,9 @@ public:
     const QString& sql() const { return m_sql; }
     const QStringList& paramNames() const { return m_parsed.paramNames; }
 
-    void prepare(DbTransaction& tr);                 // once; later calls do nothing
+    // Once per attachment; later calls do nothing. A failed prepare leaves nothing behind.
+    void prepare(DbTransaction& tr);
+    bool isPrepared() const { return m_stmt != nullptr; }
     const QList<ColumnInfo>& columns() const { return m_columns; }
     bool returnsRows() const { return !m_columns.isEmpty(); }
     bool isSelect() const { return m_isSelect; }
@@ -57,25 +70,46 @@ public:
     // the single returned row is passed back, otherwise an empty list.
     QList<QVariant> execute(DbTransaction& tr, const ParamSource& params);
 
-    // Cursor over a select.
+    // Cursor over a select. fetch() moves to the next row (false at the end, the
+    // cursor is then closed); the row is then read column by column below.
     void openCursor(DbTransaction& tr, const ParamSource& params);
-    bool fetch(QList<QVariant>& row);                 // false at the end (the cursor is then closed)
+    bool fetch();
+    bool fetch(QList<QVariant>& row);                 // the same, every column decoded
     void closeCursor();
     bool cursorOpen() const { return m_cursor != nullptr; }
+    DbTransaction* cursorTransaction() const { return m_cursorTr; }
+
+    // The current row of the cursor, read without any copy of the whole row.
+    bool isNullAt(int column) const;
+    qint64 integerAt(int column) const;          // SMALLINT, INTEGER, BIGINT (unscaled)
+    QByteArrayView textAt(int column) const;     // CHAR (blanks cut) and VARCHAR, as stored
+    int julianDayAt(int column) const;           // DATE
+    QByteArray blobAt(int column);               // the whole blob, read in the cursor's transaction
+    QVariant valueAt(int column);                // any column, decoded
+
+    // For the connection.
+    void unprepare();
+    void connectionDestroyed();
 
 private:
     QByteArray bindInput(DbTransaction& tr, const ParamSource& params);
-    QList<QVariant> decodeRow(DbTransaction& tr, const unsigned char* buffer);
+    Connection& connection() const;
+    const unsigned char* row() const { return reinterpret_cast<const unsigned char*>(m_outBuffer.constData()); }
+    QVariant decodeAt(int column, DbTransaction& tr);
+    QByteArray readBlob(int column, DbTransaction& tr);
 
-    Connection& m_connection;
+    Connection* m_connection;
     QString m_sql;
     ParsedSql m_parsed;
+    std::unique_ptr<ThrowingStatus> m_status;   // one for every call of this statement
     Firebird::IStatement* m_stmt = nullptr;
     Firebird::IMessageMetadata* m_in = nullptr;
     Firebird::IMessageMetadata* m_out = nullptr;
     Firebird::IResultSet* m_cursor = nullptr;
     DbTransaction* m_cursorTr = nullptr;
     QList<ColumnInfo> m_columns;
+    QList<ColumnInfo> m_params;
+    unsigned m_inLength = 0;
     QByteArray m_outBuffer;
     bool m_isSelect = false;
 };
