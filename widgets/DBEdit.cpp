@@ -3,6 +3,7 @@
 #include "data/DataSet.h"
 #include "widgets/CommandGuard.h"
 #include "widgets/FieldLink.h"
+#include "widgets/StorableText.h"
 
 namespace pellori {
 
@@ -13,6 +14,7 @@ bool writesAsTyped(const FieldDef* f) { return f && (f->kind == FieldKind::Text 
 DBEdit::DBEdit(QWidget* parent) : QLineEdit(parent)
 {
     m_link = new FieldLink(this, [this] { load(); }, [this] { writePending(); });
+    setValidator(new StorableTextValidator([this] { return m_link->encoding(); }, this));
     connect(this, &QLineEdit::textEdited, this, &DBEdit::onEdited);
     connect(this, &QLineEdit::editingFinished, this, [this] { guarded([this] { writePending(); }); });
     load();

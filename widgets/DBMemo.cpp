@@ -2,6 +2,12 @@
 
 #include "widgets/CommandGuard.h"
 #include "widgets/FieldLink.h"
+#include "widgets/StorableText.h"
+
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
 
 namespace pellori {
 
@@ -19,6 +25,39 @@ DBMemo::DBMemo(QWidget* parent) : QPlainTextEdit(parent)
 void DBMemo::setDataSource(DataSource* source) { m_link->setDataSource(source); }
 
 void DBMemo::setDataField(const QString& name) { m_link->setField(name); }
+
+bool DBMemo::refuses(const QString& text) const
+{
+    if (isStorable(text, m_link->encoding()))
+        return false;
+    QApplication::beep();
+    return true;
+}
+
+void DBMemo::keyPressEvent(QKeyEvent* event)
+{
+    if (!event->text().isEmpty() && refuses(event->text())) {
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void DBMemo::inputMethodEvent(QInputMethodEvent* event)
+{
+    if (refuses(event->commitString())) {
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::inputMethodEvent(event);
+}
+
+void DBMemo::insertFromMimeData(const QMimeData* source)
+{
+    if (source->hasText() && refuses(source->text()))
+        return;
+    QPlainTextEdit::insertFromMimeData(source);
+}
 
 void DBMemo::load()
 {

@@ -16,7 +16,14 @@ public:
     void setDataField(const QString& name);
     FieldLink* link() const { return m_link; }
 
+protected:
+    // Text the database cannot store is neither typed nor pasted.
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+
 private:
+    bool refuses(const QString& text) const;
     void load();
     FieldLink* m_link;
 };

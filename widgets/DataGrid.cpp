@@ -6,6 +6,7 @@
 #include "widgets/DataSetModel.h"
 #include "widgets/DataSource.h"
 #include "widgets/MessageService.h"
+#include "widgets/StorableText.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -53,6 +54,7 @@ public:
             combo->setInsertPolicy(QComboBox::NoInsert);
             combo->setMaxVisibleItems(m_grid->dropDownRows());
             combo->addItems(f->pickList);
+            combo->lineEdit()->setValidator(storableText(combo));
             combo->setProperty(kEditorKind, PickListEditor);
             editor = combo;
         } else {
@@ -61,6 +63,7 @@ public:
             if (f && f->kind == FieldKind::Text && f->size > 0)
                 line->setMaxLength(f->size);
             line->setProperty(kEditorKind, LineEditor);
+            line->setValidator(storableText(line));
             // The first keystroke puts the row into edit, as the indicator and the navigator show.
             QObject::connect(line, &QLineEdit::textEdited, m_grid, [grid = m_grid] {
                 guarded([grid] {
@@ -122,6 +125,15 @@ public:
             role = Qt::EditRole;
             return true;
         }
+    }
+
+    QValidator* storableText(QObject* parent) const
+    {
+        return new StorableTextValidator(
+            [grid = QPointer<DataGrid>(m_grid)] {
+                return grid && grid->dataSet() ? grid->dataSet()->encoding() : TextEncoding::Latin1;
+            },
+            parent);
     }
 
     QWidget* openEditor() const { return m_editor; }

@@ -69,6 +69,12 @@ QString FieldLink::text() const
     return ds->text(ds->recNo(), ds->fieldIndex(m_field));
 }
 
+TextEncoding FieldLink::encoding() const
+{
+    const DataSet* ds = dataSet();
+    return ds ? ds->encoding() : TextEncoding::Latin1;
+}
+
 bool FieldLink::canWrite() const
 {
     const FieldDef* f = field();

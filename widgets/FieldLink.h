@@ -2,6 +2,7 @@
 // What a single-field control needs of its data source: the current row's value
 // of one field, a reload whenever that may have changed, writing it back, and
 // the focus when a save names the field.
+#include "data/FieldValue.h"
 #include "widgets/DataSource.h"
 #include <QObject>
 #include <QPointer>
@@ -33,6 +34,8 @@ public:
     QVariant value() const;                  // current row's value (null without a row)
     QString text() const;                    // current row's display text
     bool canWrite() const;
+    // How the bound data set stores text (ISO-8859-1 when unbound).
+    TextEncoding encoding() const;
     void write(const QVariant& value);       // throws
 
     bool isLoading() const { return m_loading; }

@@ -8,12 +8,14 @@
 #include "widgets/CommandGuard.h"
 #include "widgets/DBEdit.h"
 #include "widgets/DBLookupComboBox.h"
+#include "widgets/DBMemo.h"
 #include "widgets/DBNavigator.h"
 #include "widgets/DataGrid.h"
 #include "widgets/DataSetModel.h"
 #include "widgets/DataSource.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -139,6 +141,7 @@ private slots:
     void navigatorEnablesAndRuns();
     void navigatorPostTakesTheCellBeingTyped();
     void boundEditFollowsAndWrites();
+    void controlsRefuseUnstorableText();
     void lookupComboShowsAndChoosesKey();
 };
 
@@ -528,6 +531,35 @@ void TestDataGrid::boundEditFollowsAndWrites()
     f.nav->click(DBNavigator::Cancel);
     QCOMPARE(name.text(), QString("Ferienwohnung"));
     QCOMPARE(sort.text(), QString("3"));
+}
+
+// Typing a character that has no key of its own (QTest sends Latin-1 only).
+void typeText(QWidget* w, const QString& text)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+    QApplication::sendEvent(w, &press);
+}
+
+void TestDataGrid::controlsRefuseUnstorableText()
+{
+    Fixture f;
+    DBEdit name;
+    name.setDataSource(&f.source);
+    name.setDataField("AT_NAME");
+    DBMemo memo;
+    memo.setDataSource(&f.source);
+    memo.setDataField("AT_NAME");
+    QApplication::clipboard()->setText(QString("Zweit\u20ACwohnung"));
+    name.end(false);
+    name.paste();
+    typeText(&name, QString("\u2020"));
+    memo.paste();
+    typeText(&memo, QString("\u0100"));
+    QCOMPARE(f.ds->value("AT_NAME").toString(), QString("Privat"));
+    QCOMPARE(f.ds->state(), DataSet::State::Browse);
+    typeText(&name, QString("\u00E4"));   // a Latin-1 letter is taken
+    QCOMPARE(f.ds->value("AT_NAME").toString(), QString("Privat\u00E4"));
+    QCOMPARE(memo.toPlainText(), QString("Privat\u00E4"));
 }
 
 void TestDataGrid::lookupComboShowsAndChoosesKey()
