@@ -2,6 +2,7 @@
 // loop then runs until the main window closes.
 #include "app/TerminationSignals.h"
 #include "app/f_main.h"
+#include "resources/Pictures.h"
 #include "widgets/Vendor.h"
 
 #include <QApplication>
@@ -10,6 +11,9 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(pellori::vendor::applicationTitle());
+    // The menu entry's name and icon, so desktops match the windows to it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("pellori"));
+    QApplication::setWindowIcon(pellori::pelloriIcon());
     pellori::quitOnTerminationSignals();
 
     pellori::Tf_mainForm mainForm(QCoreApplication::applicationDirPath());

@@ -1,12 +1,11 @@
 #include "dialogs/f_copy.h"
 
+#include "resources/Pictures.h"
 #include "widgets/URLLabel.h"
 #include "widgets/Vendor.h"
 
 #include <QGuiApplication>
 #include <QLabel>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QScreen>
 
@@ -32,40 +31,6 @@ QLabel* textLabel(QWidget* parent, const char* name, const QString& text, const 
 
 } // namespace
 
-QPixmap Tf_copyright::emblem()
-{
-    QPixmap pixmap(249, 169);
-    pixmap.fill(Qt::white);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-
-    // An open address book: two pages with a ring binding, an initial on the right page.
-    const QColor cover(0x1f, 0x4e, 0x8c);
-    p.setPen(Qt::NoPen);
-    p.setBrush(cover);
-    p.drawRoundedRect(QRectF(18, 14, 213, 141), 10, 10);
-    p.setBrush(QColor(0xf4, 0xf1, 0xe8));
-    p.drawRect(QRectF(28, 22, 92, 125));
-    p.drawRect(QRectF(129, 22, 92, 125));
-
-    p.setPen(QPen(QColor(0x9a, 0xa7, 0xb8), 2));
-    for (int y = 44; y <= 128; y += 14)
-        p.drawLine(QPointF(38, y), QPointF(110, y));
-
-    p.setPen(QPen(QColor(0x88, 0x88, 0x88), 3));
-    p.setBrush(Qt::NoBrush);
-    for (int y = 34; y <= 134; y += 20)
-        p.drawEllipse(QPointF(124.5, y), 6, 4);
-
-    QFont initial(QStringLiteral("Verdana"));
-    initial.setPixelSize(84);
-    initial.setBold(true);
-    p.setFont(initial);
-    p.setPen(cover);
-    p.drawText(QRectF(129, 22, 92, 125), Qt::AlignCenter, QStringLiteral("P"));
-    return pixmap;
-}
-
 Tf_copyright::Tf_copyright(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                          | Qt::WindowCloseButtonHint)
@@ -77,7 +42,7 @@ Tf_copyright::Tf_copyright(QWidget* owner)
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(8, 8, 249, 169);
-    Image1->setPixmap(emblem());
+    Image1->setPixmap(pelloriPicture(Picture::Emblem, QSize(249, 169)));
 
     const QString verdana = QStringLiteral("Verdana");
     label_vendor = textLabel(this, "label_vendor", QString::fromLatin1(vendor::kWebName), pixelFont(verdana, 21),

@@ -15,9 +15,6 @@ class Tf_copyright : public QDialog {
 public:
     explicit Tf_copyright(QWidget* owner);
 
-    // The product's emblem, painted here rather than loaded from a file.
-    static QPixmap emblem();
-
     QLabel* Image1 = nullptr;
     QLabel* label_vendor = nullptr;
     QLabel* label_product = nullptr;

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Usage: scripts/make-demo.sh DIR
+# Usage: scripts/make-demo.sh [--empty] DIR
 #
 # Puts a demo database DIR/PELLORI.QVX (schema plus demo contacts) and a
 # matching DIR/Pellori.ini into DIR, each only when it is missing: an existing
@@ -7,19 +7,29 @@
 # temporary name and moved into place only when complete, so a failure leaves
 # nothing half-made behind.
 #
-# Needs isql-fb (package firebird3.0-utils); the embedded engine opens the
-# file directly, no server is involved.
+# With --empty the database holds the schema alone: its lookup lists and no
+# contacts, the address book a new installation starts with. The
+# configuration is the same either way; its standard values point at lookup
+# rows the schema itself seeds.
+#
+# Needs isql-fb (package firebird3.0-utils, or the path in $ISQL_FB); the
+# embedded engine opens the file directly, no server is involved.
 set -euo pipefail
 
+contacts=demo
+if [ "${1:-}" = "--empty" ]; then
+  contacts=none
+  shift
+fi
 if [ $# -ne 1 ] || [ -z "$1" ]; then
-  echo "usage: $0 DIR" >&2
+  echo "usage: $0 [--empty] DIR" >&2
   exit 2
 fi
 
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 schema="$repo/data/schema.sql"
 demo="$repo/data/demo.sql"
-isql="$(command -v isql-fb || command -v isql-fb3 || true)"
+isql="${ISQL_FB:-$(command -v isql-fb || command -v isql-fb3 || true)}"
 if [ -z "$isql" ]; then
   echo "$0: isql-fb not found (install firebird3.0-utils)" >&2
   exit 1
@@ -48,7 +58,9 @@ else
   echo "CREATE DATABASE '$quoted' PAGE_SIZE 8192 DEFAULT CHARACTER SET ISO8859_1;" \
     | "$isql" -q -b
   "$isql" -q -b -ch ISO8859_1 -i "$schema" "$tmp_db"
-  "$isql" -q -b -ch ISO8859_1 -i "$demo" "$tmp_db"
+  if [ "$contacts" = demo ]; then
+    "$isql" -q -b -ch ISO8859_1 -i "$demo" "$tmp_db"
+  fi
   mv -n "$tmp_db" "$db"
   echo "created $db"
 fi
