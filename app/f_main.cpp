@@ -409,9 +409,9 @@ void Tf_mainForm::startUp()
     m_configPath = m_programDir + QStringLiteral("Pellori.ini");
     {
         // Everything read from the configuration file happens in this block; a
-        // failure leaves it (the file is read per key and holds nothing open) and
-        // skips the contact list.
-        const IniFile ini(m_configPath);
+        // failure leaves it (the file is read once, here, and holds nothing open)
+        // and skips the contact list.
+        const IniSnapshot ini = IniSnapshot::load(m_configPath, StartUpIniKeys());
 
         const QString version = ini.readString(QStringLiteral("Pellori"), QStringLiteral("Version"));
         if (!IsRequiredIniVersion(version)) {
@@ -507,7 +507,7 @@ void Tf_mainForm::putIntoNormalState()
     setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
 }
 
-void Tf_mainForm::RestoreWindowPlacement(const IniFile& ini)
+void Tf_mainForm::RestoreWindowPlacement(const IniSnapshot& ini)
 {
     const QString state = ini.readString(kMainWindow, QStringLiteral("WindowsState"));
     if (state == QLatin1String("wsNormal")) {

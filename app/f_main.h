@@ -22,7 +22,7 @@ namespace pellori {
 
 class DataGrid;
 class DataSource;
-class IniFile;
+class IniSnapshot;
 
 class Tf_mainForm : public QMainWindow, public Session {
     Q_OBJECT
@@ -76,7 +76,7 @@ private:
     void connectCommands();
     void replaceCaptions();
     void startUp();
-    void RestoreWindowPlacement(const IniFile& ini);
+    void RestoreWindowPlacement(const IniSnapshot& ini);
     void openGroupList();
     void requestTermination();
 

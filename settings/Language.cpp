@@ -167,10 +167,16 @@ void TLang::LoadLanguageFile(const QString& directory)
     if (!info.exists() && !info.isSymLink())
         return;
 
-    if (!IsRequiredIniVersion(IniFile(path).readString(QStringLiteral("Pellori"), QStringLiteral("Version"))))
+    // One pass over the file for the version and the table's keys, each from its own section.
+    static const QList<IniKey> wanted = [] {
+        QList<IniKey> keys{{QStringLiteral("Pellori"), QStringLiteral("Version")}};
+        for (const LangKey& entry : kKeys)
+            keys.append({QLatin1String(entry.section), QLatin1String(entry.key)});
+        return keys;
+    }();
+    const IniSnapshot file = IniSnapshot::load(path, wanted);
+    if (!IsRequiredIniVersion(file.readString(QStringLiteral("Pellori"), QStringLiteral("Version"))))
         return;
-
-    const IniSnapshot file = IniSnapshot::load(path);
     for (const LangKey& entry : kKeys) {
         m_texts.insert(QLatin1String(entry.key),
                        file.readString(QLatin1String(entry.section), QLatin1String(entry.key)));

@@ -11,7 +11,32 @@ namespace {
 
 const QString kSection = QStringLiteral("StandardValues");
 
+const QList<IniKey> kStartUpKeys = {
+    {"Pellori", "Version"},
+    {"Database", "dbpassword"},
+    {"Database", "dbusername"},
+    {"Database", "lc_ctype"},
+    {"MainWindow", "WindowsState"},
+    {"MainWindow", "Left"},
+    {"MainWindow", "Top"},
+    {"MainWindow", "Height"},
+    {"MainWindow", "Width"},
+    {"StandardValues", "addresstype"},
+    {"StandardValues", "addresstypecompany"},
+    {"StandardValues", "communicationtype"},
+    {"StandardValues", "communicationtypecompany"},
+    {"StandardValues", "internettype"},
+    {"StandardValues", "internettypecompany"},
+    {"StandardValues", "doctors"},
+    {"StandardValues", "administratormode"},
+};
+
 } // namespace
+
+const QList<IniKey>& StartUpIniKeys()
+{
+    return kStartUpKeys;
+}
 
 int StrToInt(const QString& text)
 {
@@ -40,7 +65,7 @@ int StrToInt(const QString& text)
     return int(negative ? -magnitude : magnitude);
 }
 
-void ReadStandardValues(const IniFile& ini, StandardValues& values)
+void ReadStandardValues(const IniSnapshot& ini, StandardValues& values)
 {
     const QString one = QStringLiteral("1");
     values.addressType = StrToInt(ini.readString(kSection, QStringLiteral("addresstype"), one));
@@ -53,7 +78,7 @@ void ReadStandardValues(const IniFile& ini, StandardValues& values)
     values.doctors = ini.readString(kSection, QStringLiteral("doctors"), one);
 }
 
-void ReadAdministratorMode(const IniFile& ini, StandardValues& values)
+void ReadAdministratorMode(const IniSnapshot& ini, StandardValues& values)
 {
     values.administratorMode = ini.readString(kSection, QStringLiteral("administratormode"), QStringLiteral("0"));
 }

@@ -1,10 +1,13 @@
 #pragma once
 // Settings read from Pellori.ini into memory, and the conversions they need.
+#include <QList>
 #include <QString>
 
 namespace pellori {
 
 class IniFile;
+class IniSnapshot;
+struct IniKey;
 
 inline constexpr const char* kRequiredIniVersion = "1.0";
 
@@ -18,12 +21,17 @@ struct StandardValues {
     QString doctors, administratorMode;
 };
 
+// Every key the start-up reads from Pellori.ini (version, database, window
+// placement, standard values), so that the file is parsed once:
+//   const IniSnapshot ini = IniSnapshot::load(path, StartUpIniKeys());
+const QList<IniKey>& StartUpIniKeys();
+
 // Section StandardValues: the six type keys (default "1", converted), then doctors
 // (default "1", kept as text). Throws at the first non-integer; the values after
-// it keep what they held.
-void ReadStandardValues(const IniFile& ini, StandardValues& values);
+// it keep what they held. The snapshot must hold StartUpIniKeys().
+void ReadStandardValues(const IniSnapshot& ini, StandardValues& values);
 // administratormode, default "0", kept as text.
-void ReadAdministratorMode(const IniFile& ini, StandardValues& values);
+void ReadAdministratorMode(const IniSnapshot& ini, StandardValues& values);
 // The six type keys and doctors, as the standard values dialog confirms them.
 void WriteStandardValues(IniFile& ini, const StandardValues& values);
 

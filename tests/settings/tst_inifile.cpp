@@ -24,6 +24,26 @@ QByteArray readBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
+// Every section and key spelt in the file, by a plain reading of its lines.
+QList<std::pair<QString, QString>> entriesOf(const QByteArray& contents)
+{
+    QList<std::pair<QString, QString>> entries;
+    QString section;
+    for (QByteArray line : contents.split('\n')) {
+        line = line.trimmed();
+        if (line.startsWith('['))
+            section = QString::fromLatin1(line.mid(1, line.indexOf(']') - 1)).trimmed();
+        else if (line.contains('='))
+            entries.append({section, QString::fromLatin1(line.left(line.indexOf('='))).trimmed()});
+    }
+    return entries;
+}
+
+QString readIn(const QByteArray& contents, const QString& section, const QString& key)
+{
+    return IniSnapshot::parse(contents, {{section, key}}).readString(section, key, "<default>");
+}
+
 } // namespace
 
 class TestIniFile : public QObject {
@@ -32,9 +52,13 @@ class TestIniFile : public QObject {
 private slots:
     void readString_data();
     void readString();
+    void namesMatchAsQStringCompares();
+    void snapshotRefusesKeysNotAskedFor();
     void readMissingOrUnreadable();
     void writeString_data();
     void writeString();
+    void writeRefusesUnstorable_data();
+    void writeRefusesUnstorable();
     void writeCreatesFile();
     void latin1RoundTrip();
     void writeFailureLeavesFileAlone_data();
@@ -95,7 +119,39 @@ void TestIniFile::readString()
     const QString path = m_dir.filePath("read.ini");
     writeBytes(path, contents);
     QCOMPARE(IniFile(path).readString(section, key, "<default>"), expected);
-    QCOMPARE(IniSnapshot::parse(contents).readString(section, key, "<default>"), expected);
+    // Asked among other keys, some of them in the same sections, the key reads the same.
+    const QList<IniKey> keys = {{section, "x"}, {"t", key}, {section.toUpper(), key}, {"s", "other"}, {section, key}};
+    const IniSnapshot snapshot = IniSnapshot::parse(contents, keys);
+    QCOMPARE(snapshot.readString(section, key, "<default>"), expected);
+    QCOMPARE(snapshot.readString(section.toLower(), key.toUpper(), "<default>"), expected);
+}
+
+void TestIniFile::namesMatchAsQStringCompares()
+{
+    // Every pair of single-character Latin-1 names, and a few wider capitals.
+    QList<QChar> wanted;
+    for (int c = 1; c < 256; ++c)
+        wanted << QChar(c);
+    wanted << QChar(0x178) << QChar(0x39C) << QChar(0x212A) << QChar(0x1E9E);
+    for (int c = 1; c < 256; ++c) {
+        if (c == '\n' || c == '\r' || c == ' ' || c == '\t' || c == '=' || c == '[' || c == ']')
+            continue;
+        const QByteArray file = "[" + QByteArray(1, char(c)) + "]\n" + QByteArray(1, char(c)) + "=v\n";
+        for (const QChar w : wanted) {
+            const bool same = QString(QChar(c)).compare(QString(w), Qt::CaseInsensitive) == 0;
+            const QString name(w);
+            QCOMPARE(IniSnapshot::parse(file, {{name, "z"}, {"a", name}, {name, name}}).readString(name, name, "-"),
+                     same ? QString("v") : QString("-"));
+        }
+    }
+}
+
+void TestIniFile::snapshotRefusesKeysNotAskedFor()
+{
+    const IniSnapshot snapshot = IniSnapshot::parse("[s]\nk=1\nx=2\n", {{"s", "k"}});
+    QCOMPARE(snapshot.readString("S", "K"), QString("1"));
+    QVERIFY_THROWS_EXCEPTION(std::logic_error, snapshot.readString("s", "x"));
+    QVERIFY_THROWS_EXCEPTION(std::logic_error, IniSnapshot::load(m_dir.filePath("missing.ini"), {}).readString("s", "k"));
 }
 
 void TestIniFile::readMissingOrUnreadable()
@@ -111,6 +167,34 @@ void TestIniFile::writeString_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QByteArray>("after");
+
+    // A carriage return of the value itself must not pair with an added line feed.
+    QTest::newRow("CR value before lone CR at end")
+        << QByteArray("[y]\nk=abc\r\r") << "Database" << "dbpassword" << "x"
+        << QByteArray("[y]\nk=abc\r\r\n[Database]\ndbpassword=x\n");
+    QTest::newRow("quoted CR value before lone CR at end")
+        << QByteArray("[y]\nk=\"1\"\r\r") << "y" << "x" << "2" << QByteArray("[y]\nk=\"1\"\r\r\nx=2\n");
+    QTest::newRow("lone CR at end gets its line feed")
+        << QByteArray("[y]\r\nk=1\r") << "z" << "k" << "2" << QByteArray("[y]\r\nk=1\r\n[z]\r\nk=2\r\n");
+    QTest::newRow("replace before lone CR at end")
+        << QByteArray("[y]\nk=1\r") << "y" << "k" << "2" << QByteArray("[y]\nk=2\r");
+    // Values the reader would change are written in quotes.
+    QTest::newRow("value ending in CR, LF file")
+        << QByteArray("[a]\nk=1\nx=2\n") << "a" << "k" << "v\r" << QByteArray("[a]\nk=\"v\r\"\nx=2\n");
+    QTest::newRow("value ending in CR, unterminated last line")
+        << QByteArray("[a]\r\nk=1") << "a" << "k" << "v\r" << QByteArray("[a]\r\nk=\"v\r\"");
+    QTest::newRow("CR inside value as it is")
+        << QByteArray("[a]\n") << "a" << "k" << "\rv\rw" << QByteArray("[a]\nk=\rv\rw\n");
+    QTest::newRow("quoted value keeps its quotes")
+        << QByteArray("[a]\n") << "a" << "k" << "\"1\"" << QByteArray("[a]\nk=\"\"1\"\"\n");
+    QTest::newRow("single-quoted value keeps its quotes")
+        << QByteArray("[a]\n") << "a" << "k" << "'x'" << QByteArray("[a]\nk=\"'x'\"\n");
+    QTest::newRow("blanks around value kept")
+        << QByteArray("[a]\n") << "a" << "k" << " v\t" << QByteArray("[a]\nk=\" v\t\"\n");
+    QTest::newRow("lone quote as it is") << QByteArray("[a]\n") << "a" << "k" << "\"" << QByteArray("[a]\nk=\"\n");
+    QTest::newRow("2047 characters in quotes")
+        << QByteArray("[a]\n") << "a" << "k" << " " + QString(2046, 'x')
+        << QByteArray("[a]\nk=\" " + QByteArray(2046, 'x') + "\"\n");
 
     QTest::newRow("replace in place")
         << QByteArray("[a]\r\nx=1\r\nk=old\r\ny=2\r\n") << "a" << "k" << "new" << QByteArray("[a]\r\nx=1\r\nk=new\r\ny=2\r\n");
@@ -155,6 +239,47 @@ void TestIniFile::writeString()
     ini.writeString(section, key, value);
     QCOMPARE(readBytes(path), after);
     QCOMPARE(ini.readString(section, key), value);
+
+    // Every other entry of the old file reads as before.
+    for (const auto& [otherSection, otherKey] : entriesOf(before)) {
+        if (otherSection.compare(section, Qt::CaseInsensitive) || otherKey.compare(key, Qt::CaseInsensitive))
+            QCOMPARE(readIn(after, otherSection, otherKey), readIn(before, otherSection, otherKey));
+    }
+}
+
+void TestIniFile::writeRefusesUnstorable_data()
+{
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+
+    QTest::newRow("LF in value") << "a" << "k" << "1\n[b]";
+    QTest::newRow("LF in key") << "a" << "k\nx" << "1";
+    QTest::newRow("LF in section") << "a\n" << "k" << "1";
+    QTest::newRow("value beyond ISO-8859-1") << "a" << "k" << QString::fromUtf8("\u20AC");
+    QTest::newRow("key beyond ISO-8859-1") << "a" << QString::fromUtf8("\u0152") << "1";
+    QTest::newRow("value longer than 2047") << "a" << "k" << QString(2048, 'x');
+    QTest::newRow("= in key") << "a" << "k=x" << "1";
+    QTest::newRow("key opening a section") << "a" << "[b]" << "1";
+    QTest::newRow("blank around key") << "a" << "k " << "1";
+    QTest::newRow("] in section") << "a]b" << "k" << "1";
+    QTest::newRow("blank around section") << "\ta" << "k" << "1";
+}
+
+void TestIniFile::writeRefusesUnstorable()
+{
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    const QString path = m_dir.filePath("refuse.ini");
+    writeBytes(path, "[a]\nk=0\n");
+    try {
+        IniFile(path).writeString(section, key, value);
+        QFAIL("write was not refused");
+    } catch (const AppError& error) {
+        QVERIFY2(error.message().contains(path), qPrintable(error.message()));
+    }
+    QCOMPARE(readBytes(path), QByteArray("[a]\nk=0\n"));
 }
 
 void TestIniFile::writeCreatesFile()

@@ -1,3 +1,4 @@
+#include "settings/IniFile.h"
 #include "settings/Language.h"
 
 #include <QDir>
@@ -46,6 +47,7 @@ private slots:
     void versionOnlyGivesEmptyTexts();
     void everyKeyFromItsSection();
     void keyInWrongSectionReadsEmpty();
+    void agreesWithKeyByKeyReads();
     void directorySpelling_data();
     void directorySpelling();
     void replaceReturn();
@@ -162,6 +164,27 @@ void TestLanguage::keyInWrongSectionReadsEmpty()
     QVERIFY(lang.Loaded);
     QCOMPARE(lang.text("system"), QString());
     QCOMPARE(lang.text("help"), QString("Hilfe"));
+}
+
+void TestLanguage::agreesWithKeyByKeyReads()
+{
+    QTemporaryDir dir;
+    // Names in other case, a section given twice, keys twice, keys of one section in
+    // another, a key before any section, quotes and blanks.
+    writeLang(dir.path(), "help=prologue\n[PELLORI]\nversion = '1.0'\n[COMMON]\nHELP=\"Hilfe\"\nhelp=second\n"
+                          "system=not here\n[f_main]\n System = \t System \nexit=\r\n[common]\nclose=late\n"
+                          "[f_Main]\nabout=late\n[f_birth]\nmonth01='Januar\"\nMONTH02=\"\"\n[f_birth]\nmonth03=x\n");
+    TLang lang;
+    lang.LoadLanguageFile(dir.path());
+    QVERIFY(lang.Loaded);
+    const IniFile file(QDir(dir.path()).filePath("Pellori.lang"));
+    for (const LangKey& entry : TLang::keys())
+        QCOMPARE(lang.value(entry.key), file.readString(entry.section, entry.key));
+    QCOMPARE(lang.value("help"), QString("Hilfe"));
+    QCOMPARE(lang.value("system"), QString("System"));
+    QCOMPARE(lang.value("month01"), QString("'Januar\""));
+    QCOMPARE(lang.value("month02"), QString());
+    QCOMPARE(lang.value("close"), QString());
 }
 
 void TestLanguage::directorySpelling_data()

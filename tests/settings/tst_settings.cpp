@@ -17,6 +17,7 @@ private slots:
     void readDefaults();
     void readStopsAtFirstBadValue();
     void writeThenRead();
+    void startUpReadsOneLoad();
     void requiredVersion();
 
 private:
@@ -64,7 +65,7 @@ void TestSettings::strToInt()
 
 void TestSettings::readDefaults()
 {
-    const IniFile ini(m_dir.filePath("missing.ini"));
+    const IniSnapshot ini = IniSnapshot::load(m_dir.filePath("missing.ini"), StartUpIniKeys());
     StandardValues values;
     ReadStandardValues(ini, values);
     ReadAdministratorMode(ini, values);
@@ -84,14 +85,15 @@ void TestSettings::readStopsAtFirstBadValue()
     file.close();
 
     StandardValues values;
-    QVERIFY_THROWS_EXCEPTION(AppError, ReadStandardValues(IniFile(path), values));
+    const IniSnapshot ini = IniSnapshot::load(path, StartUpIniKeys());
+    QVERIFY_THROWS_EXCEPTION(AppError, ReadStandardValues(ini, values));
     QCOMPARE(values.addressType, 2);
     QCOMPARE(values.addressTypeCompany, 3);
     QCOMPARE(values.communicationType, 0);
     QCOMPARE(values.communicationTypeCompany, 0);
     QCOMPARE(values.doctors, QString());
 
-    ReadAdministratorMode(IniFile(path), values);
+    ReadAdministratorMode(ini, values);
     QCOMPARE(values.administratorMode, QString(""));
 }
 
@@ -107,8 +109,9 @@ void TestSettings::writeThenRead()
     const StandardValues written{3, 4, 5, 6, -7, 8, "12", "ignored"};
     WriteStandardValues(ini, written);
     StandardValues read;
-    ReadStandardValues(ini, read);
-    ReadAdministratorMode(ini, read);
+    const IniSnapshot snapshot = IniSnapshot::load(path, StartUpIniKeys());
+    ReadStandardValues(snapshot, read);
+    ReadAdministratorMode(snapshot, read);
     QCOMPARE(read.addressType, 3);
     QCOMPARE(read.addressTypeCompany, 4);
     QCOMPARE(read.communicationType, 5);
@@ -117,7 +120,34 @@ void TestSettings::writeThenRead()
     QCOMPARE(read.internetTypeCompany, 8);
     QCOMPARE(read.doctors, QString("12"));
     QCOMPARE(read.administratorMode, QString("1"));
+    QCOMPARE(snapshot.readString("Pellori", "Version"), QString("1.0"));
+}
+
+void TestSettings::startUpReadsOneLoad()
+{
+    const QString path = m_dir.filePath("once.ini");
+    auto write = [&](const QByteArray& bytes) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    write("[pellori]\nversion=1.0\n[database]\nDBUSERNAME=u\n[mainwindow]\nleft=5\n"
+          "[standardvalues]\ninternettypecompany=9\ndoctors=\"3\"\nadministratormode=1\n");
+    const IniSnapshot ini = IniSnapshot::load(path, StartUpIniKeys());
+    // What the file says later is not seen: the start-up works from the one load.
+    write("[StandardValues]\ninternettypecompany=1\n");
+
+    StandardValues values;
+    ReadStandardValues(ini, values);
+    ReadAdministratorMode(ini, values);
+    QCOMPARE(values.internetTypeCompany, 9);
+    QCOMPARE(values.addressType, 1);
+    QCOMPARE(values.doctors, QString("3"));
+    QCOMPARE(values.administratorMode, QString("1"));
     QCOMPARE(ini.readString("Pellori", "Version"), QString("1.0"));
+    QCOMPARE(ini.readString("Database", "dbusername"), QString("u"));
+    QCOMPARE(ini.readString("Database", "dbpassword", "none"), QString("none"));
+    QCOMPARE(ini.readString("MainWindow", "Left"), QString("5"));
 }
 
 void TestSettings::requiredVersion()
