@@ -191,7 +191,8 @@ bool isLatin1(const QString& text)
 
 bool hasBlankEdge(const QString& name)
 {
-    return !name.isEmpty() && (isBlank(char(name.front().unicode())) || isBlank(char(name.back().unicode())));
+    auto blank = [](QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); };
+    return !name.isEmpty() && (blank(name.front()) || blank(name.back()));
 }
 
 } // namespace
