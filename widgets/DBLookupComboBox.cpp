@@ -1,6 +1,7 @@
 #include "widgets/DBLookupComboBox.h"
 
 #include "data/DataSet.h"
+#include "data/LookupList.h"
 #include "widgets/CommandGuard.h"
 #include "widgets/FieldLink.h"
 
@@ -41,17 +42,11 @@ void DBLookupComboBox::reloadList()
     const QVariant key = m_link->dataSet() ? m_link->value() : keyValue();
     const QSignalBlocker block(this);
     clear();
-    if (m_list && m_list->isOpen()) {
+    if (m_list)
         guarded([this] {
-            m_list->fetchAll();
-            const int ni = m_list->fieldIndex(m_listField);
-            const int ki = m_list->fieldIndex(m_keyField);
-            if (ni < 0 || ki < 0)
-                return;
-            for (int r = 0; r < m_list->rowCount(); ++r)
-                addItem(m_list->text(r, ni), m_list->value(r, ki));
+            for (const LookupItem& item : lookupItems(*m_list, m_listField, m_keyField))
+                addItem(item.text, item.key);
         });
-    }
     setKeyValue(key);
     m_reloading = false;
 }

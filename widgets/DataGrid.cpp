@@ -4,146 +4,17 @@
 #include "settings/AppError.h"
 #include "widgets/CommandGuard.h"
 #include "widgets/DataSetModel.h"
+#include "widgets/DataGridDelegate.h"
 #include "widgets/DataSource.h"
 #include "widgets/MessageService.h"
-#include "widgets/StorableText.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QHeaderView>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QStyledItemDelegate>
 
 namespace pellori {
-
-namespace {
-const char* const kEditorKind = "pelloriEditorKind";
-enum EditorKind { LineEditor, PickListEditor, LookupEditor };
-} // namespace
-
-// Cell editors: a line edit, an editable combo for pick lists, and a fixed list of
-// the lookup data set's names for lookup columns. Remembers the one open editor so
-// that the grid can write or drop it on its own terms.
-class DataGridDelegate : public QStyledItemDelegate {
-public:
-    explicit DataGridDelegate(DataGrid* grid) : QStyledItemDelegate(grid), m_grid(grid) {}
-
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const override
-    {
-        const FieldDef* f = m_grid->dataModel() ? m_grid->dataModel()->fieldAt(index.column()) : nullptr;
-        QWidget* editor = nullptr;
-        if (f && f->isLookup()) {
-            auto* combo = new QComboBox(parent);
-            combo->setMaxVisibleItems(m_grid->dropDownRows());
-            DataSet* list = f->lookupDataSet;
-            guarded([&] {
-                if (!list->isOpen())
-                    return;
-                list->fetchAll();
-                const int ni = list->fieldIndex(f->lookupResultField);
-                const int ki = list->fieldIndex(f->lookupKeyField);
-                for (int r = 0; r < list->rowCount(); ++r)
-                    combo->addItem(list->text(r, ni), list->value(r, ki));
-            });
-            combo->setProperty(kEditorKind, LookupEditor);
-            editor = combo;
-        } else if (f && !f->pickList.isEmpty()) {
-            auto* combo = new QComboBox(parent);
-            combo->setEditable(true);
-            combo->setInsertPolicy(QComboBox::NoInsert);
-            combo->setMaxVisibleItems(m_grid->dropDownRows());
-            combo->addItems(f->pickList);
-            combo->lineEdit()->setValidator(storableText(combo));
-            combo->setProperty(kEditorKind, PickListEditor);
-            editor = combo;
-        } else {
-            auto* line = new QLineEdit(parent);
-            line->setFrame(false);
-            if (f && f->kind == FieldKind::Text && f->size > 0)
-                line->setMaxLength(f->size);
-            line->setProperty(kEditorKind, LineEditor);
-            line->setValidator(storableText(line));
-            // The first keystroke puts the row into edit, as the indicator and the navigator show.
-            QObject::connect(line, &QLineEdit::textEdited, m_grid, [grid = m_grid] {
-                guarded([grid] {
-                    DataSet* ds = grid->dataSet();
-                    if (ds && ds->state() == DataSet::State::Browse && ds->canModify())
-                        ds->edit();
-                });
-            });
-            editor = line;
-        }
-        m_editor = editor;
-        m_index = index;
-        return editor;
-    }
-
-    void setEditorData(QWidget* editor, const QModelIndex& index) const override
-    {
-        const QString text = index.data(Qt::EditRole).toString();
-        switch (editor->property(kEditorKind).toInt()) {
-        case LookupEditor: {
-            auto* combo = static_cast<QComboBox*>(editor);
-            combo->setCurrentIndex(combo->findData(index.data(DataSetModel::LookupKeyRole)));
-            break;
-        }
-        case PickListEditor:
-            static_cast<QComboBox*>(editor)->setEditText(text);
-            break;
-        default:
-            static_cast<QLineEdit*>(editor)->setText(text);
-        }
-    }
-
-    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override
-    {
-        QVariant value;
-        int role = Qt::EditRole;
-        if (editorValue(editor, value, role))
-            model->setData(index, value, role);
-    }
-
-    // What the editor holds; false when there is nothing to write.
-    static bool editorValue(QWidget* editor, QVariant& value, int& role)
-    {
-        switch (editor->property(kEditorKind).toInt()) {
-        case LookupEditor: {
-            auto* combo = static_cast<QComboBox*>(editor);
-            if (combo->currentIndex() < 0)
-                return false;
-            value = combo->currentData();
-            role = DataSetModel::LookupKeyRole;
-            return true;
-        }
-        case PickListEditor:
-            value = static_cast<QComboBox*>(editor)->currentText();
-            role = Qt::EditRole;
-            return true;
-        default:
-            value = static_cast<QLineEdit*>(editor)->text();
-            role = Qt::EditRole;
-            return true;
-        }
-    }
-
-    QValidator* storableText(QObject* parent) const
-    {
-        return new StorableTextValidator(
-            [grid = QPointer<DataGrid>(m_grid)] {
-                return grid && grid->dataSet() ? grid->dataSet()->encoding() : TextEncoding::Latin1;
-            },
-            parent);
-    }
-
-    QWidget* openEditor() const { return m_editor; }
-    QModelIndex editedIndex() const { return m_index; }
-
-private:
-    DataGrid* m_grid;
-    mutable QPointer<QWidget> m_editor;
-    mutable QPersistentModelIndex m_index;
-};
 
 DataGrid::DataGrid(QWidget* parent) : QTableView(parent)
 {
@@ -318,6 +189,21 @@ void DataGrid::keyPressEvent(QKeyEvent* event)
     const auto mods = event->modifiers() & ~Qt::KeypadModifier;
     DataSet* ds = dataSet();
 
+    // Ctrl+Tab leaves any grid, forwards or (with Shift) backwards, whatever Tab does in it.
+    if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) && (mods & Qt::ControlModifier)) {
+        QAbstractScrollArea::focusNextPrevChild(key == Qt::Key_Tab && !(mods & Qt::ShiftModifier));
+        event->accept();
+        return;
+    }
+    // Shift+F10 opens the context menu as the Menu key does, at the current cell.
+    if (key == Qt::Key_F10 && mods == Qt::ShiftModifier) {
+        const QRect cell = visualRect(currentIndex());
+        const QPoint at = cell.isValid() ? cell.center() : QPoint(0, 0);
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, viewport()->mapToGlobal(at));
+        QApplication::sendEvent(viewport(), &menu);
+        event->accept();
+        return;
+    }
     if (key == Qt::Key_Delete && mods == Qt::ControlModifier) {
         deleteCurrentRow();
         event->accept();

@@ -11,6 +11,7 @@ namespace pellori {
 
 class DataSet;
 class DataSetModel;
+class DataGridDelegate;
 
 class DataGrid : public QTableView {
     Q_OBJECT
@@ -62,7 +63,7 @@ private:
 
     QPointer<DataSource> m_source;
     DataSetModel* m_model = nullptr;
-    class DataGridDelegate* m_delegate = nullptr;
+    DataGridDelegate* m_delegate = nullptr;
     bool m_readOnly = false;
     bool m_tabLeavesGrid = false;
     int m_dropDownRows = 7;

@@ -1,6 +1,7 @@
 #include "widgets/DataSetModel.h"
 
 #include "data/DataSet.h"
+#include "data/LookupList.h"
 #include "widgets/CommandGuard.h"
 #include "widgets/DataSource.h"
 
@@ -201,22 +202,11 @@ bool DataSetModel::setData(const QModelIndex& index, const QVariant& value, int 
         target = f.keyField;
         if (role == Qt::EditRole) {
             // A name typed or chosen: the key of the first lookup row showing it.
-            DataSet* list = f.lookupDataSet;
             const QString name = value.toString();
             newValue = QVariant();
             if (!name.isEmpty()) {
-                bool found = false;
-                if (list->isOpen()) {
-                    list->fetchAll();
-                    const int ni = list->fieldIndex(f.lookupResultField);
-                    const int ki = list->fieldIndex(f.lookupKeyField);
-                    for (int r = 0; r < list->rowCount() && !found; ++r)
-                        if (list->text(r, ni) == name) {
-                            newValue = list->value(r, ki);
-                            found = true;
-                        }
-                }
-                if (!found)
+                newValue = keyForText(*f.lookupDataSet, f.lookupResultField, f.lookupKeyField, name);
+                if (newValue.isNull())
                     return false;
             }
         }

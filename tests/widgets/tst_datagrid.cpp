@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -142,6 +143,7 @@ private slots:
     void navigatorPostTakesTheCellBeingTyped();
     void boundEditFollowsAndWrites();
     void controlsRefuseUnstorableText();
+    void ctrlTabLeavesAndShiftF10OpensTheMenu();
     void lookupComboShowsAndChoosesKey();
 };
 
@@ -531,6 +533,28 @@ void TestDataGrid::boundEditFollowsAndWrites()
     f.nav->click(DBNavigator::Cancel);
     QCOMPARE(name.text(), QString("Ferienwohnung"));
     QCOMPARE(sort.text(), QString("3"));
+}
+
+void TestDataGrid::ctrlTabLeavesAndShiftF10OpensTheMenu()
+{
+    Fixture f;
+    f.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+    f.grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    QSignalSpy menu(f.grid, &QWidget::customContextMenuRequested);
+    f.grid->setFocus();
+    f.grid->setCurrentIndex(f.grid->model()->index(1, 0));
+    QTest::keyClick(f.grid, Qt::Key_F10, Qt::ShiftModifier);
+    QCOMPARE(menu.count(), 1);
+    QVERIFY(f.grid->visualRect(f.grid->currentIndex()).contains(menu.first().first().toPoint()));
+    // Tab moves along the row; Ctrl+Tab leaves the grid.
+    QTest::keyClick(f.grid, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f.grid);
+    QTest::keyClick(f.grid, Qt::Key_Tab, Qt::ControlModifier);
+    QVERIFY(QApplication::focusWidget() != f.grid);
+    f.grid->setFocus();
+    QTest::keyClick(f.grid, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(QApplication::focusWidget() != f.grid);
 }
 
 // Typing a character that has no key of its own (QTest sends Latin-1 only).
