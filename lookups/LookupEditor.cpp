@@ -44,28 +44,19 @@ LookupEditor::LookupEditor(const Config& config, Session& session, QWidget* owne
     m_dataset->setKeyField(config.keyField);
 
     const TLang& lang = session.lang();
-    FieldDef key;
-    key.name = config.keyField;
-    key.kind = FieldKind::Integer;
-    key.visible = false;
-    m_dataset->addField(key);
-    FieldDef name;
-    name.name = config.name.field;
-    name.kind = FieldKind::Text;
-    name.size = 50;
-    name.required = true;
-    name.width = config.name.width;
-    name.title = lang.text(config.name.titleKey, config.name.title);
-    m_dataset->addField(name);
-    if (!config.sort.field.isEmpty()) {
-        FieldDef sort;
-        sort.name = config.sort.field;
-        sort.kind = FieldKind::Integer;
-        sort.required = true;
-        sort.width = config.sort.width;
-        sort.title = lang.text(config.sort.titleKey, config.sort.title);
-        m_dataset->addField(sort);
-    }
+    m_dataset->addField({.name = config.keyField, .kind = FieldKind::Integer, .visible = false});
+    m_dataset->addField({.name = config.name.field,
+                         .kind = FieldKind::Text,
+                         .size = 50,
+                         .required = true,
+                         .width = config.name.width,
+                         .title = lang.text(config.name.titleKey, config.name.title)});
+    if (!config.sort.field.isEmpty())
+        m_dataset->addField({.name = config.sort.field,
+                             .kind = FieldKind::Integer,
+                             .required = true,
+                             .width = config.sort.width,
+                             .title = lang.text(config.sort.titleKey, config.sort.title)});
 
     // Window: menus, the grid filling the window, the navigator under it.
     menubar = new QMenuBar(this);
