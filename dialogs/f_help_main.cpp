@@ -1,6 +1,8 @@
 #include "dialogs/f_help_main.h"
 
 #include <QAction>
+#include "widgets/OuterGeometry.h"
+
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -23,13 +25,14 @@ QFont pixelFont(const QString& family, int pixels, bool bold = false)
 
 } // namespace
 
-void dockToWorkAreaRight(QWidget* window, int width)
+OuterGeometry* dockToWorkAreaRight(QWidget* window, int width, bool fixedSize)
 {
     const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
-    // Before the first show the frame is unknown and counts as none.
-    const QSize frame = window->frameGeometry().size() - window->size();
-    window->resize(width - frame.width(), work.height() - frame.height());
-    window->move(work.x() + work.width() - width, work.y());
+    auto* outer = new OuterGeometry(window);
+    outer->setFixedSize(fixedSize);
+    // The frame counts: the whole window, title bar and border too, stays on the work area.
+    outer->setOuterRect(QRect(work.x() + work.width() - width, work.y(), width, work.height()));
+    return outer;
 }
 
 Tf_main_help::Tf_main_help(QWidget* owner)
@@ -83,15 +86,6 @@ Tf_main_help::Tf_main_help(QWidget* owner)
     label_details->setGeometry(kLeft, 306, 420, 140);
 
     dockToWorkAreaRight(this, kWidth);
-}
-
-void Tf_main_help::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
-    if (!m_docked) {
-        m_docked = true;
-        dockToWorkAreaRight(this, kWidth);
-    }
 }
 
 void Tf_main_help::resizeEvent(QResizeEvent* event)

@@ -8,9 +8,11 @@ class QTextEdit;
 
 namespace pellori {
 
+class OuterGeometry;
+
 // Puts a window at the right edge of the primary screen's work area with the
-// given outer width and the work area's full height.
-void dockToWorkAreaRight(QWidget* window, int width);
+// given outer width and the work area's full height, frame included.
+OuterGeometry* dockToWorkAreaRight(QWidget* window, int width, bool fixedSize = false);
 
 class Tf_main_help : public QMainWindow {
     Q_OBJECT
@@ -23,8 +25,6 @@ public:
     QAction* m_close = nullptr;
 
 protected:
-    // Docked again once the frame is known.
-    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -32,7 +32,6 @@ private:
     QTextEdit* RichEdit1 = nullptr;
     QTextEdit* RichEdit2 = nullptr;
     QLabel* label_details = nullptr;
-    bool m_docked = false;
 };
 
 } // namespace pellori

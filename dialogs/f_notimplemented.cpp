@@ -2,6 +2,7 @@
 
 #include "dialogs/f_help_main.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
@@ -23,18 +24,18 @@ Tf_not_implemented::Tf_not_implemented(QWidget* owner)
     btn_close->setGeometry(68, 56, 75, 25);
     connect(btn_close, &QPushButton::clicked, this, &QWidget::close);
 
-    dockToWorkAreaRight(this, kWidth);
+    dockToWorkAreaRight(this, outerWidth(), true);
 }
 
-void Tf_not_implemented::showEvent(QShowEvent* event)
+int Tf_not_implemented::outerWidth() const
 {
-    QDialog::showEvent(event);
-    if (!m_docked) {
-        m_docked = true;
-        dockToWorkAreaRight(this, kWidth);
-        // A fixed border: the width stays as docked.
-        setFixedWidth(width());
-    }
+    // The title bar holds the caption (in a bold title font, as most window
+    // managers draw it), the icon and the close button.
+    QFont title = font();
+    title.setBold(true);
+    title.setPointSizeF(title.pointSizeF() * 1.15);
+    const int caption = QFontMetrics(title).horizontalAdvance(windowTitle());
+    return qMax(kWidth, caption + 96);
 }
 
 void showNotImplemented(QWidget* owner)

@@ -12,18 +12,14 @@ class Tf_not_implemented : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kWidth = 215;
+    // Wide enough for the caption in the title bar beside its buttons.
+    int outerWidth() const;
 
     explicit Tf_not_implemented(QWidget* owner);
 
     QLabel* label_sorry = nullptr;
     QPushButton* btn_close = nullptr;
 
-protected:
-    // Docked again once the frame is known.
-    void showEvent(QShowEvent* event) override;
-
-private:
-    bool m_docked = false;
 };
 
 // Creates a new notice owned by the window of the Help item and shows it.
