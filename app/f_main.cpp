@@ -1,22 +1,23 @@
 #include "app/f_main.h"
 
+#include "app/MainErrorText.h"
+#include "app/WindowPlacement.h"
 #include "data/ContactQueries.h"
-#include "data/DbError.h"
 #include "dialogs/f_copy.h"
 #include "dialogs/f_help_main.h"
 #include "lookups/LookupEditors.h"
-#include "settings/AppError.h"
 #include "settings/IniFile.h"
-#include "settings/uBase64Codec.h"
 #include "widgets/CommandGuard.h"
+#include "widgets/DBLookupComboBox.h"
 #include "widgets/DataGrid.h"
 #include "widgets/DataSource.h"
 #include "widgets/MessageService.h"
+#include "widgets/OuterGeometry.h"
+#include "widgets/StorableText.h"
 #include "widgets/Vendor.h"
 
+#include <QAbstractButton>
 #include <QAction>
-#include <QComboBox>
-#include <QDir>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -30,13 +31,15 @@
 namespace pellori {
 namespace {
 
-const QString kMainWindow = QStringLiteral("MainWindow");
-
 // The contact grid's distance from the client area's edges.
 constexpr int kGridLeft = 8;
 constexpr int kGridTop = 40;
 constexpr int kGridRightMargin = 12;
 constexpr int kGridBottomMargin = 12;
+// The top row at its full width ends at the group search button's right edge;
+// narrower, the label and the group box give up room down to these widths.
+constexpr int kTopRowRight = 683;
+constexpr int kGroupBoxMinWidth = 96;
 
 // The captions of the address-book submenu below its doctors and A-Z items:
 // the built-in text, and the suffix that follows the catalogue's text.
@@ -69,29 +72,51 @@ QAction* addItem(QMenu* menu, const char* name, const QString& text, const QKeyS
     return action;
 }
 
-QMenu* addMenu(QMenu* into, QMenuBar* bar, const char* name, const QString& title)
+QMenu* addMenu(QMenu* into, const char* name, const QString& title)
 {
-    QMenu* menu = into ? into->addMenu(title) : bar->addMenu(title);
+    QMenu* menu = into->addMenu(title);
+    menu->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+QMenu* addMenu(QMenuBar* bar, const char* name, const QString& title)
+{
+    QMenu* menu = bar->addMenu(title);
     menu->setObjectName(QLatin1String(name));
     return menu;
 }
 
 } // namespace
 
-Tf_mainForm::Tf_mainForm(const QString& programDir, QWidget* parent)
-    : QMainWindow(parent),
-      m_programDir(QDir::fromNativeSeparators(programDir)),
-      db_transaction(db_address, DbTransaction::readCommitted())
-{
-    if (!m_programDir.endsWith(QLatin1Char('/')))
-        m_programDir += QLatin1Char('/');
+// Restoring the placement, step by step, on the window's outer rectangle.
+class Tf_mainForm::Placement : public placement::Target {
+public:
+    explicit Placement(Tf_mainForm& w) : m_w(w) {}
+    void putIntoNormalState() override
+    {
+        m_w.setWindowState(m_w.windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    }
+    void maximize() override { m_w.setWindowState(Qt::WindowMaximized); }
+    void setOuterLeft(int left) override { change([&](QRect& r) { r.moveLeft(left); }); }
+    void setOuterTop(int top) override { change([&](QRect& r) { r.moveTop(top); }); }
+    void setOuterHeight(int height) override { change([&](QRect& r) { r.setHeight(height); }); }
+    void setOuterWidth(int width) override { change([&](QRect& r) { r.setWidth(width); }); }
 
+private:
+    template <typename F>
+    void change(F&& f)
+    {
+        QRect r = m_w.m_outer->wanted();
+        f(r);
+        m_w.m_outer->setOuterRect(r);
+    }
+    Tf_mainForm& m_w;
+};
+
+Tf_mainForm::Tf_mainForm(const QString& programDir, QWidget* parent) : QMainWindow(parent), m_session(programDir)
+{
     setObjectName(QStringLiteral("f_mainForm"));
     setWindowTitle(vendor::applicationTitle());
-
-    // The connection's built-in login; start-up appends the configured one, which wins.
-    db_address.params = QStringList{QStringLiteral("user_name=QVXPELLORI"), QStringLiteral("password=*vemlox!"),
-                                    QStringLiteral("lc_ctype=ISO8859_1")};
 
     buildDataSets();
     buildControls();
@@ -99,11 +124,12 @@ Tf_mainForm::Tf_mainForm(const QString& programDir, QWidget* parent)
     buildContextMenu();
     connectCommands();
 
-    // Built-in placement, used unless a saved one is restored.
-    setOuterLeft(337);
-    setOuterTop(306);
-    setOuterWidth(699);
-    setOuterHeight(398);
+    // The built-in placement, used unless a saved one is restored: the outer
+    // rectangle, frame included, applied again once the frame is known.
+    m_outer = new OuterGeometry(this);
+    m_outer->setOuterRect(placement::kBuiltIn);
+    // Never so small that the menu or the top row of controls is cut off.
+    updateMinimumSize();
 
     ErrorHandlers::add(this, [this](const std::exception& e) { ApplicationEvents_mainFormException(e); });
 
@@ -113,41 +139,34 @@ Tf_mainForm::Tf_mainForm(const QString& programDir, QWidget* parent)
 Tf_mainForm::~Tf_mainForm()
 {
     ErrorHandlers::remove(this);
-    // The grid and its source look at the contact list; they go before it does.
+    // The controls and their sources look at the data sets; they go before them.
     delete RxDBGrid1;
     RxDBGrid1 = nullptr;
+    delete RxDBLookupCombo_groups;
+    RxDBLookupCombo_groups = nullptr;
     delete dbsource_object;
     dbsource_object = nullptr;
+    delete datasource_groups;
+    datasource_groups = nullptr;
 }
 
 // ---------------------------------------------------------------- building
 
 void Tf_mainForm::buildDataSets()
 {
-    dbdataset_object = std::make_unique<EditableDataSet>(db_transaction);
+    DbTransaction& main = m_session.mainTransaction();
+    dbdataset_object = std::make_unique<EditableDataSet>(main);
     dbdataset_object->setObjectName(QStringLiteral("dbdataset_object"));
     dbdataset_object->setSelectSql(queries::initialContacts());
-    FieldDef id;
-    id.name = QStringLiteral("O_ID");
-    id.kind = FieldKind::Integer;
-    id.visible = false;
-    dbdataset_object->addField(id);
-    FieldDef name;
-    name.name = QStringLiteral("O_NAME");
-    name.kind = FieldKind::Text;
-    name.size = 255;
-    name.title = QStringLiteral("Name");
-    dbdataset_object->addField(name);
-    FieldDef type;
-    type.name = QStringLiteral("O_TYPE");
-    type.kind = FieldKind::Text;
-    type.size = 1;
-    type.visible = false;
-    dbdataset_object->addField(type);
+    dbdataset_object->addField({.name = QStringLiteral("O_ID"), .kind = FieldKind::Integer, .visible = false});
+    dbdataset_object->addField(
+        {.name = QStringLiteral("O_NAME"), .kind = FieldKind::Text, .size = 255, .title = QStringLiteral("Name")});
+    dbdataset_object->addField(
+        {.name = QStringLiteral("O_TYPE"), .kind = FieldKind::Text, .size = 1, .visible = false});
     // Ctrl+Del in the grid removes the object row alone; the database guards its references.
     dbdataset_object->setDeleteSql(QStringLiteral("delete from object\nwhere\n  O_ID = :OLD_O_ID"));
 
-    ibquery_listgroups = std::make_unique<QueryDataSet>(db_transaction);
+    ibquery_listgroups = std::make_unique<QueryDataSet>(main);
     ibquery_listgroups->setObjectName(QStringLiteral("ibquery_listgroups"));
     ibquery_listgroups->setSelectSql(QStringLiteral("Select * from groupt order by g_name collate de_de"));
 }
@@ -170,17 +189,22 @@ void Tf_mainForm::buildControls()
     FullTextSearch = new QLineEdit(client);
     FullTextSearch->setObjectName(QStringLiteral("FullTextSearch"));
     FullTextSearch->setGeometry(232, 8, 121, 21);
+    // The search text goes into a statement: only what the connection can carry.
+    FullTextSearch->setValidator(
+        new StorableTextValidator([this] { return m_session.connection().encoding(); }, FullTextSearch));
 
     btn_fulltextsearch = new QPushButton(QStringLiteral("Search"), client);
     btn_fulltextsearch->setObjectName(QStringLiteral("btn_fulltextsearch"));
     btn_fulltextsearch->setGeometry(360, 6, 75, 25);
     btn_fulltextsearch->setDefault(true);
 
-    RxDBLookupCombo_groups = new QComboBox(client);
+    RxDBLookupCombo_groups = new DBLookupComboBox(client);
     RxDBLookupCombo_groups->setObjectName(QStringLiteral("RxDBLookupCombo_groups"));
     RxDBLookupCombo_groups->setGeometry(456, 8, 145, 21);
     RxDBLookupCombo_groups->setMaxVisibleItems(20);
-    RxDBLookupCombo_groups->setCurrentIndex(-1);
+    RxDBLookupCombo_groups->setListSource(ibquery_listgroups.get(), QStringLiteral("G_NAME"), QStringLiteral("G_ID"));
+    datasource_groups = new DataSource(ibquery_listgroups.get(), this);
+    datasource_groups->setObjectName(QStringLiteral("datasource_groups"));
 
     btn_groupsearch = new QPushButton(QStringLiteral("Search"), client);
     btn_groupsearch->setObjectName(QStringLiteral("btn_groupsearch"));
@@ -193,6 +217,8 @@ void Tf_mainForm::buildControls()
     RxDBGrid1->setObjectName(QStringLiteral("RxDBGrid1"));
     RxDBGrid1->setDataSource(dbsource_object);
     RxDBGrid1->setReadOnly(true);
+    // One column of names: Tab moves on to the next control rather than along a row.
+    RxDBGrid1->setTabLeavesGrid(true);
     QFont rows = RxDBGrid1->font();
     rows.setPointSize(12);
     RxDBGrid1->setFont(rows);
@@ -220,19 +246,85 @@ bool Tf_mainForm::eventFilter(QObject* watched, QEvent* event)
     // window's commands on those keys come first there, while they are enabled.
     if (watched == FullTextSearch && event->type() == QEvent::ShortcutOverride) {
         const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
-        for (const QAction* a : {m_exit, m_company, m_person, m_details})
+        for (const QAction* a : {m_menu.exit, m_menu.company, m_menu.person, m_menu.details})
             if (a->isEnabled() && a->shortcut() == pressed) {
                 event->ignore();
                 return true;
             }
     }
-    // The grid is anchored to all four sides of the client area.
-    if (watched == centralWidget() && event->type() == QEvent::Resize) {
-        const QSize client = static_cast<QResizeEvent*>(event)->size();
-        RxDBGrid1->setGeometry(kGridLeft, kGridTop, qMax(0, client.width() - kGridLeft - kGridRightMargin),
-                               qMax(0, client.height() - kGridTop - kGridBottomMargin));
-    }
+    if (watched == centralWidget() && event->type() == QEvent::Resize)
+        layoutClient(static_cast<QResizeEvent*>(event)->size());
     return QMainWindow::eventFilter(watched, event);
+}
+
+void Tf_mainForm::updateMinimumSize()
+{
+    // The whole menu bar, the top row and a few rows of the list.
+    setMinimumSize(qMax(topRowMinWidth(), menuBar()->sizeHint().width()),
+                   menuBar()->sizeHint().height() + kGridTop + 3 * RxDBGrid1->verticalHeader()->defaultSectionSize()
+                       + RxDBGrid1->horizontalHeader()->sizeHint().height() + kGridBottomMargin);
+}
+
+int Tf_mainForm::labelMinWidth() const
+{
+    return label_fulltextsearch->fontMetrics().horizontalAdvance(label_fulltextsearch->text()) + 4;
+}
+
+int Tf_mainForm::topRowMinWidth() const
+{
+    // The full row less what the label and the group box can give up, and the
+    // wide gap before the group box closed to the usual one.
+    return kTopRowRight + kGridLeft - (142 - labelMinWidth()) - (145 - kGroupBoxMinWidth) - (21 - 7);
+}
+
+void Tf_mainForm::layoutClient(const QSize& client)
+{
+    // The top row keeps its places while there is room; narrower, the label,
+    // the wide gap and the group box give up room, in that order.
+    int deficit = qMax(0, kTopRowRight + kGridLeft - client.width());
+    const auto give = [&deficit](int full, int least) {
+        const int taken = qMin(deficit, full - least);
+        deficit -= taken;
+        return full - taken;
+    };
+    const int label = give(142, qMin(142, labelMinWidth()));
+    const int gap = give(21, 7);
+    const int group = give(145, kGroupBoxMinWidth);
+    int x = 8;
+    btn_displayall->setGeometry(x, 6, 75, 25);
+    x += 75 + 5;
+    label_fulltextsearch->setGeometry(x, 12, label, 13);
+    x += label + 2;
+    FullTextSearch->setGeometry(x, 8, 121, 21);
+    x += 121 + 7;
+    btn_fulltextsearch->setGeometry(x, 6, 75, 25);
+    x += 75 + gap;
+    RxDBLookupCombo_groups->setGeometry(x, 8, group, 21);
+    x += group + 7;
+    btn_groupsearch->setGeometry(x, 6, 75, 25);
+    // The grid is anchored to all four sides of the client area.
+    RxDBGrid1->setGeometry(kGridLeft, kGridTop, qMax(0, client.width() - kGridLeft - kGridRightMargin),
+                           qMax(0, client.height() - kGridTop - kGridBottomMargin));
+}
+
+void Tf_mainForm::keyPressEvent(QKeyEvent* event)
+{
+    // Enter reaches the window from every control that has no use for it itself.
+    // On a button it presses that button; in the contact list it opens the
+    // contact; everywhere else it presses the window's default button, "Search".
+    const auto mods = event->modifiers() & ~Qt::KeypadModifier;
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && mods == Qt::NoModifier) {
+        QWidget* focus = focusWidget();
+        if (auto* button = qobject_cast<QAbstractButton*>(focus))
+            button->click();
+        else if (focus == RxDBGrid1)
+            guarded([this] { ShowDetails(); });
+        else
+            btn_fulltextsearch->click();
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void Tf_mainForm::buildMenus()
@@ -240,40 +332,40 @@ void Tf_mainForm::buildMenus()
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("m_main"));
 
-    System1 = addMenu(nullptr, bar, "System1", QStringLiteral("&System"));
-    m_options = addMenu(System1, bar, "m_options", QStringLiteral("&Options"));
-    m_size = addItem(m_options, "m_size", QStringLiteral("Save Windows &Size"));
-    m_position = addItem(m_options, "m_position", QStringLiteral("Save Windows &Position"));
-    m_size_position = addItem(m_options, "m_size_position", QStringLiteral("&Save Window Size and Position"));
-    m_options->addSeparator();
-    m_standardvalues = addItem(m_options, "m_standardvalues", QStringLiteral("Set Standard Values"));
+    System1 = addMenu(bar, "System1", QStringLiteral("&System"));
+    m_menu.options = addMenu(System1, "m_options", QStringLiteral("&Options"));
+    m_menu.size = addItem(m_menu.options, "m_size", QStringLiteral("Save Windows &Size"));
+    m_menu.position = addItem(m_menu.options, "m_position", QStringLiteral("Save Windows &Position"));
+    m_menu.size_position = addItem(m_menu.options, "m_size_position", QStringLiteral("&Save Window Size and Position"));
+    m_menu.options->addSeparator();
+    m_menu.standardvalues = addItem(m_menu.options, "m_standardvalues", QStringLiteral("Set Standard Values"));
     System1->addSeparator();
-    m_exit = addItem(System1, "m_exit", QStringLiteral("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_E));
+    m_menu.exit = addItem(System1, "m_exit", QStringLiteral("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_E));
 
-    m_add = addMenu(nullptr, bar, "m_add", QStringLiteral("&Add New"));
-    m_company = addItem(m_add, "m_company", QStringLiteral("&Company"), QKeySequence(Qt::CTRL | Qt::Key_C));
-    m_person = addItem(m_add, "m_person", QStringLiteral("&Person"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    m_menu.add = addMenu(bar, "m_add", QStringLiteral("&Add New"));
+    m_menu.company = addItem(m_menu.add, "m_company", QStringLiteral("&Company"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    m_menu.person = addItem(m_menu.add, "m_person", QStringLiteral("&Person"), QKeySequence(Qt::CTRL | Qt::Key_P));
 
-    m_show = addMenu(nullptr, bar, "m_show", QStringLiteral("Sho&w"));
-    m_details = addItem(m_show, "m_details", QStringLiteral("&Details"), QKeySequence(Qt::CTRL | Qt::Key_D));
+    m_menu.show = addMenu(bar, "m_show", QStringLiteral("Sho&w"));
+    m_menu.details = addItem(m_menu.show, "m_details", QStringLiteral("&Details"), QKeySequence(Qt::CTRL | Qt::Key_D));
 
-    m_print = addMenu(nullptr, bar, "m_print", QStringLiteral("&Print"));
-    m_print_addressbook = addMenu(m_print, bar, "m_print_addressbook", QStringLiteral("&AddressBook"));
-    addressBookItems << addItem(m_print_addressbook, "A1", QStringLiteral("Addressbook (Doctors)"));
-    m_print_addressbook->addSeparator()->setObjectName(QStringLiteral("N5"));
-    addressBookItems << addItem(m_print_addressbook, "AddressbookAZ1", QStringLiteral("Addressbook (A-Z)"));
-    m_print_addressbook->addSeparator()->setObjectName(QStringLiteral("N6"));
+    m_menu.print = addMenu(bar, "m_print", QStringLiteral("&Print"));
+    m_menu.print_addressbook = addMenu(m_menu.print, "m_print_addressbook", QStringLiteral("&AddressBook"));
+    addressBookItems << addItem(m_menu.print_addressbook, "A1", QStringLiteral("Addressbook (Doctors)"));
+    m_menu.print_addressbook->addSeparator()->setObjectName(QStringLiteral("N5"));
+    addressBookItems << addItem(m_menu.print_addressbook, "AddressbookAZ1", QStringLiteral("Addressbook (A-Z)"));
+    m_menu.print_addressbook->addSeparator()->setObjectName(QStringLiteral("N6"));
     for (const AddressBookRange& range : kRanges)
-        addressBookItems << addItem(m_print_addressbook, range.name, QLatin1String(range.builtIn));
-    menu_birthdaylist = addItem(m_print, "menu_birthdaylist", QStringLiteral("&Birthdaylist"));
+        addressBookItems << addItem(m_menu.print_addressbook, range.name, QLatin1String(range.builtIn));
+    menu_birthdaylist = addItem(m_menu.print, "menu_birthdaylist", QStringLiteral("&Birthdaylist"));
 
-    m_admin = addMenu(nullptr, bar, "m_admin", QStringLiteral("Ad&ministration"));
-    m_address = addItem(m_admin, "m_address", QStringLiteral("&Adresstypes"));
-    m_internet = addItem(m_admin, "m_internet", QStringLiteral("Communication&Internet"));
-    m_communication = addItem(m_admin, "m_communication", QStringLiteral("&Communicationtypes"));
-    m_groups = addItem(m_admin, "m_groups", QStringLiteral("&Groups"));
-    m_salutation = addItem(m_admin, "m_salutation", QStringLiteral("&Salutations"));
-    m_title = addItem(m_admin, "m_title", QStringLiteral("&Titles"));
+    m_menu.admin = addMenu(bar, "m_admin", QStringLiteral("Ad&ministration"));
+    m_menu.address = addItem(m_menu.admin, "m_address", QStringLiteral("&Adresstypes"));
+    m_menu.internet = addItem(m_menu.admin, "m_internet", QStringLiteral("Communication&Internet"));
+    m_menu.communication = addItem(m_menu.admin, "m_communication", QStringLiteral("&Communicationtypes"));
+    m_menu.groups = addItem(m_menu.admin, "m_groups", QStringLiteral("&Groups"));
+    m_menu.salutation = addItem(m_menu.admin, "m_salutation", QStringLiteral("&Salutations"));
+    m_menu.title = addItem(m_menu.admin, "m_title", QStringLiteral("&Titles"));
 
     // The shared FAQ action; other windows put it into their own "?" menus.
     BrowseURL1 = new QAction(QStringLiteral("FAQ-Online"), this);
@@ -281,20 +373,20 @@ void Tf_mainForm::buildMenus()
     BrowseURL1->setToolTip(QStringLiteral("Browse URL"));
     BrowseURL1->setStatusTip(QStringLiteral("Browse URL"));
 
-    m_info = addMenu(nullptr, bar, "m_info", QStringLiteral("&?"));
+    m_menu.info = addMenu(bar, "m_info", QStringLiteral("&?"));
     // The menu item is bound to the action: it takes the action's caption and runs it.
-    m_faqonline = addItem(m_info, "m_faqonline", BrowseURL1->text());
-    m_faqonline->setStatusTip(BrowseURL1->statusTip());
-    connect(BrowseURL1, &QAction::changed, m_faqonline, [this] { m_faqonline->setText(BrowseURL1->text()); });
-    connect(m_faqonline, &QAction::triggered, BrowseURL1, [this] { BrowseURL1->trigger(); });
-    m_info->addSeparator();
-    Help1 = addItem(m_info, "Help1", QStringLiteral("&Help"));
-    m_info->addSeparator();
-    Version1 = addItem(m_info, "Version1", QStringLiteral("&About ..."));
+    m_menu.faqonline = addItem(m_menu.info, "m_faqonline", BrowseURL1->text());
+    m_menu.faqonline->setStatusTip(BrowseURL1->statusTip());
+    connect(BrowseURL1, &QAction::changed, m_menu.faqonline, [this] { m_menu.faqonline->setText(BrowseURL1->text()); });
+    connect(m_menu.faqonline, &QAction::triggered, BrowseURL1, [this] { BrowseURL1->trigger(); });
+    m_menu.info->addSeparator();
+    Help1 = addItem(m_menu.info, "Help1", QStringLiteral("&Help"));
+    m_menu.info->addSeparator();
+    Version1 = addItem(m_menu.info, "Version1", QStringLiteral("&About ..."));
 
     // The contact editors, quick-add dialogs, reports and the standard values
     // dialog are not part of the program yet; their items stay visible but inactive.
-    for (QAction* a : {m_standardvalues, m_company, m_person, m_details, menu_birthdaylist})
+    for (QAction* a : {m_menu.standardvalues, m_menu.company, m_menu.person, m_menu.details, menu_birthdaylist})
         a->setEnabled(false);
     for (QAction* a : std::as_const(addressBookItems))
         a->setEnabled(false);
@@ -304,18 +396,18 @@ void Tf_mainForm::buildContextMenu()
 {
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    miShowDetails = addItem(PopupMenu1, "miShowDetails", QStringLiteral("Show Details"),
-                            QKeySequence(Qt::CTRL | Qt::Key_D));
+    miShowDetails =
+        addItem(PopupMenu1, "miShowDetails", QStringLiteral("Show Details"), QKeySequence(Qt::CTRL | Qt::Key_D));
     PopupMenu1->addSeparator();
-    m_add_new = addMenu(PopupMenu1, nullptr, "m_add_new", QStringLiteral("&Add new"));
-    m_add_new_company = addItem(m_add_new, "m_add_new_company", QStringLiteral("&Company"),
-                                QKeySequence(Qt::CTRL | Qt::Key_C));
-    m_add_new_person = addItem(m_add_new, "m_add_new_person", QStringLiteral("&Person"),
-                               QKeySequence(Qt::CTRL | Qt::Key_P));
+    m_menu.add_new = addMenu(PopupMenu1, "m_add_new", QStringLiteral("&Add new"));
+    m_menu.add_new_company = addItem(m_menu.add_new, "m_add_new_company", QStringLiteral("&Company"),
+                                     QKeySequence(Qt::CTRL | Qt::Key_C));
+    m_menu.add_new_person = addItem(m_menu.add_new, "m_add_new_person", QStringLiteral("&Person"),
+                                    QKeySequence(Qt::CTRL | Qt::Key_P));
     PopupMenu1->addSeparator();
     popup_deleteitem = addItem(PopupMenu1, "popup_deleteitem", QStringLiteral("Delete item"));
 
-    for (QAction* a : {miShowDetails, m_add_new_company, m_add_new_person, popup_deleteitem})
+    for (QAction* a : {miShowDetails, m_menu.add_new_company, m_menu.add_new_person, popup_deleteitem})
         a->setEnabled(false);
 
     RxDBGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -325,22 +417,21 @@ void Tf_mainForm::buildContextMenu()
 
 void Tf_mainForm::connectCommands()
 {
+    // Enter in the search box reaches the window, which presses the default button.
     onClicked(btn_fulltextsearch, this, [this] { btn_fulltextsearchClick(); });
     onClicked(btn_displayall, this, [this] { btn_displayallClick(); });
     onClicked(btn_groupsearch, this, [this] { btn_groupsearchClick(); });
-    // Enter in the search box presses the window's default button.
-    connect(FullTextSearch, &QLineEdit::returnPressed, btn_fulltextsearch, &QPushButton::click);
 
-    onTriggered(m_size, this, [this] { m_sizeClick(); });
-    onTriggered(m_position, this, [this] { m_positionClick(); });
-    onTriggered(m_size_position, this, [this] { m_size_positionClick(); });
-    connect(m_exit, &QAction::triggered, this, &QWidget::close);
+    onTriggered(m_menu.size, this, [this] { m_sizeClick(); });
+    onTriggered(m_menu.position, this, [this] { m_positionClick(); });
+    onTriggered(m_menu.size_position, this, [this] { m_size_positionClick(); });
+    connect(m_menu.exit, &QAction::triggered, this, &QWidget::close);
 
     // The six lookup editors, each modal, with the catalogue's window caption.
     const QList<QPair<QAction*, LookupList>> lookups = {
-        {m_address, LookupList::AddressTypes}, {m_internet, LookupList::InternetTypes},
-        {m_communication, LookupList::CommunicationTypes}, {m_groups, LookupList::Groups},
-        {m_salutation, LookupList::Salutations}, {m_title, LookupList::Titles},
+        {m_menu.address, LookupList::AddressTypes},     {m_menu.internet, LookupList::InternetTypes},
+        {m_menu.communication, LookupList::CommunicationTypes}, {m_menu.groups, LookupList::Groups},
+        {m_menu.salutation, LookupList::Salutations},   {m_menu.title, LookupList::Titles},
     };
     for (const auto& [item, list] : lookups)
         onTriggered(item, this, [this, list = list] { openLookupEditor(list, *this, this, true); });
@@ -354,33 +445,33 @@ void Tf_mainForm::connectCommands()
 
 void Tf_mainForm::replaceCaptions()
 {
-    const TLang& l = m_lang;
+    const TLang& l = lang();
     System1->setTitle(l.text(QStringLiteral("system")));
-    m_options->setTitle(l.text(QStringLiteral("options")));
-    m_size->setText(l.text(QStringLiteral("savewindowsize")));
-    m_position->setText(l.text(QStringLiteral("savewindowposition")));
-    m_size_position->setText(l.text(QStringLiteral("saveboth")));
-    m_standardvalues->setText(l.text(QStringLiteral("menu"), QStringLiteral("Set Standard Values")));
-    m_exit->setText(l.text(QStringLiteral("exit")));
-    m_add->setTitle(l.text(QStringLiteral("addnew")));
-    m_add_new->setTitle(l.text(QStringLiteral("addnew"), QStringLiteral("&Add new")));
-    m_company->setText(l.text(QStringLiteral("company")));
-    m_add_new_company->setText(l.text(QStringLiteral("company")));
-    m_person->setText(l.text(QStringLiteral("person")));
-    m_add_new_person->setText(l.text(QStringLiteral("person")));
-    m_show->setTitle(l.text(QStringLiteral("show")));
-    m_details->setText(l.text(QStringLiteral("details")));
+    m_menu.options->setTitle(l.text(QStringLiteral("options")));
+    m_menu.size->setText(l.text(QStringLiteral("savewindowsize")));
+    m_menu.position->setText(l.text(QStringLiteral("savewindowposition")));
+    m_menu.size_position->setText(l.text(QStringLiteral("saveboth")));
+    m_menu.standardvalues->setText(l.text(QStringLiteral("menu"), QStringLiteral("Set Standard Values")));
+    m_menu.exit->setText(l.text(QStringLiteral("exit")));
+    m_menu.add->setTitle(l.text(QStringLiteral("addnew")));
+    m_menu.add_new->setTitle(l.text(QStringLiteral("addnew"), QStringLiteral("&Add new")));
+    m_menu.company->setText(l.text(QStringLiteral("company")));
+    m_menu.add_new_company->setText(l.text(QStringLiteral("company")));
+    m_menu.person->setText(l.text(QStringLiteral("person")));
+    m_menu.add_new_person->setText(l.text(QStringLiteral("person")));
+    m_menu.show->setTitle(l.text(QStringLiteral("show")));
+    m_menu.details->setText(l.text(QStringLiteral("details")));
     miShowDetails->setText(l.text(QStringLiteral("details"), QStringLiteral("Show Details")));
-    m_print->setTitle(l.text(QStringLiteral("print")));
-    m_print_addressbook->setTitle(l.text(QStringLiteral("addressbook")));
+    m_menu.print->setTitle(l.text(QStringLiteral("print")));
+    m_menu.print_addressbook->setTitle(l.text(QStringLiteral("addressbook")));
     menu_birthdaylist->setText(l.text(QStringLiteral("birthdaylist")));
-    m_admin->setTitle(l.text(QStringLiteral("administration")));
-    m_address->setText(l.text(QStringLiteral("addresstypes")));
-    m_internet->setText(l.text(QStringLiteral("communicationinternet")));
-    m_communication->setText(l.text(QStringLiteral("communicationtypes")));
-    m_groups->setText(l.text(QStringLiteral("groups")));
-    m_salutation->setText(l.text(QStringLiteral("salutations")));
-    m_title->setText(l.text(QStringLiteral("titles")));
+    m_menu.admin->setTitle(l.text(QStringLiteral("administration")));
+    m_menu.address->setText(l.text(QStringLiteral("addresstypes")));
+    m_menu.internet->setText(l.text(QStringLiteral("communicationinternet")));
+    m_menu.communication->setText(l.text(QStringLiteral("communicationtypes")));
+    m_menu.groups->setText(l.text(QStringLiteral("groups")));
+    m_menu.salutation->setText(l.text(QStringLiteral("salutations")));
+    m_menu.title->setText(l.text(QStringLiteral("titles")));
     BrowseURL1->setText(l.text(QStringLiteral("menufaq")));
     Help1->setText(l.text(QStringLiteral("help")));
     Version1->setText(l.text(QStringLiteral("about")));
@@ -402,38 +493,27 @@ void Tf_mainForm::replaceCaptions()
 
 void Tf_mainForm::startUp()
 {
-    m_lang.LoadLanguageFile(m_programDir);
-    if (m_lang.Loaded)
+    m_session.loadCatalogue();
+    if (lang().Loaded) {
         replaceCaptions();
-
-    m_configPath = m_programDir + QStringLiteral("Pellori.ini");
+        updateMinimumSize();
+    }
     {
-        // Everything read from the configuration file happens in this block; a
-        // failure leaves it (the file is read once, here, and holds nothing open)
-        // and skips the contact list.
-        const IniSnapshot ini = IniSnapshot::load(m_configPath, StartUpIniKeys());
-
-        const QString version = ini.readString(QStringLiteral("Pellori"), QStringLiteral("Version"));
-        if (!IsRequiredIniVersion(version)) {
-            showMessage(this, IniVersionMessage(m_lang, version));
+        // The configuration file is read once, here; a failure in this block
+        // skips the rest of the start-up, the contact list included.
+        const IniSnapshot ini = m_session.readConfiguration();
+        if (const std::optional<QString> wrongVersion = m_session.versionMessage(ini)) {
+            showMessage(this, *wrongVersion);
             requestTermination();
         }
-
-        db_address.setDatabaseName(m_programDir + QStringLiteral("PELLORI.QVX"));
-        const QString db = QStringLiteral("Database");
-        const QByteArray password =
-            DecodeBase64Text(ini.readString(db, QStringLiteral("dbpassword")).toLatin1());
-        db_address.params << QStringLiteral("user_name=") + ini.readString(db, QStringLiteral("dbusername"))
-                          << QStringLiteral("password=") + QString::fromLatin1(password)
-                          << QStringLiteral("lc_ctype=") + ini.readString(db, QStringLiteral("lc_ctype"));
-
-        RestoreWindowPlacement(ini);
+        m_session.setUpConnection(ini);
+        Placement target(*this);
+        placement::restore([&ini](const QString& key) { return ini.readString(QStringLiteral("MainWindow"), key); },
+                           QGuiApplication::primaryScreen()->size(), target);
         openGroupList();
-        ReadStandardValues(ini, m_standardValues);
-        ReadAdministratorMode(ini, m_standardValues);
+        m_session.readStandardValues(ini);
         m_faqAddress = vendor::faqAddress();
     }
-
     dbdataset_object->open();
     dbdataset_object->first();
 }
@@ -443,14 +523,7 @@ void Tf_mainForm::openGroupList()
     // The first query: it attaches to the database and starts the main transaction.
     ibquery_listgroups->open();
     ibquery_listgroups->last();
-
-    RxDBLookupCombo_groups->clear();
-    const int name = ibquery_listgroups->fieldIndex(QStringLiteral("G_NAME"));
-    const int id = ibquery_listgroups->fieldIndex(QStringLiteral("G_ID"));
-    for (int row = 0; row < ibquery_listgroups->rowCount(); ++row)
-        RxDBLookupCombo_groups->addItem(ibquery_listgroups->value(row, name).toString(),
-                                        ibquery_listgroups->value(row, id));
-    RxDBLookupCombo_groups->setCurrentIndex(-1);
+    RxDBLookupCombo_groups->setKeyValue(QVariant());
 }
 
 void Tf_mainForm::requestTermination()
@@ -461,102 +534,16 @@ void Tf_mainForm::requestTermination()
 
 // ---------------------------------------------------------------- placement
 
-void Tf_mainForm::applyOuterGeometry()
-{
-    const QSize frame = frameGeometry().size() - size();
-    resize(m_outer.width() - frame.width(), m_outer.height() - frame.height());
-    move(m_outer.topLeft());
-}
-
-void Tf_mainForm::setOuterLeft(int left)
-{
-    m_outer.moveLeft(left);
-    applyOuterGeometry();
-}
-
-void Tf_mainForm::setOuterTop(int top)
-{
-    m_outer.moveTop(top);
-    applyOuterGeometry();
-}
-
-void Tf_mainForm::setOuterWidth(int width)
-{
-    m_outer.setWidth(width);
-    applyOuterGeometry();
-}
-
-void Tf_mainForm::setOuterHeight(int height)
-{
-    m_outer.setHeight(height);
-    applyOuterGeometry();
-}
-
-void Tf_mainForm::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
-    if (m_shownOnce)
-        return;
-    m_shownOnce = true;
-    if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
-        applyOuterGeometry();
-}
-
-void Tf_mainForm::putIntoNormalState()
-{
-    setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
-}
-
-void Tf_mainForm::RestoreWindowPlacement(const IniSnapshot& ini)
-{
-    const QString state = ini.readString(kMainWindow, QStringLiteral("WindowsState"));
-    if (state == QLatin1String("wsNormal")) {
-        putIntoNormalState();
-        const int left = StrToInt(ini.readString(kMainWindow, QStringLiteral("Left")));
-        setOuterLeft(left);
-        const int top = StrToInt(ini.readString(kMainWindow, QStringLiteral("Top")));
-        setOuterTop(top);
-        const int height = StrToInt(ini.readString(kMainWindow, QStringLiteral("Height")));
-        setOuterHeight(height);
-        const int width = StrToInt(ini.readString(kMainWindow, QStringLiteral("Width")));
-        setOuterWidth(width);
-
-        // Only the right and bottom edges are held against the screen.
-        const QSize screen = QGuiApplication::primaryScreen()->size();
-        if (screen.width() < left + width) {
-            setOuterLeft(321);
-            setOuterWidth(634);
-            putIntoNormalState();
-        }
-        if (screen.height() < top + height) {
-            setOuterTop(292);
-            setOuterHeight(431);
-            putIntoNormalState();
-        }
-    } else if (state == QLatin1String("wsMaximized")) {
-        setWindowState(Qt::WindowMaximized);
-    }
-}
-
 void Tf_mainForm::SaveWindowSize()
 {
-    IniFile ini(m_programDir + QStringLiteral("Pellori.ini"));
-    const Qt::WindowStates state = windowState();
-    if (!(state & (Qt::WindowMinimized | Qt::WindowFullScreen))) {
-        ini.writeString(kMainWindow, QStringLiteral("WindowsState"),
-                        (state & Qt::WindowMaximized) ? QStringLiteral("wsMaximized") : QStringLiteral("wsNormal"));
-    }
-    const QRect outer = frameGeometry();
-    ini.writeString(kMainWindow, QStringLiteral("Height"), QString::number(outer.height()));
-    ini.writeString(kMainWindow, QStringLiteral("Width"), QString::number(outer.width()));
+    IniFile ini(m_session.programDir() + QStringLiteral("Pellori.ini"));
+    placement::saveSize(ini, windowState(), m_outer->outerRect().size());
 }
 
 void Tf_mainForm::SaveWindowPosition()
 {
-    IniFile ini(m_programDir + QStringLiteral("Pellori.ini"));
-    const QRect outer = frameGeometry();
-    ini.writeString(kMainWindow, QStringLiteral("Left"), QString::number(outer.x()));
-    ini.writeString(kMainWindow, QStringLiteral("Top"), QString::number(outer.y()));
+    IniFile ini(m_session.programDir() + QStringLiteral("Pellori.ini"));
+    placement::savePosition(ini, m_outer->outerRect().topLeft());
 }
 
 void Tf_mainForm::m_sizeClick() { SaveWindowSize(); }
@@ -573,8 +560,8 @@ void Tf_mainForm::m_size_positionClick()
 
 QString Tf_mainForm::groupChoiceValue() const
 {
-    const int index = RxDBLookupCombo_groups->currentIndex();
-    return index < 0 ? QString() : RxDBLookupCombo_groups->itemData(index).toString();
+    const QVariant key = RxDBLookupCombo_groups->keyValue();
+    return key.isNull() ? QString() : key.toString();
 }
 
 void Tf_mainForm::SearchByText()
@@ -595,14 +582,14 @@ void Tf_mainForm::GroupSearch()
 
 void Tf_mainForm::btn_fulltextsearchClick()
 {
-    RxDBLookupCombo_groups->setCurrentIndex(-1);
+    RxDBLookupCombo_groups->setKeyValue(QVariant());
     SearchByText();
 }
 
 void Tf_mainForm::btn_displayallClick()
 {
     FullTextSearch->clear();
-    RxDBLookupCombo_groups->setCurrentIndex(-1);
+    RxDBLookupCombo_groups->setKeyValue(QVariant());
     SearchByText();
 }
 
@@ -651,23 +638,10 @@ void Tf_mainForm::BrowseURL1Execute() { MessageService::instance().openUrl(QUrl(
 
 void Tf_mainForm::ApplicationEvents_mainFormException(const std::exception& error)
 {
-    const auto* db = dynamic_cast<const DbError*>(&error);
-    if (!db) {
-        showMessage(this, errorMessage(error));
-        return;
-    }
-    const QString& text = db->message();
-    const QString employees = m_lang.text(QStringLiteral("databaseerror")) + QStringLiteral("\n\r\n\r")
-                              + m_lang.text(QStringLiteral("error_person_exist"));
-    if (text.contains(QLatin1String("FK5_PERSON"))) {
-        showMessage(this, employees);
-    } else if (db->isLoginRefused() || text.contains(QLatin1String("Firebird Login"))) {
-        // Firebird 3 words a refused login "... set up a Firebird login."; the code is what to trust.
-        showMessage(this, ReplaceReturn(m_lang.text(QStringLiteral("initializationerror"))));
+    const MainErrorReport report = mainWindowErrorReport(error, lang());
+    showMessage(this, report.text);
+    if (report.endsProgram)
         requestTermination();
-    } else {
-        showMessage(this, text);
-    }
 }
 
 } // namespace pellori

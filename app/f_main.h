@@ -1,18 +1,17 @@
 #pragma once
 // The main window: the program itself. Its creation is the whole start-up; it
-// owns the connection, the main transaction, the catalogue and the settings,
-// and shows the contact list from which everything else is reached.
-#include "data/Connection.h"
+// owns the session (connection, main transaction, catalogue, settings) and
+// shows the contact list from which everything else is reached. Window code
+// only: the statements, the placement rules, the error texts and the session
+// live in units of their own.
+#include "app/session/PelloriSession.h"
 #include "data/DataSet.h"
-#include "data/DbTransaction.h"
-#include "settings/Language.h"
-#include "settings/Settings.h"
 #include "widgets/Session.h"
 
 #include <QMainWindow>
 #include <memory>
 
-class QComboBox;
+class QAction;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -22,7 +21,9 @@ namespace pellori {
 
 class DataGrid;
 class DataSource;
+class DBLookupComboBox;
 class IniSnapshot;
+class OuterGeometry;
 
 class Tf_mainForm : public QMainWindow, public Session {
     Q_OBJECT
@@ -31,66 +32,58 @@ public:
     ~Tf_mainForm() override;
 
     // ---- Session ----
-    Connection& connection() override { return db_address; }
-    DbTransaction& mainTransaction() override { return db_transaction; }
-    const TLang& lang() const override { return m_lang; }
-    StandardValues& standardValues() override { return m_standardValues; }
-    QString configPath() const override { return m_configPath; }
+    Connection& connection() override { return m_session.connection(); }
+    DbTransaction& mainTransaction() override { return m_session.mainTransaction(); }
+    const TLang& lang() const override { return m_session.lang(); }
+    StandardValues& standardValues() override { return m_session.standardValues(); }
+    QString configPath() const override { return m_session.configPath(); }
     QAction* faqAction() override { return BrowseURL1; }
     void openPersonEditor(int key) override;
     void openCompanyEditor(int key) override;
 
     // ---- what the program and its tests look at ----
     bool terminationRequested() const { return m_terminationRequested; }
-    const QStringList& attachParams() const { return db_address.params; }
+    const QStringList& attachParams() const { return m_session.connection().params; }
     DataSet& contacts() { return *dbdataset_object; }
     DataSet& groups() { return *ibquery_listgroups; }
-    QComboBox* groupChoice() const { return RxDBLookupCombo_groups; }
     // The chosen group's G_ID as decimal text; empty when none is chosen.
     QString groupChoiceValue() const;
     QString faqAddress() const { return m_faqAddress; }
 
-    // ---- commands ----
-    void SearchByText();
-    void GroupSearch();
-    void SaveWindowSize();
-    void SaveWindowPosition();
-    void ShowDetails();
-
     // The application-wide error handler; the newest window's handlers run before it.
     void ApplicationEvents_mainFormException(const std::exception& error);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 signals:
     // Emitted when the program should end once control is back in the event loop.
     void terminateRequested();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    class Placement;
+
+    void buildDataSets();
     void buildControls();
     void buildMenus();
     void buildContextMenu();
-    void buildDataSets();
     void connectCommands();
     void replaceCaptions();
     void startUp();
-    void RestoreWindowPlacement(const IniSnapshot& ini);
     void openGroupList();
+    void layoutClient(const QSize& client);
+    int labelMinWidth() const;
+    int topRowMinWidth() const;
+    void updateMinimumSize();
     void requestTermination();
 
-    // Outer (frame) geometry, which the configuration file stores. The frame is
-    // known only once the window exists on screen, so the wanted outer rectangle
-    // is kept and applied again when the window is first shown.
-    void applyOuterGeometry();
-    void setOuterLeft(int left);
-    void setOuterTop(int top);
-    void setOuterWidth(int width);
-    void setOuterHeight(int height);
-    void putIntoNormalState();
-
-    // Handlers.
+    // Commands.
+    void SearchByText();
+    void GroupSearch();
+    void SaveWindowSize();
+    void SaveWindowPosition();
+    void ShowDetails();
     void btn_fulltextsearchClick();
     void btn_displayallClick();
     void btn_groupsearchClick();
@@ -102,68 +95,44 @@ private:
     void Version1Click();
     void BrowseURL1Execute();
 
-    QString m_programDir;       // with a trailing separator
-    QString m_configPath;
+    // Declared first, so that it goes last: the data sets below go before the
+    // main transaction commits and the connection closes.
+    PelloriSession m_session;
     QString m_faqAddress;
     bool m_terminationRequested = false;
-    QRect m_outer;
-    bool m_shownOnce = false;
-    TLang m_lang;
-    StandardValues m_standardValues;
+    OuterGeometry* m_outer = nullptr;
 
-    // Declared in the order of their dependencies: the data sets go before the
-    // transaction, and the transaction (committing) before the connection.
-    Connection db_address;
-    DbTransaction db_transaction;
     std::unique_ptr<EditableDataSet> dbdataset_object;
     std::unique_ptr<QueryDataSet> ibquery_listgroups;
     DataSource* dbsource_object = nullptr;
+    DataSource* datasource_groups = nullptr;
 
-public:
-    // Controls and menu items, named as their roles.
+    // Controls, named as their roles.
     QPushButton* btn_displayall = nullptr;
     QLabel* label_fulltextsearch = nullptr;
     QLineEdit* FullTextSearch = nullptr;
     QPushButton* btn_fulltextsearch = nullptr;
-    QComboBox* RxDBLookupCombo_groups = nullptr;
+    DBLookupComboBox* RxDBLookupCombo_groups = nullptr;
     QPushButton* btn_groupsearch = nullptr;
     DataGrid* RxDBGrid1 = nullptr;
 
+    // Menus and items whose names carry no member prefix.
     QMenu* System1 = nullptr;
-    QMenu* m_options = nullptr;
-    QAction* m_size = nullptr;
-    QAction* m_position = nullptr;
-    QAction* m_size_position = nullptr;
-    QAction* m_standardvalues = nullptr;
-    QAction* m_exit = nullptr;
-    QMenu* m_add = nullptr;
-    QAction* m_company = nullptr;
-    QAction* m_person = nullptr;
-    QMenu* m_show = nullptr;
-    QAction* m_details = nullptr;
-    QMenu* m_print = nullptr;
-    QMenu* m_print_addressbook = nullptr;
-    QList<QAction*> addressBookItems;   // doctors, A-Z, then the twelve letter ranges
     QAction* menu_birthdaylist = nullptr;
-    QMenu* m_admin = nullptr;
-    QAction* m_address = nullptr;
-    QAction* m_internet = nullptr;
-    QAction* m_communication = nullptr;
-    QAction* m_groups = nullptr;
-    QAction* m_salutation = nullptr;
-    QAction* m_title = nullptr;
-    QMenu* m_info = nullptr;
-    QAction* m_faqonline = nullptr;
     QAction* Help1 = nullptr;
     QAction* Version1 = nullptr;
     QAction* BrowseURL1 = nullptr;
-
     QMenu* PopupMenu1 = nullptr;
     QAction* miShowDetails = nullptr;
-    QMenu* m_add_new = nullptr;
-    QAction* m_add_new_company = nullptr;
-    QAction* m_add_new_person = nullptr;
     QAction* popup_deleteitem = nullptr;
+    QList<QAction*> addressBookItems;   // doctors, A-Z, then the twelve letter ranges
+
+    // Menus and items named m_... (their objectNames), held without that prefix.
+    struct {
+        QMenu *options, *add, *show, *print, *print_addressbook, *admin, *info, *add_new;
+        QAction *size, *position, *size_position, *standardvalues, *exit, *company, *person, *details, *address,
+            *internet, *communication, *groups, *salutation, *title, *faqonline, *add_new_company, *add_new_person;
+    } m_menu = {};
 };
 
 } // namespace pellori

@@ -1,32 +1,28 @@
 #include "TestSession.h"
 
 #include "data/DataSet.h"
+#include "settings/IniFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 
 namespace pellori::test {
 
-namespace {
-const QStringList kParams{"user_name=SYSDBA", "password=x", "lc_ctype=ISO8859_1"};
-}
-
-TestSession::TestSession(const QString& path) : databasePath(path), m_faq(QStringLiteral("FAQ-Online"))
+TestSession::TestSession(const QString& path)
+    : databasePath(path), m_session(QFileInfo(path).absolutePath()), m_faq(QStringLiteral("FAQ-Online"))
 {
     m_faq.setObjectName(QStringLiteral("BrowseURL1"));
-    m_connection.setDatabaseName(path);
-    m_connection.params = kParams;
-    m_connection.open();
-    m_main = std::make_unique<DbTransaction>(m_connection, DbTransaction::readCommitted());
-    m_configPath = QFileInfo(path).absolutePath() + QStringLiteral("/Pellori.ini");
+    // As the program starts, with whatever Pellori.ini the folder holds; the
+    // database file itself may have another name, and the built-in login stays.
+    const IniSnapshot ini = m_session.readConfiguration();
+    m_session.readStandardValues(ini);
+    m_session.connection().setDatabaseName(path);
+    m_session.connection().open();
 }
 
-TestSession::~TestSession()
-{
-    m_main.reset();
-    m_connection.close();
-}
+TestSession::~TestSession() = default;
 
 void TestSession::loadCatalogue(const QString& dir, const QString& prefix)
 {
@@ -40,14 +36,14 @@ void TestSession::loadCatalogue(const QString& dir, const QString& prefix)
     if (file.open(QIODevice::WriteOnly))
         file.write(text);
     file.close();
-    m_lang.LoadLanguageFile(dir);
+    m_session.lang().LoadLanguageFile(dir);
 }
 
 QStringList committedValues(const QString& databasePath, const QString& select)
 {
     Connection c;
     c.setDatabaseName(databasePath);
-    c.params = kParams;
+    c.params = PelloriSession::builtInLogin();
     DbTransaction tr(c);
     QueryDataSet q(tr);
     q.setSelectSql(select);

@@ -1,31 +1,28 @@
 #pragma once
-// A stand-in for the main window as the windows see it: a connection to a test
-// database, the read-committed main transaction, a catalogue, standard values,
-// the FAQ action, and open-editor operations that only record the key.
-#include "data/Connection.h"
-#include "data/DbTransaction.h"
-#include "settings/Language.h"
-#include "settings/Settings.h"
+// The windows' view of the main window, over a test database: the program's own
+// session (connection, main transaction, catalogue, standard values) read from
+// the database's folder as the program reads its own, the FAQ action, and
+// open-editor operations that only record the key.
+#include "app/session/PelloriSession.h"
 #include "widgets/Session.h"
 
 #include <QAction>
 #include <QList>
-#include <QMap>
 #include <QStringList>
-#include <memory>
 
 namespace pellori::test {
 
 class TestSession final : public Session {
 public:
+    // The database file as given; its folder stands for the program's folder.
     explicit TestSession(const QString& databasePath);
     ~TestSession() override;
 
-    Connection& connection() override { return m_connection; }
-    DbTransaction& mainTransaction() override { return *m_main; }
-    const TLang& lang() const override { return m_lang; }
-    StandardValues& standardValues() override { return m_standard; }
-    QString configPath() const override { return m_configPath; }
+    Connection& connection() override { return m_session.connection(); }
+    DbTransaction& mainTransaction() override { return m_session.mainTransaction(); }
+    const TLang& lang() const override { return m_session.lang(); }
+    StandardValues& standardValues() override { return m_session.standardValues(); }
+    QString configPath() const override { return m_session.configPath(); }
     QAction* faqAction() override { return &m_faq; }
     void openPersonEditor(int key) override { openedPersons << key; }
     void openCompanyEditor(int key) override { openedCompanies << key; }
@@ -33,17 +30,14 @@ public:
     // Writes a language file into `dir` in which every key's text is prefix + key,
     // and loads it into the catalogue.
     void loadCatalogue(const QString& dir, const QString& prefix);
-    TLang& language() { return m_lang; }
+    TLang& language() { return m_session.lang(); }
+    PelloriSession& session() { return m_session; }
 
     QString databasePath;
     QList<int> openedPersons, openedCompanies;
 
 private:
-    Connection m_connection;
-    std::unique_ptr<DbTransaction> m_main;
-    TLang m_lang;
-    StandardValues m_standard;
-    QString m_configPath;
+    PelloriSession m_session;
     QAction m_faq;
 };
 

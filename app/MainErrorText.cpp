@@ -1,0 +1,24 @@
+#include "app/MainErrorText.h"
+
+#include "data/DbError.h"
+#include "settings/Language.h"
+#include "widgets/CommandGuard.h"
+
+namespace pellori {
+
+MainErrorReport mainWindowErrorReport(const std::exception& error, const TLang& lang)
+{
+    const auto* db = dynamic_cast<const DbError*>(&error);
+    if (!db)
+        return {errorMessage(error)};
+    const QString& text = db->message();
+    if (text.contains(QLatin1String("FK5_PERSON")))
+        return {lang.text(QStringLiteral("databaseerror")) + QStringLiteral("\n\r\n\r")
+                + lang.text(QStringLiteral("error_person_exist"))};
+    // Firebird 3 words a refused login "... set up a Firebird login."; the code is what to trust.
+    if (db->isLoginRefused() || text.contains(QLatin1String("Firebird Login")))
+        return {ReplaceReturn(lang.text(QStringLiteral("initializationerror"))), true};
+    return {text};
+}
+
+} // namespace pellori

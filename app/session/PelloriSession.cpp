@@ -1,0 +1,57 @@
+#include "app/session/PelloriSession.h"
+
+#include "settings/IniFile.h"
+#include "settings/uBase64Codec.h"
+
+#include <QDir>
+
+namespace pellori {
+
+PelloriSession::PelloriSession(const QString& programDir)
+    : m_programDir(QDir::fromNativeSeparators(programDir)), m_transaction(m_connection, DbTransaction::readCommitted())
+{
+    if (!m_programDir.endsWith(QLatin1Char('/')))
+        m_programDir += QLatin1Char('/');
+    m_connection.params = builtInLogin();
+}
+
+QStringList PelloriSession::builtInLogin()
+{
+    return {QStringLiteral("user_name=QVXPELLORI"), QStringLiteral("password=*vemlox!"),
+            QStringLiteral("lc_ctype=ISO8859_1")};
+}
+
+void PelloriSession::loadCatalogue() { m_lang.LoadLanguageFile(m_programDir); }
+
+IniSnapshot PelloriSession::readConfiguration()
+{
+    m_configPath = m_programDir + QStringLiteral("Pellori.ini");
+    return IniSnapshot::load(m_configPath, StartUpIniKeys());
+}
+
+std::optional<QString> PelloriSession::versionMessage(const IniSnapshot& ini) const
+{
+    const QString version = ini.readString(QStringLiteral("Pellori"), QStringLiteral("Version"));
+    if (IsRequiredIniVersion(version))
+        return std::nullopt;
+    return IniVersionMessage(m_lang, version);
+}
+
+void PelloriSession::setUpConnection(const IniSnapshot& ini)
+{
+    m_connection.setDatabaseName(m_programDir + QStringLiteral("PELLORI.QVX"));
+    const QString db = QStringLiteral("Database");
+    const QByteArray password = DecodeBase64Text(ini.readString(db, QStringLiteral("dbpassword")).toLatin1());
+    // Appended: a later line replaces the built-in one, also with an empty value.
+    m_connection.params << QStringLiteral("user_name=") + ini.readString(db, QStringLiteral("dbusername"))
+                        << QStringLiteral("password=") + QString::fromLatin1(password)
+                        << QStringLiteral("lc_ctype=") + ini.readString(db, QStringLiteral("lc_ctype"));
+}
+
+void PelloriSession::readStandardValues(const IniSnapshot& ini)
+{
+    ReadStandardValues(ini, m_standardValues);
+    ReadAdministratorMode(ini, m_standardValues);
+}
+
+} // namespace pellori

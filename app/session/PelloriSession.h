@@ -1,0 +1,64 @@
+#pragma once
+// What the program holds for its whole run: the one database connection, the
+// main transaction (read committed, record version, no wait), the language
+// catalogue, the standard values and the configuration file's path, with the
+// start-up steps that fill them. The main window owns one; the tests build
+// theirs the same way over a database of their own.
+#include "data/Connection.h"
+#include "data/DbTransaction.h"
+#include "settings/Language.h"
+#include "settings/Settings.h"
+
+#include <QString>
+#include <optional>
+
+namespace pellori {
+
+class IniSnapshot;
+
+class PelloriSession {
+public:
+    // The program's folder, where the configuration file, the language file
+    // and the database lie (a trailing separator is added when missing).
+    explicit PelloriSession(const QString& programDir);
+    PelloriSession(const PelloriSession&) = delete;
+    PelloriSession& operator=(const PelloriSession&) = delete;
+
+    Connection& connection() { return m_connection; }
+    const Connection& connection() const { return m_connection; }
+    DbTransaction& mainTransaction() { return m_transaction; }
+    TLang& lang() { return m_lang; }
+    const TLang& lang() const { return m_lang; }
+    StandardValues& standardValues() { return m_standardValues; }
+    const QString& programDir() const { return m_programDir; }
+    // Empty until readConfiguration.
+    const QString& configPath() const { return m_configPath; }
+
+    // ---- the start-up steps, in their order ----
+    // Loads Pellori.lang from the program's folder.
+    void loadCatalogue();
+    // Stores the configuration file's path and reads the file, once.
+    IniSnapshot readConfiguration();
+    // The version test: nothing when it passes, otherwise the message to show
+    // (which a loaded catalogue may make empty).
+    std::optional<QString> versionMessage(const IniSnapshot& ini) const;
+    // The database path and the three configured attach parameters after the built-in ones.
+    void setUpConnection(const IniSnapshot& ini);
+    // The six standard type keys and the doctors group (throws at the first
+    // non-integer, keeping what the later keys held), then the administrator mode.
+    void readStandardValues(const IniSnapshot& ini);
+
+    // The built-in attach parameters, before the configured ones.
+    static QStringList builtInLogin();
+
+private:
+    QString m_programDir;
+    QString m_configPath;
+    TLang m_lang;
+    StandardValues m_standardValues;
+    // The transaction goes (committing) before the connection closes.
+    Connection m_connection;
+    DbTransaction m_transaction;
+};
+
+} // namespace pellori

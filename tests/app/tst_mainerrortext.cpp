@@ -1,0 +1,87 @@
+// What the main window's error handler shows, and when the program then ends.
+#include "app/MainErrorText.h"
+#include "data/DbError.h"
+#include "settings/Language.h"
+
+#include <firebird/Interface.h>
+
+#include <QTest>
+#include <stdexcept>
+
+using namespace pellori;
+
+namespace {
+
+QString employeesMessage()
+{
+    return QStringLiteral("Database Error:\n\r\n\rThere exists at least one person which works at this firm you "
+                          "want to delete.");
+}
+
+QString loginMessage()
+{
+    return QStringLiteral("Initialization Error:\r\n\r\nEither username or password of the database is wrong.\r\n\r\n"
+                          "Please specify the correct username and password in PELLORI.INI.");
+}
+
+} // namespace
+
+class TestMainErrorText : public QObject {
+    Q_OBJECT
+private slots:
+    void errorMessages_data();
+    void errorMessages();
+};
+
+void TestMainErrorText::errorMessages_data()
+{
+    QTest::addColumn<int>("kind");   // 0 database error, 1 program error, 2 other std::exception
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<long>("code");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("terminates");
+
+    const QString fk = QStringLiteral("violation of FOREIGN KEY constraint \"FK5_PERSON\" on table \"PERSON\"");
+    QTest::newRow("employees") << 0 << fk << 335544466L << employeesMessage() << false;
+    QTest::newRow("login by code")
+        << 0
+        << QStringLiteral("Your user name and password are not defined. Ask your database administrator to set up "
+                          "a Firebird login.")
+        << long(isc_login) << loginMessage() << true;
+    QTest::newRow("login by text") << 0 << QStringLiteral("Firebird Login refused") << 0L << loginMessage() << true;
+    QTest::newRow("both texts") << 0 << fk + QStringLiteral(" Firebird Login") << long(isc_login)
+                                << employeesMessage() << false;
+    QTest::newRow("login text in lower case")
+        << 0 << QStringLiteral("firebird login refused") << 335544344L << QStringLiteral("firebird login refused")
+        << false;
+    QTest::newRow("other database error") << 0 << QStringLiteral("lock conflict on no wait transaction")
+                                          << 335544345L << QStringLiteral("lock conflict on no wait transaction")
+                                          << false;
+    QTest::newRow("program error naming the constraint")
+        << 1 << QStringLiteral("FK5_PERSON Firebird Login") << 0L << QStringLiteral("FK5_PERSON Firebird Login")
+        << false;
+    QTest::newRow("standard exception") << 2 << QStringLiteral("bad things") << 0L << QStringLiteral("bad things")
+                                        << false;
+}
+
+void TestMainErrorText::errorMessages()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, text);
+    QFETCH(long, code);
+    QFETCH(QString, shown);
+    QFETCH(bool, terminates);
+    const TLang builtIn;
+    MainErrorReport report;
+    if (kind == 0)
+        report = mainWindowErrorReport(DbError(text, code), builtIn);
+    else if (kind == 1)
+        report = mainWindowErrorReport(AppError(text), builtIn);
+    else
+        report = mainWindowErrorReport(std::runtime_error(text.toStdString()), builtIn);
+    QCOMPARE(report.text, shown);
+    QCOMPARE(report.endsProgram, terminates);
+}
+
+QTEST_GUILESS_MAIN(TestMainErrorText)
+#include "tst_mainerrortext.moc"
