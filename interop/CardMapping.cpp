@@ -17,7 +17,7 @@ namespace {
 // rather than the contact: leaving them out loses nothing.
 const QStringList kNothingToStore = {
     "PRODID", "REV", "UID", "FN", "KIND", "X-ABLABEL", "X-ABSHOWAS", "X-ABUID", "CLIENTPIDMAP", "LABEL",
-    "SORT-STRING", "NAME", "PROFILE", "SOURCE", "MAILER", "X-MS-OL-DEFAULT-POSTAL-ADDRESS",
+    "SORT-STRING", "NAME", "PROFILE", "SOURCE", "MAILER", "X-MS-OL-DEFAULT-POSTAL-ADDRESS", "X-ABADR",
 };
 
 QString joinNonEmpty(const QStringList& parts, const QString& separator = QStringLiteral(" "))
@@ -59,17 +59,26 @@ QString labelText(QString label)
     return label;
 }
 
-// The label of the property's group first (the most specific name), then its TYPE values.
+// The label of the property's group (Apple's item1.X-ABLabel): it may name a
+// Pellori type as it is.
+QString labelOf(const Card& card, const Property& p)
+{
+    for (const Property* q : card.group(p.group))
+        if (q->name == u"X-ABLABEL" && !labelText(q->text()).isEmpty())
+            return labelText(q->text());
+    return QString();
+}
+
+// The TYPE values, then the label as one more word ("Mobile" says "cell").
 QStringList typeWordsOf(const Card& card, const Property& p)
 {
     QStringList words;
-    for (const Property* q : card.group(p.group))
-        if (q->name == u"X-ABLABEL" && !labelText(q->text()).isEmpty())
-            words << labelText(q->text());
     for (const QString& value : p.parameter(QStringLiteral("TYPE")))
         for (const QString& t : value.split(u','))
             if (!t.trimmed().isEmpty())
                 words << t.trimmed();
+    if (const QString label = labelOf(card, p); !label.isEmpty())
+        words << label;
     return words;
 }
 
@@ -298,7 +307,7 @@ CardContact contactFromCard(const Card& card)
             const SplitNumber split = splitNumber(written);
             if (split.prefix.isEmpty())
                 out.notes << Note{.kind = NoteKind::NoPrefix, .field = Field::Number, .value = written};
-            c.numbers << ContactNumber{.type = QString(),
+            c.numbers << ContactNumber{.type = labelOf(card, p),
                                        .typeWords = typeWordsOf(card, p),
                                        .prefix = split.prefix,
                                        .number = split.number,
@@ -310,7 +319,7 @@ CardContact contactFromCard(const Card& card)
                 address = address.mid(7);
             if (address.isEmpty())
                 continue;
-            c.internet << ContactInternet{.type = QString(),
+            c.internet << ContactInternet{.type = labelOf(card, p),
                                           .typeWords = typeWordsOf(card, p),
                                           .kind = pn == u"EMAIL" ? InternetKind::Email : InternetKind::Web,
                                           .address = address,
@@ -319,7 +328,7 @@ CardContact contactFromCard(const Card& card)
             const QStringList a = lines(p.components(), 7);
             if (allEmpty(a))
                 continue;
-            ContactAddress address{.type = QString(),
+            ContactAddress address{.type = labelOf(card, p),
                                    .typeWords = typeWordsOf(card, p),
                                    .street = joinNonEmpty({a[2], a[1]}, QStringLiteral(", ")),
                                    .town = a[3],

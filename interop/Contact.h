@@ -15,9 +15,9 @@ enum class ContactKind { Person, Company };
 // in this year, a leap year, so that 29 February fits, and exported without it.
 inline constexpr int kYearUnknown = 1604;
 
-// Each detail names its type by the Pellori type name (export, or when a
-// card names it), and carries the card's TYPE values and label (import),
-// from which the planner chooses a type when the name is not known.
+// Each detail names its type by the Pellori type name (export), or by the
+// label a card gives it (import), and carries the card's TYPE values, from
+// which the planner chooses a type when no type has that name.
 struct ContactNumber {
     QString type;
     QStringList typeWords;

@@ -193,9 +193,6 @@ private:
         if (!name.isEmpty())
             if (const int i = indexOfName(types, name); i >= 0)
                 return i;
-        for (const QString& w : words)   // a label, or a TYPE value that is a type's name
-            if (const int i = indexOfName(types, w.trimmed()); i >= 0)
-                return i;
         for (const QString& n : typeNamesFor(kind, words))
             if (const int i = indexOfName(types, n); i >= 0)
                 return i;
