@@ -2,12 +2,13 @@
 # Installs the Debian packages Pellori needs to build and run, when any is missing.
 # With --tests also what only the test suite needs: a Firebird server, through
 # which the refused-login test reaches a real password check (the embedded
-# engine the program uses checks none).
+# engine the program uses checks none), and python3-vobject, an independent
+# parser that reads the vCard export back.
 set -euo pipefail
 pkgs=(cmake g++ make qt6-base-dev firebird-dev libfbclient2 firebird3.0-server-core
       firebird3.0-utils fonts-dejavu-core)
 if [ "${1:-}" = "--tests" ]; then
-  pkgs+=(firebird3.0-server)
+  pkgs+=(firebird3.0-server python3-vobject)
 fi
 missing=()
 for p in "${pkgs[@]}"; do
