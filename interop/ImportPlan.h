@@ -79,7 +79,7 @@ struct PlannedContact {
     int card = -1;                // the card it comes from; -1: a company created for persons who work there
     QString O_TYPE;               // "P" or "C"
     QString O_NAME1, O_NAME2, O_ADDITIONAL;
-    // person row; P_SID unset: the database's default
+    // The person row, for O_TYPE "P" only. P_SID unset: the database's default.
     std::optional<int> P_SID;
     KeyRef P_TID;                 // created: index into ImportPlan::newTitles
     QDate P_BIRTHDAY;             // invalid: NULL

@@ -53,7 +53,6 @@ const FieldText kFields[] = {
     {.field = Field::Postcode, .text = {"vcard_field_postcode", "Postcode"}},
     {.field = Field::Country, .text = {"vcard_field_country", "Country"}},
     {.field = Field::Region, .text = {"vcard_field_region", "Region"}},
-    {.field = Field::Extended, .text = {"vcard_field_extended", "Address addition"}},
     {.field = Field::PostOfficeBox, .text = {"vcard_field_pobox", "Post office box"}},
     {.field = Field::NameSuffix, .text = {"vcard_field_namesuffix", "Name suffix"}},
     {.field = Field::JobTitle, .text = {"vcard_field_jobtitle", "Job title"}},

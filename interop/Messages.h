@@ -44,7 +44,7 @@ QString readErrorText(const ReadError& error, const TextSource& texts = {});
 enum class Field {
     None, FamilyName, FirstName, CompanyName1, CompanyName2, Nickname, Title, Birthday, Employer,
     Group, Prefix, Number, Assistent, Internet, Street, Town, Postcode, Country, Region,
-    Extended, PostOfficeBox, NameSuffix, JobTitle, Organization, Additional,
+    PostOfficeBox, NameSuffix, JobTitle, Organization, Additional,
 };
 
 enum class NoteKind {

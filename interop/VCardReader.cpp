@@ -107,7 +107,9 @@ QString decode(QByteArrayView bytes, Charset charset, std::optional<QStringConve
     if (isAscii(bytes))
         return QString::fromLatin1(bytes);
     switch (charset) {
-    case Charset::Utf8: return QString::fromUtf8(bytes);
+    case Charset::Utf8:
+        // Labelled UTF-8 but not: the bytes of a Windows producer.
+        return isUtf8(bytes) ? QString::fromUtf8(bytes) : decodeCp1252(bytes);
     case Charset::Latin9:
     case Charset::Cp1252:
         // A value labelled Latin-1 that is valid UTF-8 was mislabelled: real

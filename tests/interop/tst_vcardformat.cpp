@@ -77,6 +77,8 @@ void TestVCardFormat::readsProperty_data()
     QTest::newRow("UTF-8 with BOM") << "\xEF\xBB\xBF" + card("N:M\xC3\xBCller\r\n") << "" << "" << "Müller";
     QTest::newRow("UTF-8 labelled Latin-1") << card("N;CHARSET=ISO-8859-1:M\xC3\xBCller\r\n", "2.1") << "" << ""
                                             << "Müller";
+    QTest::newRow("Latin-1 labelled UTF-8") << card("N;CHARSET=UTF-8:M\xFCller\r\n", "2.1") << "" << ""
+                                            << "Müller";
     QTest::newRow("ISO-8859-15") << card("NOTE;CHARSET=ISO-8859-15:\xA4\xBC\r\n", "2.1") << "" << "" << "€Œ";
     QTest::newRow("RFC 6868 carets in 4.0") << card("NOTE;X-A=\"^'x^'\":v\r\n", "4.0") << "" << "" << "v";
 
