@@ -1,0 +1,137 @@
+// Times the part of a vCard import that needs no database: reading a file
+// of 1,000 cards of the main producers' shapes, making contacts of them,
+// planning the rows against the seeded lookup lists, and the summary's
+// texts; beside it, writing the same contacts back out. Prints the medians.
+// Usage: bench_vcardimport [cards] [runs]
+#include "interop/ImportPlan.h"
+#include "interop/VCardReader.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+using namespace pellori::interop;
+
+namespace {
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+double timeMs(const std::function<void()>& f)
+{
+    QElapsedTimer t;
+    t.start();
+    f();
+    return double(t.nsecsElapsed()) / 1e6;
+}
+
+QByteArray n(int i) { return QByteArray::number(i); }
+
+// Three shapes in turn: a phone's 3.0 with labels, a mail client's 4.0 with
+// TYPE lists and long notes, an organiser's 2.1 in quoted-printable Latin-1.
+QByteArray makeFile(int cards)
+{
+    QByteArray f;
+    for (int i = 0; i < cards; ++i) {
+        switch (i % 3) {
+        case 0:
+            f += "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Müller " + n(i) + ";Anna;Maria;Dr.;\r\nFN:Anna Müller\r\n"
+                 "item1.TEL;type=pref:+49 170 " + n(1000000 + i) + "\r\nitem1.X-ABLabel:_$!<Mobile>!$_\r\n"
+                 "TEL;type=HOME:0221 " + n(2000000 + i) + "\r\nTEL;type=HOME:0221 " + n(3000000 + i) + "\r\n"
+                 "EMAIL;type=INTERNET;type=HOME:anna" + n(i) + "@example.de\r\n"
+                 "item2.ADR;type=HOME:;;Weg " + n(i) + ";Köln;;50667;Deutschland\r\nitem2.X-ABADR:de\r\n"
+                 "BDAY:1975-03-21\r\nCATEGORIES:Freunde,Familie\r\nPHOTO;ENCODING=b;TYPE=JPEG:/9j/4AAQSkZJRg\r\n"
+                 "END:VCARD\r\n";
+            break;
+        case 1:
+            f += "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Hans Meier\r\nN:Meier " + n(i) + ";Hans;;Herr;\r\n"
+                 "NICKNAME:Hansi\r\nEMAIL;PREF=1:hans" + n(i) + "@example.de\r\n"
+                 "EMAIL;TYPE=work:h.meier" + n(i) + "@firma.example\r\n"
+                 "TEL;TYPE=\"work,voice\";VALUE=uri:tel:+49-221-" + n(4000000 + i) + "\r\n"
+                 "TEL;TYPE=cell:0172 " + n(5000000 + i) + "\r\n"
+                 "ADR;TYPE=work:;;Hohe Straße 88;London;;SW1A 2AA;UK\r\n"
+                 "ORG:Firma " + n(i % 50) + ";GmbH\r\nTITLE:Elektromeister\r\n"
+                 "NOTE:" + QByteArray("Eine lange Notiz\\, mit Kommas\\; und Zeilen\\n").repeated(6) + "\r\n"
+                 "URL:https://example.de/" + n(i) + "\r\nCATEGORIES:Kollegen,Neue Gruppe " + n(i % 20) + "\r\n"
+                 "END:VCARD\r\n";
+            break;
+        default:
+            f += "BEGIN:VCARD\r\nVERSION:2.1\r\n"
+                 "N;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:=DCbersold " + n(i) + ";Ruth;;Frau\r\n"
+                 "NOTE;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:Gr=FC=DFe aus Bern=0D=0A=\r\nund Z=FCrich\r\n"
+                 "TEL;HOME;VOICE:+41 31 " + n(3000000 + i) + "\r\nTEL;WORK;FAX:+41 31 " + n(4000000 + i) + "\r\n"
+                 "ADR;HOME:;;Kramgasse 52;Bern;;3011;Schweiz\r\nEMAIL;PREF;INTERNET:ruth" + n(i) + "@example.ch\r\n"
+                 "END:VCARD\r\n";
+        }
+    }
+    return f;
+}
+
+QList<NamedKey> keys(const QStringList& names)
+{
+    QList<NamedKey> out;
+    for (const QString& name : names)
+        out << NamedKey{.id = int(out.size() + 1), .name = name};
+    return out;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const int count = argc > 1 ? atoi(argv[1]) : 1000;
+    const int runs = argc > 2 ? atoi(argv[2]) : 9;
+
+    Lookups lookups{
+        .addressTypes = keys({"Privat", "Geschäftlich", "Ferienwohnung", "Postfach"}),
+        .communicationTypes = keys({"Telefon", "Telefon geschäftlich", "Mobil", "Mobil geschäftlich", "Fax",
+                                    "Fax geschäftlich"}),
+        .internetTypes = keys({"E-Mail", "E-Mail geschäftlich", "Homepage"}),
+        .groups = keys({"Ärzte", "Familie", "Freunde", "Kollegen", "Handwerker", "Verein"}),
+        .salutations = keys({"Herr", "Frau", "Familie"}),
+        .titles = keys({"Dr.", "Dr. med.", "Dr. med. dent.", "Prof.", "Prof. Dr.", "Dipl.-Ing.", "Mag."}),
+    };
+    for (int i = 0; i < 5000; ++i)
+        lookups.companies << CompanyKey{.id = 100 + i, .name1 = "Bestand " + QString::number(i), .name2 = "AG"};
+    const QByteArray file = makeFile(count);
+
+    std::vector<double> read, map, plan, texts, total, write;
+    qsizetype planned = 0, notes = 0, bytes = 0;
+    for (int r = 0; r < runs; ++r) {
+        pellori::vcard::ReadResult cards;
+        QList<CardContact> contacts;
+        ImportPlan p;
+        QStringList summary;
+        read.push_back(timeMs([&] { cards = pellori::vcard::readCards(file); }));
+        map.push_back(timeMs([&] {
+            for (const auto& c : cards.cards)
+                contacts << contactFromCard(c);
+        }));
+        plan.push_back(timeMs([&] { p = planImport(contacts, lookups, ImportOptions{}); }));
+        texts.push_back(timeMs([&] {
+            for (const CardReport& report : p.cards)
+                for (const Note& note : report.notes)
+                    summary << noteText(note);
+        }));
+        total.push_back(read.back() + map.back() + plan.back() + texts.back());
+        QList<Contact> back;
+        for (const CardContact& c : contacts)
+            back << c.contact;
+        write.push_back(timeMs([&] { bytes = writeContacts(back).size(); }));
+        planned = p.contacts.size();
+        notes = summary.size();
+    }
+    std::printf("%d cards, %lld bytes; %lld contacts planned, %lld notes; median of %d runs\n", count,
+                static_cast<long long>(file.size()), static_cast<long long>(planned), static_cast<long long>(notes),
+                runs);
+    std::printf("read %.1f ms, contacts %.1f ms, plan %.1f ms, summary texts %.1f ms: %.1f ms in all\n",
+                median(read), median(map), median(plan), median(texts), median(total));
+    std::printf("export of the same contacts: %.1f ms, %lld bytes\n", median(write), static_cast<long long>(bytes));
+    return 0;
+}

@@ -1,0 +1,464 @@
+#include "interop/CardMapping.h"
+
+#include "interop/TypeTable.h"
+#include "interop/VCardReader.h"
+#include "interop/VCardWriter.h"
+
+#include <QRegularExpression>
+
+namespace pellori::interop {
+
+using vcard::Card;
+using vcard::Property;
+
+namespace {
+
+// Properties that repeat what is stored elsewhere, or describe the card
+// rather than the contact: leaving them out loses nothing.
+const QStringList kNothingToStore = {
+    "PRODID", "REV", "UID", "FN", "KIND", "X-ABLABEL", "X-ABSHOWAS", "X-ABUID", "CLIENTPIDMAP", "LABEL",
+    "SORT-STRING", "NAME", "PROFILE", "SOURCE", "MAILER", "X-MS-OL-DEFAULT-POSTAL-ADDRESS", "X-ABADR",
+};
+
+QString joinNonEmpty(const QStringList& parts, const QString& separator = QStringLiteral(" "))
+{
+    QStringList kept;
+    for (const QString& p : parts)
+        if (!p.trimmed().isEmpty())
+            kept << p.trimmed();
+    return kept.join(separator);
+}
+
+bool allEmpty(const QStringList& parts)
+{
+    return std::all_of(parts.begin(), parts.end(), [](const QString& p) { return p.trimmed().isEmpty(); });
+}
+
+// Columns of one line: breaks inside a value become ", ".
+QString singleLine(const QString& text)
+{
+    if (!text.contains(u'\n'))
+        return text.trimmed();
+    return joinNonEmpty(text.split(u'\n'), QStringLiteral(", "));
+}
+
+QStringList lines(const QStringList& parts, qsizetype count)
+{
+    QStringList out;
+    for (qsizetype i = 0; i < count; ++i)
+        out << singleLine(parts.value(i));
+    return out;
+}
+
+// Apple writes its own labels as "_$!<Mobile>!$_".
+QString labelText(QString label)
+{
+    label = label.trimmed();
+    if (label.startsWith(QLatin1String("_$!<")) && label.endsWith(QLatin1String(">!$_")))
+        label = label.mid(4, label.size() - 8);
+    return label;
+}
+
+// The label of the property's group (Apple's item1.X-ABLabel): it may name a
+// Pellori type as it is.
+QString labelOf(const Card& card, const Property& p)
+{
+    for (const Property* q : card.group(p.group))
+        if (q->name == u"X-ABLABEL" && !labelText(q->text()).isEmpty())
+            return labelText(q->text());
+    return QString();
+}
+
+// The TYPE values, then the label as one more word ("Mobile" says "cell").
+QStringList typeWordsOf(const Card& card, const Property& p)
+{
+    QStringList words;
+    for (const QString& value : p.parameter(QStringLiteral("TYPE")))
+        for (const QString& t : value.split(u','))
+            if (!t.trimmed().isEmpty())
+                words << t.trimmed();
+    if (const QString label = labelOf(card, p); !label.isEmpty())
+        words << label;
+    return words;
+}
+
+struct ParsedDate {
+    QDate date;
+    bool hasYear = true;
+};
+
+std::optional<ParsedDate> parseDate(QString v)
+{
+    v = v.trimmed();
+    if (const qsizetype t = v.indexOf(u'T'); t >= 0)
+        v.truncate(t);
+    bool hasYear = true;
+    if (v.startsWith(QLatin1String("--"))) {
+        v = QString::number(kYearUnknown) + v.mid(2);
+        hasYear = false;
+    }
+    v.remove(u'-');
+    static const QRegularExpression digits(QStringLiteral("^\\d{8}$"));
+    if (!digits.match(v).hasMatch())
+        return std::nullopt;
+    const QDate date(v.left(4).toInt(), v.mid(4, 2).toInt(), v.mid(6, 2).toInt());
+    if (!date.isValid())
+        return std::nullopt;
+    return ParsedDate{.date = date, .hasYear = hasYear && date.year() != kYearUnknown};
+}
+
+QString telValue(QString t)
+{
+    t = t.trimmed();
+    if (!t.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive))
+        return t;
+    // tel: URIs separate with '-' and '.', and carry parameters after ';'.
+    t = t.mid(4);
+    QString extension;
+    if (const qsizetype semi = t.indexOf(u';'); semi >= 0) {
+        static const QRegularExpression ext(QStringLiteral(";ext=([^;]*)"), QRegularExpression::CaseInsensitiveOption);
+        if (const auto m = ext.match(t, semi); m.hasMatch())
+            extension = m.captured(1);
+        t.truncate(semi);
+    }
+    t.replace(u'-', u' ').replace(u'.', u' ');
+    if (!extension.isEmpty())
+        t += QLatin1String(" ext ") + extension;
+    return t.simplified();
+}
+
+// E.164 country codes form a prefix code: 1 and 7 alone, these 44 of two
+// digits, every other of three.
+qsizetype countryCodeLength(QStringView digits)
+{
+    static const QList<int> two = {20, 27, 30, 31, 32, 33, 34, 36, 39, 40, 41, 43, 44, 45, 46, 47, 48, 49,
+                                   51, 52, 53, 54, 55, 56, 57, 58, 60, 61, 62, 63, 64, 65, 66, 81, 82, 84,
+                                   86, 90, 91, 92, 93, 94, 95, 98};
+    if (digits.isEmpty() || digits[0] == u'0')
+        return 0;
+    if (digits[0] == u'1' || digits[0] == u'7')
+        return 1;
+    if (digits.size() >= 2 && two.contains(digits.left(2).toInt()))
+        return 2;
+    return digits.size() >= 3 ? 3 : 0;
+}
+
+// "+49", "0049": an international prefix with exactly one country code.
+bool isCountryCode(const QString& group)
+{
+    QStringView d(group);
+    if (d.startsWith(u'+'))
+        d = d.mid(1);
+    else if (d.startsWith(u"00"))
+        d = d.mid(2);
+    else
+        return false;
+    for (const QChar c : d)
+        if (!c.isDigit())
+            return false;
+    return !d.isEmpty() && countryCodeLength(d) == d.size();
+}
+
+QString withoutParentheses(QString group)
+{
+    if (group.size() > 2 && group.startsWith(u'(') && group.endsWith(u')'))
+        group = group.mid(1, group.size() - 2);
+    return group;
+}
+
+} // namespace
+
+SplitNumber splitNumber(const QString& text)
+{
+    QString t = text.simplified();
+    if (t.startsWith(u'+') || t.startsWith(QLatin1String("00")))
+        t = t.remove(QLatin1String("(0)")).simplified();   // the trunk zero written beside the country code
+    if (const qsizetype slash = t.indexOf(u'/'); slash >= 0)
+        return {.prefix = withoutParentheses(t.left(slash).trimmed()), .number = t.mid(slash + 1).trimmed()};
+    if (const qsizetype blank = t.indexOf(u' '); blank >= 0) {
+        const QString first = t.left(blank);
+        const QString rest = t.mid(blank + 1);
+        if (const qsizetype next = rest.indexOf(u' '); next >= 0 && isCountryCode(first))
+            return {.prefix = first + u' ' + withoutParentheses(rest.left(next)), .number = rest.mid(next + 1)};
+        return {.prefix = withoutParentheses(first), .number = rest};
+    }
+    for (const QChar c : t)
+        if (c.isLetter())
+            return {.prefix = QString(), .number = t};
+    QString marker;
+    if (t.startsWith(u'+'))
+        marker = QStringLiteral("+");
+    else if (t.startsWith(QLatin1String("00")))
+        marker = QStringLiteral("00");
+    QString digits;
+    for (const QChar c : QStringView(t).mid(marker.size()))
+        if (c.isDigit())
+            digits += c;
+    if (!marker.isEmpty()) {
+        const qsizetype cc = countryCodeLength(digits);
+        if (cc == 0)
+            return {.prefix = QString(), .number = t};
+        if (digits.size() <= cc + 3)
+            return {.prefix = marker + digits.left(cc), .number = digits.mid(cc)};
+        return {.prefix = marker + digits.left(cc) + u' ' + digits.mid(cc, 3), .number = digits.mid(cc + 3)};
+    }
+    if (digits.size() <= 6)
+        return {.prefix = QString(), .number = digits.isEmpty() ? t : digits};
+    const qsizetype head = digits.startsWith(u'0') ? 4 : 3;
+    return {.prefix = digits.left(head), .number = digits.mid(head)};
+}
+
+QString joinNumber(const QString& prefix, const QString& number)
+{
+    if (prefix.isEmpty())
+        return number;
+    for (const QChar sep : {u' ', u'/'}) {
+        const QString text = prefix + sep + number;
+        if (splitNumber(text) == SplitNumber{.prefix = prefix, .number = number})
+            return text;
+    }
+    return prefix + u' ' + number;
+}
+
+CardContact contactFromCard(const Card& card)
+{
+    CardContact out;
+    out.line = card.line;
+    Contact& c = out.contact;
+    QStringList notStored;
+    const auto notPlaced = [&](const Property& p) {
+        if (!notStored.contains(p.name))
+            notStored << p.name;
+    };
+    const auto noColumn = [&](Field field, const QString& value) {
+        out.notes << Note{.kind = NoteKind::NoColumn, .field = field, .value = value};
+    };
+
+    const Property* n = card.first(QStringLiteral("N"));
+    const Property* org = card.first(QStringLiteral("ORG"));
+    const Property* kind = card.first(QStringLiteral("KIND"));
+    const Property* fn = card.first(QStringLiteral("FN"));
+    const QStringList name = lines(n ? n->components() : QStringList(), 5);
+    const QStringList orgParts = org ? lines(org->components(), org->components().size()) : QStringList();
+    const QString fullName = fn ? singleLine(fn->text()) : QString();
+
+    const bool company = (kind && kind->text().trimmed().compare(u"org", Qt::CaseInsensitive) == 0) ||
+                         (!allEmpty(orgParts) && allEmpty(name));
+    if (!allEmpty(orgParts.mid(2)))
+        noColumn(Field::Organization, joinNonEmpty(orgParts.mid(2), QStringLiteral("; ")));
+    if (company) {
+        c.kind = ContactKind::Company;
+        c.name1 = orgParts.value(0);
+        c.name2 = orgParts.value(1);
+        if (c.name1.isEmpty() && c.name2.isEmpty())
+            c.name1 = fullName;
+        if (n && !allEmpty(name))
+            notPlaced(*n);
+    } else {
+        c.name1 = name[0];
+        c.name2 = joinNonEmpty({name[1], name[2]});
+        c.title = name[3];
+        if (!name[4].isEmpty())
+            noColumn(Field::NameSuffix, name[4]);
+        if (c.name1.isEmpty() && c.name2.isEmpty()) {
+            QStringList words = fullName.split(u' ', Qt::SkipEmptyParts);
+            c.name1 = words.isEmpty() ? QString() : words.takeLast();
+            c.name2 = words.join(u' ');
+        }
+        c.employer1 = orgParts.value(0);
+        c.employer2 = orgParts.value(1);
+    }
+    // Filed under its first name line: a lone first name is the name.
+    if (c.name1.isEmpty())
+        std::swap(c.name1, c.name2);
+    out.hasName = !c.name1.isEmpty();
+
+    const bool person = c.kind == ContactKind::Person;
+    QStringList nicknames, notes;
+    bool hadBirthday = false;
+    for (const Property& p : card.properties) {
+        const QString& pn = p.name;
+        if (pn == u"N" || pn == u"ORG") {
+            if (&p != n && &p != org)
+                notPlaced(p);
+        } else if (pn == u"NICKNAME" && person) {
+            for (const QString& v : p.values())
+                if (!v.trimmed().isEmpty())
+                    nicknames << singleLine(v);
+        } else if (pn == u"BDAY" && person && !hadBirthday) {
+            hadBirthday = true;
+            if (const auto date = parseDate(p.text())) {
+                c.birthday = date->date;
+                if (!date->hasYear)
+                    out.notes << Note{.kind = NoteKind::BirthdayWithoutYear, .field = Field::Birthday,
+                                      .value = p.text().trimmed()};
+            } else {
+                out.notes << Note{.kind = NoteKind::NotADate, .field = Field::Birthday, .value = p.text().trimmed()};
+            }
+        } else if (pn == u"DEATHDATE" && person) {
+            c.alive = false;
+        } else if (pn == u"NOTE") {
+            if (!p.text().trimmed().isEmpty())
+                notes << p.text().trimmed();
+        } else if (pn == u"TEL") {
+            const QString written = telValue(p.text());
+            if (written.isEmpty())
+                continue;
+            const SplitNumber split = splitNumber(written);
+            if (split.prefix.isEmpty())
+                out.notes << Note{.kind = NoteKind::NoPrefix, .field = Field::Number, .value = written};
+            c.numbers << ContactNumber{.type = labelOf(card, p),
+                                       .typeWords = typeWordsOf(card, p),
+                                       .prefix = split.prefix,
+                                       .number = split.number,
+                                       .assistant = singleLine(p.parameter(QStringLiteral("X-ASSISTANT")).join(u',')),
+                                       .preferred = p.preferred()};
+        } else if (pn == u"EMAIL" || pn == u"URL") {
+            QString address = singleLine(p.text());
+            if (pn == u"EMAIL" && address.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive))
+                address = address.mid(7);
+            if (address.isEmpty())
+                continue;
+            c.internet << ContactInternet{.type = labelOf(card, p),
+                                          .typeWords = typeWordsOf(card, p),
+                                          .kind = pn == u"EMAIL" ? InternetKind::Email : InternetKind::Web,
+                                          .address = address,
+                                          .preferred = p.preferred()};
+        } else if (pn == u"ADR") {
+            const QStringList a = lines(p.components(), 7);
+            if (allEmpty(a))
+                continue;
+            ContactAddress address{.type = labelOf(card, p),
+                                   .typeWords = typeWordsOf(card, p),
+                                   .street = joinNonEmpty({a[2], a[1]}, QStringLiteral(", ")),
+                                   .town = a[3],
+                                   .postcode = a[5],
+                                   .country = a[6],
+                                   .preferred = p.preferred()};
+            if (address.street.isEmpty() && !a[0].isEmpty()) {
+                address.street = a[0];
+                address.typeWords << QLatin1String(kPostOfficeBoxWord);
+            } else if (!a[0].isEmpty()) {
+                noColumn(Field::PostOfficeBox, a[0]);
+            }
+            if (!a[4].isEmpty())
+                noColumn(Field::Region, a[4]);
+            c.addresses << address;
+        } else if (pn == u"CATEGORIES") {
+            for (const QString& v : p.values())
+                if (!v.trimmed().isEmpty() && !c.groups.contains(singleLine(v), Qt::CaseInsensitive))
+                    c.groups << singleLine(v);
+        } else if (pn == u"TITLE") {
+            noColumn(Field::JobTitle, singleLine(p.text()));
+        } else if (!kNothingToStore.contains(pn)) {
+            notPlaced(p);
+        }
+    }
+    c.nickname = nicknames.join(QLatin1String(", "));
+    c.additional = notes.join(u'\n');
+    if (!notStored.isEmpty())
+        out.notes << Note{.kind = NoteKind::PropertiesNotStored, .value = notStored.join(QLatin1String(", "))};
+    if (!out.hasName)
+        out.notes.prepend(Note{.kind = NoteKind::NoName});
+    return out;
+}
+
+Card contactToCard(const Contact& c)
+{
+    Card card;
+    card.version = QStringLiteral("4.0");
+    QList<Property>& props = card.properties;
+    int item = 0;
+    // A type name that TYPE values cannot say exactly goes as the label of
+    // the property's group, which Apple, Google and this reader understand.
+    const auto addTyped = [&](Property p, const TypeMatch* row, const QString& typeName, bool preferred) {
+        const bool words = row && row->writeWords && !row->words.isEmpty();
+        if (words)
+            p.with(QStringLiteral("TYPE"), row->words);
+        if (preferred)
+            p.with(QStringLiteral("PREF"), {QStringLiteral("1")});
+        const bool label = !typeName.isEmpty() &&
+                           (!row || !row->writeWords || row->names.first().compare(typeName, Qt::CaseInsensitive));
+        if (!label) {
+            props << p;
+            return;
+        }
+        const QString group = QStringLiteral("item%1").arg(++item);
+        props << p.inGroup(group) << Property::fromText(QStringLiteral("X-ABLABEL"), typeName).inGroup(group);
+    };
+
+    props << Property::fromText(QStringLiteral("PRODID"), QStringLiteral("-//Pellori//Pellori vCard export//EN"));
+    if (c.kind == ContactKind::Company) {
+        props << Property::fromRaw(QStringLiteral("KIND"), QStringLiteral("org"));
+        props << Property::fromText(QStringLiteral("FN"), joinNonEmpty({c.name1, c.name2}));
+        props << Property::fromComponents(QStringLiteral("N"), {"", "", "", "", ""});
+        props << Property::fromComponents(QStringLiteral("ORG"), c.name2.isEmpty() ? QStringList{c.name1}
+                                                                                    : QStringList{c.name1, c.name2});
+    } else {
+        props << Property::fromText(QStringLiteral("FN"), joinNonEmpty({c.title, c.name2, c.name1}));
+        props << Property::fromComponents(QStringLiteral("N"),
+                                          {c.name1, c.name2, "", joinNonEmpty({c.salutation, c.title}), ""});
+        if (!c.nickname.isEmpty())
+            props << Property::fromText(QStringLiteral("NICKNAME"), c.nickname);
+        if (c.birthday.isValid())
+            props << Property::fromRaw(QStringLiteral("BDAY"), c.birthday.year() == kYearUnknown
+                                                                    ? c.birthday.toString(QStringLiteral("--MMdd"))
+                                                                    : c.birthday.toString(QStringLiteral("yyyyMMdd")));
+        if (!c.alive)
+            props << Property::fromRaw(QStringLiteral("DEATHDATE"), QStringLiteral("unknown"))
+                         .with(QStringLiteral("VALUE"), {QStringLiteral("text")});
+        if (!c.employer1.isEmpty())
+            props << Property::fromComponents(QStringLiteral("ORG"), c.employer2.isEmpty()
+                                                                         ? QStringList{c.employer1}
+                                                                         : QStringList{c.employer1, c.employer2});
+    }
+    if (!c.additional.isEmpty())
+        props << Property::fromText(QStringLiteral("NOTE"), c.additional);
+    for (const ContactNumber& n : c.numbers) {
+        Property p = Property::fromText(QStringLiteral("TEL"), joinNumber(n.prefix, n.number));
+        if (!n.assistant.isEmpty())
+            p.with(QStringLiteral("X-ASSISTANT"), {n.assistant});
+        addTyped(p, typeRowOf(DetailKind::Number, n.type), n.type, n.preferred);
+    }
+    for (const ContactInternet& i : c.internet) {
+        const TypeMatch* row = internetRowOf(i.type);
+        const bool email = row ? row->kind == DetailKind::Email
+                               : i.address.contains(u'@') && !i.address.contains(QLatin1String("://"));
+        // Commas escaped in URLs too: vCard 3.0 parsers split them otherwise.
+        addTyped(Property::fromText(email ? QStringLiteral("EMAIL") : QStringLiteral("URL"), i.address),
+                 row, i.type, i.preferred);
+    }
+    for (const ContactAddress& a : c.addresses) {
+        const QString postcode = a.postcode.trimmed() == u"0" ? QString() : a.postcode.trimmed();
+        addTyped(Property::fromComponents(QStringLiteral("ADR"), {"", "", a.street, a.town, "", postcode, a.country}),
+                 typeRowOf(DetailKind::Address, a.type), a.type, a.preferred);
+    }
+    if (!c.groups.isEmpty())
+        props << Property::fromValues(QStringLiteral("CATEGORIES"), c.groups);
+    return card;
+}
+
+ContactsRead readContacts(const QByteArray& bytes)
+{
+    ContactsRead result;
+    vcard::ReadResult read = vcard::readCards(bytes);
+    if (read.error) {
+        result.error = read.error;
+        return result;
+    }
+    result.contacts.reserve(read.cards.size());
+    for (const Card& card : read.cards)
+        result.contacts << contactFromCard(card);
+    return result;
+}
+
+QByteArray writeContacts(const QList<Contact>& contacts)
+{
+    QList<Card> cards;
+    cards.reserve(contacts.size());
+    for (const Contact& c : contacts)
+        cards << contactToCard(c);
+    return vcard::writeCards(cards);
+}
+
+} // namespace pellori::interop

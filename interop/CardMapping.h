@@ -1,0 +1,49 @@
+#pragma once
+// Cards to contacts and back. Reading a card keeps everything Pellori has a
+// place for and notes the rest; writing a card gives each Pellori value the
+// vCard 4.0 property that other programs read, so that reading it back gives
+// the same contact.
+#include "interop/Contact.h"
+#include "interop/Messages.h"
+#include "interop/VCard.h"
+
+#include <QByteArray>
+#include <optional>
+
+namespace pellori::interop {
+
+struct CardContact {
+    int line = 0;          // where the card begins
+    Contact contact;
+    QList<Note> notes;     // what the card holds that the contact has no place for
+    bool hasName = true;   // false: nothing to file it under, not to be imported
+};
+
+// Person or company, by KIND:org or by an ORG beside an empty N.
+CardContact contactFromCard(const vcard::Card& card);
+vcard::Card contactToCard(const Contact& contact);
+
+struct ContactsRead {
+    QList<CardContact> contacts;     // one per card, in file order
+    std::optional<ReadError> error;  // then no contacts at all
+};
+
+ContactsRead readContacts(const QByteArray& bytes);
+QByteArray writeContacts(const QList<Contact>& contacts);
+
+// Prefix and number of a telephone number as written: at the first slash, or
+// else the first blank (after a country code the area code stays with it:
+// "+49 221 7391122" gives "+49 221"); without either, the country code and
+// the three digits after it, or the first four digits of a number that
+// begins with 0, or the first three of any other. Numbers of up to six
+// digits keep an empty prefix.
+struct SplitNumber {
+    QString prefix;
+    QString number;
+    bool operator==(const SplitNumber&) const = default;
+};
+SplitNumber splitNumber(const QString& text);
+// The written form that splitNumber gives back as the same prefix and number.
+QString joinNumber(const QString& prefix, const QString& number);
+
+} // namespace pellori::interop

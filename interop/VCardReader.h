@@ -1,0 +1,28 @@
+#pragma once
+// Reads vCard 2.1, 3.0 and 4.0 files: one or many cards, folded lines,
+// quoted-printable values with soft line breaks, CHARSET parameters, and the
+// file as a whole in UTF-8 (with or without BOM), UTF-16 with BOM, or else
+// Latin-1 (where 0x80 to 0x9F are read as Windows-1252, as Windows producers
+// mean them).
+//
+// The reader is strict about structure and lenient about content: a line it
+// cannot place in a card stops the whole file with one error naming the
+// line, so the caller imports nothing; unknown properties and parameters are
+// kept as they are.
+#include "interop/Messages.h"
+#include "interop/VCard.h"
+
+#include <QByteArray>
+#include <optional>
+
+namespace pellori::vcard {
+
+struct ReadResult {
+    QList<Card> cards;                       // empty when there is an error
+    std::optional<interop::ReadError> error;
+    bool ok() const { return !error; }
+};
+
+ReadResult readCards(const QByteArray& bytes);
+
+} // namespace pellori::vcard
