@@ -157,6 +157,23 @@ QStringList listColumn(const QString& isqlOutput, const QString& column)
     return values;
 }
 
+Rows::Rows(const QString& isqlOutput) : m_output(isqlOutput)
+{
+    // Under "set list on" every value is a line: the column name padded with
+    // blanks, then the value; records are separated by blank lines.
+    static const QRegularExpression line(QStringLiteral("^([A-Z_$][A-Z0-9_$]*) +(.*)$"));
+    for (const QString& text : isqlOutput.split(QLatin1Char('\n'))) {
+        const QRegularExpressionMatch match = line.match(text);
+        if (match.hasMatch())
+            m_columns[match.captured(1)] << match.captured(2).trimmed();
+    }
+}
+
+Rows TestDb::select(const QString& selects) const
+{
+    return Rows(isql(QStringLiteral("set list on;\n") + selects));
+}
+
 TestDb::TestDb(Content content)
 {
     if (!m_dir.isValid())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -30,6 +31,26 @@ QString runIsql(const QString& databasePath, const QString& sqlText);
 // Values of one column in isql output produced under "set list on", in row order.
 QStringList listColumn(const QString& isqlOutput, const QString& column);
 
+// Every column of what one isql run printed under "set list on": for each
+// column name (upper case, as isql prints it) its values in row order. Several
+// selects may share a run; their columns then need names of their own.
+class Rows {
+public:
+    explicit Rows(const QString& isqlOutput);
+    QStringList values(const QString& column) const { return m_columns.value(column.toUpper()); }
+    // The single value of a column with one row, or an empty text.
+    QString value(const QString& column) const
+    {
+        const QStringList v = values(column);
+        return v.size() == 1 ? v.first() : QString();
+    }
+    const QString& output() const { return m_output; }
+
+private:
+    QString m_output;
+    QHash<QString, QStringList> m_columns;
+};
+
 // A fresh copy of the template (or of the demo template) in a temporary
 // folder of its own, removed with the object.
 class TestDb {
@@ -46,6 +67,8 @@ public:
     QStringList values(const QString& select, const QString& column) const;
     // The single value of a one-row select, or an empty text.
     QString value(const QString& select, const QString& column) const;
+    // Every column of one or more selects, from a single isql run.
+    Rows select(const QString& selects) const;
 
 private:
     QTemporaryDir m_dir;

@@ -181,7 +181,7 @@ void TestDataSet::requiredFieldRefusesSaveAndKeepsRow()
     QCOMPARE(focused, QString("AT_NAME"));
     QCOMPARE(ds.state(), DataSet::State::Insert);
     QCOMPARE(ds.value("AT_SORTID").toInt(), 7);
-    // A database refusal (name too long is cut, so use a duplicate-free constraint: sort NULL) also keeps the row.
+    // Once the name is there the save goes through.
     ds.setValue("AT_NAME", "Neu");
     ds.post();
     QCOMPARE(ds.state(), DataSet::State::Browse);
