@@ -621,13 +621,7 @@ void DataSet::post()
     }
     if (BeforePost)
         BeforePost(*this);
-    for (int i = 0; i < m_fields.size(); ++i) {
-        const FieldDef& f = m_fields[i];
-        if (f.required && !f.isLookup() && value::isNull(m_buffer.value(i))) {
-            emit focusFieldRequested(f.name);
-            throw AppError(QStringLiteral("Field '%1' must have a value").arg(f.name));
-        }
-    }
+    checkRequired();
 
     const auto params = [this](const QString& name) { return paramFor(name); };
     if (inserting) {
@@ -654,6 +648,19 @@ void DataSet::post()
         refresh();
     if (AfterPost)
         AfterPost(*this);
+}
+
+void DataSet::checkRequired()
+{
+    if (!isEditing())
+        return;
+    for (int i = 0; i < m_fields.size(); ++i) {
+        const FieldDef& f = m_fields[i];
+        if (f.required && !f.isLookup() && value::isNull(m_buffer.value(i))) {
+            emit focusFieldRequested(f.name);
+            throw AppError(QStringLiteral("Field '%1' must have a value").arg(f.name));
+        }
+    }
 }
 
 void DataSet::cancel()

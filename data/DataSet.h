@@ -119,6 +119,9 @@ public:
     void deleteRow();        // the current row
     void refresh();          // reads the current row again through the refresh statement
     void checkBrowseMode();  // post a modified row, drop an unmodified new one
+    // The required fields of the row being edited, in field order: the first without a
+    // value asks for the focus on its control and throws "Field '%s' must have a value".
+    void checkRequired();
 
     // ---- bookmarks and search ----
     using Bookmark = int;

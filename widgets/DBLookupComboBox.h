@@ -15,6 +15,7 @@ class DBLookupComboBox : public QComboBox {
     Q_OBJECT
 public:
     explicit DBLookupComboBox(QWidget* parent = nullptr);
+    ~DBLookupComboBox() override;
 
     void setListSource(DataSet* list, const QString& listField, const QString& keyField);
     DataSet* listSource() const { return m_list; }
@@ -30,11 +31,16 @@ public:
 signals:
     void keyChosen(const QVariant& key);        // by the user
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    class ListModel;
     void load();
     void onActivated(int index);
 
     FieldLink* m_link;
+    ListModel* m_model = nullptr;
     QPointer<DataSet> m_list;
     QString m_listField, m_keyField;
     QList<QMetaObject::Connection> m_listConnections;
