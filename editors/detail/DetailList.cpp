@@ -1,0 +1,145 @@
+#include "editors/detail/DetailList.h"
+
+#include "data/DataSet.h"
+#include "data/DbTransaction.h"
+#include "editors/detail/RowChecks.h"
+#include "settings/AppError.h"
+#include "settings/Language.h"
+#include "widgets/CommandGuard.h"
+#include "widgets/DBNavigator.h"
+#include "widgets/DataGrid.h"
+#include "widgets/DataSource.h"
+#include "widgets/MessageService.h"
+#include "widgets/Session.h"
+
+#include <QMenu>
+
+namespace pellori {
+
+DetailList::DetailList(const DetailListConfig& config, Session& session, std::function<QVariant()> ownerKey,
+                       QWidget* parent)
+    : QWidget(parent), m_config(config), m_session(session), m_ownerKey(std::move(ownerKey))
+{
+    setObjectName(config.tabName);
+    const TLang& lang = session.lang();
+
+    // The list's own transaction, with the server's defaults (a snapshot that waits on locks).
+    m_transaction = std::make_unique<DbTransaction>(session.connection());
+    // The names of types or groups, read committed through the main window's transaction.
+    m_lookup = std::make_unique<QueryDataSet>(session.mainTransaction());
+    m_lookup->setObjectName(config.lookupName);
+    m_lookup->setSelectSql(config.lookupSql);
+
+    m_dataSet = std::make_unique<EditableDataSet>(*m_transaction);
+    EditableDataSet& ds = *m_dataSet;
+    ds.setObjectName(config.dataSetName);
+    ds.setSelectSql(config.selectSql);
+    ds.setInsertSql(config.insertSql);
+    ds.setModifySql(config.modifySql);
+    ds.setDeleteSql(config.deleteSql);
+    ds.setRefreshSql(config.refreshSql);
+    if (!config.keyField.isEmpty())
+        ds.setKeyField(config.keyField);
+    for (const DetailColumn& c : config.columns) {
+        FieldDef f{.name = c.field,
+                   .kind = c.kind,
+                   .size = c.size,
+                   .required = c.required,
+                   .visible = c.visible,
+                   .width = c.width,
+                   .title = c.titleKey.isEmpty() ? QString() : lang.text(c.titleKey, c.title)};
+        if (c.pickFlag)
+            f.pickList = {QStringLiteral("@"), QStringLiteral("-")};
+        if (!c.lookupOf.isEmpty()) {
+            f.keyField = c.lookupOf;
+            f.lookupDataSet = m_lookup.get();
+            f.lookupKeyField = config.lookupKeyField;
+            f.lookupResultField = config.lookupTextField;
+        }
+        ds.addField(f);
+    }
+    ds.OnNewRecord = [this](DataSet&) { fillNewRow(); };
+    ds.BeforePost = [this](DataSet&) { checkRow(); };
+
+    m_source = new DataSource(m_dataSet.get(), this);
+    m_grid = new DataGrid(this);
+    m_grid->setObjectName(config.gridName);
+    m_grid->setDropDownRows(config.dropDownRows);
+    m_grid->setTabLeavesGrid(config.tabLeavesGrid);
+    m_grid->setDataSource(m_source);
+    m_grid->setGeometry(16, 8, 705, 177);
+    m_navigator = new DBNavigator(this);
+    m_navigator->setObjectName(config.gridName + QStringLiteral("_navigator"));
+    m_navigator->setDataSource(m_source);
+    m_navigator->setGeometry(16, 184, 240, 25);
+
+    m_menu = new QMenu(this);
+    m_newItem = m_menu->addAction(config.menuText);
+    m_newItem->setObjectName(config.menuName);
+    onTriggered(m_newItem, this, [this] { openLookupEditor(); });
+    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_grid, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { m_menu->popup(m_grid->viewport()->mapToGlobal(pos)); });
+}
+
+DetailList::~DetailList()
+{
+    // A row still in edit is dropped; the controls let go of the data set before
+    // it goes, and the transaction goes last, committing what was saved.
+    m_grid->discardChanges();
+    m_source->setDataSet(nullptr);
+    m_dataSet.reset();
+    m_lookup.reset();
+    m_transaction.reset();
+}
+
+void DetailList::open(const QVariant& contactKey)
+{
+    m_dataSet->close();
+    m_dataSet->setParam(m_config.ownerParam, contactKey);
+    m_dataSet->open();
+    m_lookup->close();
+    m_lookup->open();
+    m_grid->applyColumnWidths();
+}
+
+void DetailList::fillNewRow()
+{
+    EditableDataSet& ds = *m_dataSet;
+    ds.setValue(m_config.ownerField, m_ownerKey());
+    if (!m_config.flagField.isEmpty())
+        ds.setValue(m_config.flagField, m_config.flagOfNewRow);
+    // The standard type as configured, whether or not such a type exists.
+    if (m_config.standardType)
+        ds.setValue(m_config.typeField, m_session.standardValues().*m_config.standardType);
+}
+
+void DetailList::checkRow()
+{
+    const EditableDataSet& ds = *m_dataSet;
+    if (const std::optional<QString> message =
+            failedRowCheck(m_config.checks, [&ds](const QString& f) { return ds.value(f); }, m_session.lang())) {
+        showMessage(window(), *message);
+        throw SilentAbort();
+    }
+}
+
+void DetailList::openLookupEditor()
+{
+    // Whatever the list editor does, this list's names are read again after it,
+    // so that a type just added can be chosen at once.
+    struct Reread {
+        DetailList* list;
+        ~Reread()
+        {
+            guarded([this] {
+                list->m_lookup->close();
+                list->m_lookup->open();
+                list->m_grid->viewport()->update();
+            });
+        }
+    } reread{this};
+    ::pellori::openLookupEditor(m_config.lookupEditor, m_session, window(), false);
+}
+
+} // namespace pellori

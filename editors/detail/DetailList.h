@@ -1,0 +1,63 @@
+#pragma once
+// One detail list of a contact on its tab: a grid edited in place over the
+// list's own data set and transaction, a navigator under it, the lookup list
+// of its type or group names, and a context menu that opens that lookup
+// list's editor. New rows are filled before the user sees them and checked
+// before they are saved. Releasing the list commits its transaction.
+#include "editors/detail/DetailListConfig.h"
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QMenu;
+
+namespace pellori {
+
+class DataGrid;
+class DataSource;
+class DBNavigator;
+class DbTransaction;
+class EditableDataSet;
+class QueryDataSet;
+class Session;
+
+class DetailList : public QWidget {
+    Q_OBJECT
+public:
+    // ownerKey gives the editor's contact key at the moment a new row starts.
+    DetailList(const DetailListConfig& config, Session& session, std::function<QVariant()> ownerKey,
+               QWidget* parent = nullptr);
+    ~DetailList() override;
+
+    const DetailListConfig& config() const { return m_config; }
+    // The contact key as the select's parameter; the list and its lookup list open.
+    void open(const QVariant& contactKey);
+
+    EditableDataSet& dataSet() const { return *m_dataSet; }
+    QueryDataSet& lookup() const { return *m_lookup; }
+    DbTransaction& transaction() const { return *m_transaction; }
+    DataGrid* grid() const { return m_grid; }
+    DBNavigator* navigator() const { return m_navigator; }
+
+private:
+    void fillNewRow();
+    void checkRow();
+    void openLookupEditor();
+
+    const DetailListConfig& m_config;
+    Session& m_session;
+    std::function<QVariant()> m_ownerKey;
+    // The transaction is declared first, so that it goes last and commits.
+    std::unique_ptr<DbTransaction> m_transaction;
+    std::unique_ptr<QueryDataSet> m_lookup;
+    std::unique_ptr<EditableDataSet> m_dataSet;
+    DataSource* m_source = nullptr;
+    DataGrid* m_grid = nullptr;
+    DBNavigator* m_navigator = nullptr;
+    QMenu* m_menu = nullptr;
+    QAction* m_newItem = nullptr;
+};
+
+} // namespace pellori
