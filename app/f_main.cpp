@@ -5,6 +5,7 @@
 #include "data/ContactQueries.h"
 #include "dialogs/f_copy.h"
 #include "dialogs/f_help_main.h"
+#include "editors/f_person.h"
 #include "lookups/LookupEditors.h"
 #include "settings/IniFile.h"
 #include "widgets/CommandGuard.h"
@@ -386,7 +387,7 @@ void Tf_mainForm::buildMenus()
 
     // The contact editors, quick-add dialogs, reports and the standard values
     // dialog are not part of the program yet; their items stay visible but inactive.
-    for (QAction* a : {m_menu.standardvalues, m_menu.company, m_menu.person, m_menu.details, menu_birthdaylist})
+    for (QAction* a : {m_menu.standardvalues, m_menu.company, m_menu.person, menu_birthdaylist})
         a->setEnabled(false);
     for (QAction* a : std::as_const(addressBookItems))
         a->setEnabled(false);
@@ -407,7 +408,7 @@ void Tf_mainForm::buildContextMenu()
     PopupMenu1->addSeparator();
     popup_deleteitem = addItem(PopupMenu1, "popup_deleteitem", QStringLiteral("Delete item"));
 
-    for (QAction* a : {miShowDetails, m_menu.add_new_company, m_menu.add_new_person, popup_deleteitem})
+    for (QAction* a : {m_menu.add_new_company, m_menu.add_new_person, popup_deleteitem})
         a->setEnabled(false);
 
     RxDBGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -441,6 +442,8 @@ void Tf_mainForm::connectCommands()
     onTriggered(BrowseURL1, this, [this] { BrowseURL1Execute(); });
 
     connect(RxDBGrid1, &QAbstractItemView::doubleClicked, this, [this] { guarded([this] { RxDBGrid1DblClick(); }); });
+    onTriggered(m_menu.details, this, [this] { ShowDetails(); });
+    onTriggered(miShowDetails, this, [this] { miShowDetailsClick(); });
 }
 
 void Tf_mainForm::replaceCaptions()
@@ -603,14 +606,51 @@ void Tf_mainForm::btn_groupsearchClick()
 
 void Tf_mainForm::ShowDetails()
 {
-    // Opens the current contact once the person and company editors are part of the program.
+    // On an empty list the row has no values: key 0, which finds no contact.
+    DataSet& list = *dbdataset_object;
+    const int key = list.value(QStringLiteral("O_ID")).toInt();
+    if (list.value(QStringLiteral("O_TYPE")).toString() == QLatin1String("C"))
+        openCompanyEditor(key);
+    else
+        openPersonEditor(key);
+}
+
+void Tf_mainForm::miShowDetailsClick()
+{
+    // Open the contact, read the list again and come back to the same contact,
+    // whether or not opening and reading succeeded.
+    DataSet& list = *dbdataset_object;
+    const DataSet::Bookmark mark = list.bookmark();
+    const QVariant id = list.value(QStringLiteral("O_ID"));
+    std::exception_ptr failure;
+    try {
+        ShowDetails();
+        list.close();
+        list.open();
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    guarded([&] {
+        if (list.bookmarkValid(mark)) {
+            list.gotoBookmark(mark);
+            list.freeBookmark(mark);
+        }
+        list.locate(QStringLiteral("O_ID"), id);
+    });
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void Tf_mainForm::RxDBGrid1DblClick() { ShowDetails(); }
 
-void Tf_mainForm::openPersonEditor(int /*key*/)
+void Tf_mainForm::openPersonEditor(int key)
 {
-    // The person editor is not part of the program yet.
+    // Each call owns exactly the window it creates, so editors may be stacked.
+    const std::unique_ptr<Tf_persons> editor = std::make_unique<Tf_persons>(*this, this);
+    if (lang().Loaded)
+        editor->setWindowTitle(lang().text(QStringLiteral("persons")));
+    editor->setContactKey(key);
+    execModal(editor.get());
 }
 
 void Tf_mainForm::openCompanyEditor(int /*key*/)

@@ -84,6 +84,7 @@ private:
     void SaveWindowSize();
     void SaveWindowPosition();
     void ShowDetails();
+    void miShowDetailsClick();
     void btn_fulltextsearchClick();
     void btn_displayallClick();
     void btn_groupsearchClick();

@@ -193,6 +193,7 @@ private slots:
     void administrationOpensLookupEditors();
     void emptyCatalogueKeepsFixedParts();
     void faqAndInformationWindows();
+    void detailsReReadOnlyFromTheContextMenu();
 };
 
 void tst_MainForm::startsWithGroupsAndContacts()
@@ -950,6 +951,36 @@ void tst_MainForm::faqAndInformationWindows()
         QVERIFY(help->isVisible());
         QCOMPARE(help->windowTitle(), QStringLiteral("Help"));
     }
+}
+
+void tst_MainForm::detailsReReadOnlyFromTheContextMenu()
+{
+    RecordingMessages rec;
+    ProgramDir dir;
+    dir.write(QStringLiteral("Pellori.ini"), iniText());
+    auto w = dir.start();
+    DataSet& list = w->contacts();
+    QVERIFY(list.locate(QStringLiteral("O_NAME"), QStringLiteral("Bauer, Christine")));
+    const QVariant id = list.value(QStringLiteral("O_ID"));
+    // In the editor the user changes the family name and saves.
+    const auto renameTo = [&rec](const QString& name) {
+        rec.modalHandlers << [name](QDialog* editor) {
+            auto* family = editor->findChild<QLineEdit*>(QStringLiteral("dbedit_familyname"));
+            family->selectAll();
+            QTest::keyClicks(family, name);
+            editor->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+            return int(QDialog::Accepted);
+        };
+    };
+    renameTo(QStringLiteral("Baur"));
+    the<QAction>(w, "m_details")->trigger();
+    QCOMPARE(rec.modalTitles, QStringList{QStringLiteral("Persons")});
+    QCOMPARE(list.value(QStringLiteral("O_NAME")).toString(), QStringLiteral("Bauer, Christine"));   // not read again
+    renameTo(QStringLiteral("Brauer"));
+    the<QAction>(w, "miShowDetails")->trigger();
+    QCOMPARE(list.value(QStringLiteral("O_NAME")).toString(), QStringLiteral("Brauer, Christine"));
+    QCOMPARE(list.value(QStringLiteral("O_ID")), id);
+    QVERIFY2(rec.messages.isEmpty(), qPrintable(rec.messages.join(QLatin1Char('|'))));
 }
 
 QTEST_MAIN(tst_MainForm)

@@ -1,0 +1,75 @@
+#include "editors/EditorCommon.h"
+
+#include "dialogs/f_notimplemented.h"
+#include "editors/detail/DetailList.h"
+#include "settings/Language.h"
+#include "widgets/CommandGuard.h"
+#include "widgets/Session.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabWidget>
+
+namespace pellori::editor {
+
+QFont windowFont()
+{
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPixelSize(11);
+    return f;
+}
+
+QFont fieldFont()
+{
+    QFont f = windowFont();
+    f.setBold(true);
+    return f;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, int left, int top)
+{
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QLatin1String(name));
+    l->move(left, top);
+    l->adjustSize();
+    return l;
+}
+
+QLabel* picture(QWidget* parent, Picture which, const QRect& place)
+{
+    auto* l = new QLabel(parent);
+    l->setObjectName(QStringLiteral("Image1"));
+    l->setGeometry(place);
+    l->setPixmap(pelloriPicture(which, place.size()));
+    return l;
+}
+
+QMenu* addHelpMenu(QMenuBar* bar, Session& session, QWidget* window, const QString& title, const QString& helpText)
+{
+    QMenu* menu = bar->addMenu(title);
+    menu->setObjectName(QStringLiteral("m_info"));
+    if (QAction* faq = session.faqAction())
+        menu->addAction(faq);
+    menu->addSeparator();
+    QAction* help = menu->addAction(helpText);
+    help->setObjectName(QStringLiteral("m_help"));
+    onTriggered(help, window, [window] { showNotImplemented(window); });
+    return menu;
+}
+
+QList<DetailList*> addDetailTabs(QTabWidget* tabs, Variant variant, Session& session,
+                                 const std::function<QVariant()>& contactKey)
+{
+    QList<DetailList*> lists;
+    for (DetailKind kind : detailKinds()) {
+        const DetailListConfig& config = detailListConfig(kind, variant);
+        auto* list = new DetailList(config, session, contactKey, tabs);
+        tabs->addTab(list, session.lang().text(config.tabKey, config.tabTitle));
+        lists << list;
+    }
+    return lists;
+}
+
+} // namespace pellori::editor

@@ -1,0 +1,42 @@
+#include "editors/EditorErrorText.h"
+
+#include "data/DbError.h"
+#include "widgets/CommandGuard.h"
+
+namespace pellori {
+
+namespace {
+
+// The parts of these messages are joined with line feed and carriage return, in that order.
+const QString kBreak = QStringLiteral("\n\r\n\r");
+
+bool databaseErrorNaming(const std::exception& error, const char* constraint)
+{
+    const auto* db = dynamic_cast<const DbError*>(&error);
+    return db && db->message().contains(QLatin1String(constraint));
+}
+
+} // namespace
+
+QString personEditorErrorText(const std::exception& error)
+{
+    if (databaseErrorNaming(error, "UNQ_COMMUNICATION"))
+        return QStringLiteral("Database Error:") + kBreak
+               + QStringLiteral("You have already used a communication of the same type.") + kBreak
+               + QStringLiteral("Please choose another type.");
+    if (databaseErrorNaming(error, "UNQ_INTERNET"))
+        return QStringLiteral("Database Error:") + kBreak
+               + QStringLiteral("You have already used an internet-entry of the same type.") + kBreak
+               + QStringLiteral("Please choose another type.");
+    return errorMessage(error);
+}
+
+QString companyEditorErrorText(const std::exception& error)
+{
+    if (databaseErrorNaming(error, "FK5_PERSON"))
+        return QStringLiteral("Database Error:") + kBreak
+               + QStringLiteral("There exists at least one person which works at this firm you want to delete.");
+    return errorMessage(error);
+}
+
+} // namespace pellori

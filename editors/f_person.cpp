@@ -1,0 +1,396 @@
+#include "editors/f_person.h"
+
+#include "data/DataSet.h"
+#include "data/DbTransaction.h"
+#include "data/SqlStatement.h"
+#include "editors/EditorCommon.h"
+#include "editors/EditorErrorText.h"
+#include "editors/detail/DetailList.h"
+#include "lookups/LookupEditors.h"
+#include "settings/AppError.h"
+#include "settings/Language.h"
+#include "widgets/CommandGuard.h"
+#include "widgets/DBEdit.h"
+#include "widgets/DBLookupComboBox.h"
+#include "widgets/DBMemo.h"
+#include "widgets/DataGrid.h"
+#include "widgets/DataSource.h"
+#include "widgets/MessageService.h"
+#include "widgets/Session.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace pellori {
+
+namespace {
+
+// The person record: the required fields stand in the order they are checked.
+QList<FieldDef> personFields()
+{
+    return {
+        {.name = QStringLiteral("O_TYPE"), .kind = FieldKind::Text, .size = 1, .required = true},
+        {.name = QStringLiteral("O_NAME1"), .kind = FieldKind::Text, .size = 60, .required = true},
+        {.name = QStringLiteral("P_ID"), .kind = FieldKind::Integer, .required = true},
+        {.name = QStringLiteral("P_SID"), .kind = FieldKind::Integer, .required = true},
+        {.name = QStringLiteral("O_ID"), .kind = FieldKind::Integer, .required = true},
+        {.name = QStringLiteral("P_ALIVE"), .kind = FieldKind::Text, .size = 1, .required = true},
+        {.name = QStringLiteral("P_TID"), .kind = FieldKind::Integer},
+        {.name = QStringLiteral("P_BIRTHDAY"), .kind = FieldKind::Date},
+        {.name = QStringLiteral("P_NICKNAME"), .kind = FieldKind::Text, .size = 50},
+        {.name = QStringLiteral("P_CID"), .kind = FieldKind::Integer},
+        {.name = QStringLiteral("O_NAME2"), .kind = FieldKind::Text, .size = 60},
+        {.name = QStringLiteral("O_ADDITIONAL"), .kind = FieldKind::Memo},
+    };
+}
+
+std::unique_ptr<QueryDataSet> lookupList(DbTransaction& main, const char* name, const char* sql)
+{
+    auto ds = std::make_unique<QueryDataSet>(main);
+    ds->setObjectName(QLatin1String(name));
+    ds->setSelectSql(QLatin1String(sql));
+    return ds;
+}
+
+const QString kSavepoint = QStringLiteral("PELLORI_PERSON_SAVE");
+
+} // namespace
+
+Tf_persons::Tf_persons(Session& session, QWidget* owner) : QDialog(owner), m_session(session)
+{
+    setObjectName(QStringLiteral("f_persons"));
+    setWindowTitle(QStringLiteral("Persons"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
+    setFont(editor::windowFont());
+
+    transaction_personthings = std::make_unique<DbTransaction>(session.connection(), DbTransaction::readCommitted());
+    dataset_person = std::make_unique<EditableDataSet>(*transaction_personthings);
+    EditableDataSet& ds = *dataset_person;
+    ds.setObjectName(QStringLiteral("dataset_person"));
+    ds.setSelectSql(QStringLiteral(
+        "select person.*, object.* from person, object where ((p_id = :p_id) and (object.o_id = person.p_id))"));
+    ds.setModifySql(QStringLiteral("update person\n"
+                                   "set\n"
+                                   "  P_ID = :P_ID, P_TID = :P_TID, P_SID = :P_SID, P_BIRTHDAY = :P_BIRTHDAY,\n"
+                                   "  P_NICKNAME = :P_NICKNAME, P_CID = :P_CID, P_ALIVE = :P_ALIVE\n"
+                                   "where\n"
+                                   "  P_ID = :OLD_P_ID"));
+    ds.setInsertSql(QStringLiteral("insert into person\n"
+                                   "  (P_ID, P_TID, P_SID, P_BIRTHDAY, P_NICKNAME, P_CID, P_ALIVE)\n"
+                                   "values\n"
+                                   "  (:P_ID, :P_TID, :P_SID, :P_BIRTHDAY, :P_NICKNAME, :P_CID, :P_ALIVE)"));
+    ds.setDeleteSql(QStringLiteral("delete from person\nwhere\n  P_ID = :OLD_P_ID"));
+    ds.setRefreshSql(QStringLiteral(
+        "select person.*, object.o_additional from person, object where ((p_id = :p_id) and (object.o_id = person.p_id))"));
+    for (const FieldDef& f : personFields())
+        ds.addField(f);
+    ds.BeforePost = [this](DataSet&) { dataset_personBeforePost(); };
+    sql_update_additional = std::make_unique<SqlStatement>(
+        *transaction_personthings,
+        QStringLiteral("update object set o_additional = :o_additional, o_name1 = :o_name1, o_name2 = :o_name2 "
+                       "where (o_id = :o_id)"));
+
+    DbTransaction& main = session.mainTransaction();
+    dataset_salutation = lookupList(main, "dataset_salutation", "Select * from salutation order by s_name asc");
+    query_title = lookupList(main, "query_title", "select t_id, t_name from title order by t_name collate de_de asc");
+    query_worksat = lookupList(main, "query_worksat", "select * from p_company_combobox order by c_name");
+    IBDataSet_yn = lookupList(main, "IBDataSet_yn", "select * from yesno order by yn_id desc");
+
+    datasource_person = new DataSource(dataset_person.get(), this);
+    buildControls();
+    buildMenus();
+
+    // While the window exists its handler runs before the main window's.
+    ErrorHandlers::add(this, [this](const std::exception& e) { ApplicationEvents1Exception(e); });
+
+    FormCreate();
+}
+
+Tf_persons::~Tf_persons()
+{
+    ErrorHandlers::remove(this);
+    // Unsaved edits are dropped; the controls let go of the record before it goes.
+    datasource_person->setDataSet(nullptr);
+    qDeleteAll(m_lists);   // each commits its own transaction
+    m_lists.clear();
+    sql_update_additional.reset();
+    dataset_person.reset();
+    transaction_personthings.reset();
+}
+
+DetailList* Tf_persons::detailList(int index) const { return m_lists.value(index); }
+
+void Tf_persons::buildControls()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(client);
+
+    editor::picture(client, Picture::Person, QRect(16, 8, 137, 185));
+
+    const QFont bold = editor::fieldFont();
+    const auto lookupBox = [&](const char* name, QueryDataSet* list, const char* text, const char* key,
+                               const char* field, const QRect& place, int rows) {
+        auto* box = new DBLookupComboBox(client);
+        box->setObjectName(QLatin1String(name));
+        box->setFont(bold);
+        box->setGeometry(place);
+        box->setMaxVisibleItems(rows);
+        box->setListSource(list, QLatin1String(text), QLatin1String(key));
+        box->setDataSource(datasource_person);
+        box->setDataField(QLatin1String(field));
+        return box;
+    };
+    const auto edit = [&](const char* name, const char* field, const QRect& place) {
+        auto* e = new DBEdit(client);
+        e->setObjectName(QLatin1String(name));
+        e->setFont(bold);
+        e->setGeometry(place);
+        e->setDataSource(datasource_person);
+        e->setDataField(QLatin1String(field));
+        return e;
+    };
+
+    editor::label(client, "Label3", QStringLiteral("Salutation"), 184, 8);
+    m_salutation = lookupBox("dblookup_salutation", dataset_salutation.get(), "S_NAME", "S_ID", "P_SID",
+                             QRect(184, 24, 145, 21), 4);
+    editor::label(client, "Label2", QStringLiteral("Title"), 344, 8);
+    m_title = lookupBox("dblookup_title", query_title.get(), "T_NAME", "T_ID", "P_TID", QRect(344, 24, 209, 21), 10);
+    editor::label(client, "Label7", QStringLiteral("Family name"), 184, 48);
+    m_familyName = edit("dbedit_familyname", "O_NAME1", QRect(184, 64, 250, 21));
+    editor::label(client, "Label8", QStringLiteral("First name"), 440, 48);
+    m_firstName = edit("dbedit_firstname", "O_NAME2", QRect(440, 64, 250, 21));
+    editor::label(client, "Label5", QStringLiteral("Nickname"), 182, 88);
+    m_nickname = edit("dbedit_nickname", "P_NICKNAME", QRect(182, 106, 250, 21));
+    editor::label(client, "Label4", QStringLiteral("Birthday"), 441, 88);
+    m_birthday = edit("dbedit_birthday", "P_BIRTHDAY", QRect(441, 107, 128, 21));
+    editor::label(client, "Label9", QStringLiteral("Alive"), 576, 88);
+    m_alive = lookupBox("dblookup_alive", IBDataSet_yn.get(), "YN_ID", "YN_ID", "P_ALIVE", QRect(576, 104, 49, 21), 3);
+    editor::label(client, "Label1", QStringLiteral("Additional"), 184, 130);
+    m_additional = new DBMemo(client);
+    m_additional->setObjectName(QStringLiteral("dbmemo_additional"));
+    m_additional->setFont(bold);
+    m_additional->setGeometry(184, 144, 505, 57);
+    m_additional->setDataSource(datasource_person);
+    m_additional->setDataField(QStringLiteral("O_ADDITIONAL"));
+    editor::label(client, "Label6", QStringLiteral("Works at"), 184, 204);
+    m_worksAt = lookupBox("dblookup_worksat", query_worksat.get(), "C_NAME", "C_ID", "P_CID", QRect(184, 222, 505, 23), 8);
+
+    Button1 = new QPushButton(QStringLiteral("Save && Close"), client);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(12, 194, 145, 24);
+    Button2 = new QPushButton(QStringLiteral("Cancel && Close"), client);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->setGeometry(12, 218, 145, 24);
+    // Enter in a field is no shortcut for saving: the buttons are pressed on purpose.
+    Button1->setAutoDefault(false);
+    Button2->setAutoDefault(false);
+    onClicked(Button1, this, [this] { Button1Click(); });
+    onClicked(Button2, this, [this] { Button2Click(); });
+
+    pagecontrol_person = new QTabWidget(client);
+    pagecontrol_person->setObjectName(QStringLiteral("pagecontrol_person"));
+    pagecontrol_person->setGeometry(8, 256, 737, 249);
+    pagecontrol_person->tabBar()->setExpanding(false);
+    m_lists = editor::addDetailTabs(pagecontrol_person, Variant::Person, m_session,
+                                    [this] { return dataset_person->value(QStringLiteral("P_ID")); });
+
+    // The context menus of the salutation, title and employer lists.
+    const auto contextMenu = [this](QWidget* control, const char* name, const QString& text) {
+        auto* menu = new QMenu(control);
+        QAction* item = menu->addAction(text);
+        item->setObjectName(QLatin1String(name));
+        control->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(control, &QWidget::customContextMenuRequested, menu,
+                [control, menu](const QPoint& pos) { menu->popup(control->mapToGlobal(pos)); });
+        return item;
+    };
+    NewSalutation1 = contextMenu(m_salutation, "NewSalutation1", QStringLiteral("New Salutation"));
+    newTitle1 = contextMenu(m_title, "newTitle1", QStringLiteral("new Title"));
+    newCompany1 = contextMenu(m_worksAt, "newCompany1", QStringLiteral("new Company"));
+    onTriggered(NewSalutation1, this, [this] { NewSalutation1Click(); });
+    onTriggered(newTitle1, this, [this] { newTitle1Click(); });
+    // The quick-add company dialog is not part of the program yet.
+    newCompany1->setEnabled(false);
+
+    QWidget* order[] = {m_salutation, m_title,  m_familyName, m_firstName, m_nickname, m_birthday,
+                        m_alive,      m_additional, m_worksAt,  Button1,     Button2,    pagecontrol_person};
+    for (size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
+    // Tab moves on from the additional text; it is no character of it.
+    m_additional->setTabChangesFocus(true);
+}
+
+void Tf_persons::buildMenus()
+{
+    auto* bar = new QMenuBar(this);
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    layout()->setMenuBar(bar);
+    m_personMenu = bar->addMenu(QStringLiteral("&Persons"));
+    m_personMenu->setObjectName(QStringLiteral("m_person"));
+    SaveClose1 = m_personMenu->addAction(QStringLiteral("&Save && Close"));
+    SaveClose1->setObjectName(QStringLiteral("SaveClose1"));
+    m_closeItem = m_personMenu->addAction(QStringLiteral("&Cancel && Close"));
+    m_closeItem->setObjectName(QStringLiteral("m_close"));
+    onTriggered(SaveClose1, this, [this] { Button1Click(); });
+    onTriggered(m_closeItem, this, [this] { Button2Click(); });
+    editor::addHelpMenu(bar, m_session, this, QStringLiteral("&?"),
+                        m_session.lang().text(QStringLiteral("help"), QStringLiteral("&Help")));
+    // The client area keeps its size; the menu bar comes on top of it.
+    setFixedSize(753, 508 + bar->sizeHint().height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = rect();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void Tf_persons::replaceCaptions()
+{
+    const TLang& l = m_session.lang();
+    const auto set = [this](const char* name, const QString& text) {
+        if (auto* label = findChild<QLabel*>(QLatin1String(name))) {
+            label->setText(text);
+            label->adjustSize();
+        }
+    };
+    set("Label3", l.text(QStringLiteral("salutation")));
+    set("Label2", l.text(QStringLiteral("title")));
+    set("Label7", l.text(QStringLiteral("familyname")));
+    set("Label8", l.text(QStringLiteral("firstname")));
+    set("Label5", l.text(QStringLiteral("nickname")));
+    set("Label4", l.text(QStringLiteral("birthday")));
+    set("Label9", l.text(QStringLiteral("alive")));
+    set("Label1", l.text(QStringLiteral("additional")));
+    set("Label6", l.text(QStringLiteral("worksat")));
+    Button1->setText(l.text(QStringLiteral("btnsaveandclose")));
+    SaveClose1->setText(l.text(QStringLiteral("btnsaveandclose"), QStringLiteral("&Save && Close")));
+    Button2->setText(l.text(QStringLiteral("btncancelandclose")));
+    m_closeItem->setText(l.text(QStringLiteral("btncancelandclose"), QStringLiteral("&Cancel && Close")));
+    m_personMenu->setTitle(l.text(QStringLiteral("persons"), QStringLiteral("&Persons")));
+}
+
+void Tf_persons::FormCreate()
+{
+    if (m_session.lang().Loaded)
+        replaceCaptions();
+    // No key yet: the record holds no row until the opener gives one.
+    dataset_person->open();
+    for (QueryDataSet* list : {dataset_salutation.get(), query_title.get(), query_worksat.get()}) {
+        list->open();
+        list->last();
+    }
+    IBDataSet_yn->open();
+    for (DetailList* list : std::as_const(m_lists))
+        list->grid()->applyColumnWidths();
+    pagecontrol_person->setCurrentIndex(0);
+}
+
+void Tf_persons::setContactKey(int key)
+{
+    dataset_person->close();
+    dataset_person->setParam(QStringLiteral("p_id"), key);
+    dataset_person->open();
+    // Addresses, numbers, groups, internet entries: the order of the entry.
+    for (DetailKind kind : {DetailKind::Address, DetailKind::Communication, DetailKind::Group, DetailKind::Internet})
+        m_lists[int(kind)]->open(key);
+}
+
+void Tf_persons::dataset_personBeforePost()
+{
+    // The object row's part of the record; a field without a value goes as an empty text.
+    const EditableDataSet& ds = *dataset_person;
+    const auto text = [&ds](const char* field) {
+        const QVariant v = ds.value(QLatin1String(field));
+        return v.isNull() ? QString(QLatin1String("")) : v.toString();
+    };
+    sql_update_additional->setParam(QStringLiteral("o_name1"), text("o_name1"));
+    sql_update_additional->setParam(QStringLiteral("o_name2"), text("o_name2"));
+    sql_update_additional->setParam(QStringLiteral("o_additional"), text("o_additional"));
+    sql_update_additional->setParam(QStringLiteral("o_id"), ds.value(QStringLiteral("p_id")).toInt());
+    sql_update_additional->execute();
+}
+
+void Tf_persons::savePersonRecord()
+{
+    // All or nothing: the required fields are checked before any statement
+    // runs, and the object and person updates share one savepoint.
+    dataset_person->checkRequired();
+    DbTransaction& tr = *transaction_personthings;
+    SqlStatement(tr, QStringLiteral("savepoint ") + kSavepoint).execute();
+    try {
+        dataset_person->post();
+    } catch (...) {
+        try {
+            SqlStatement(tr, QStringLiteral("rollback to savepoint ") + kSavepoint).execute();
+        } catch (...) {
+            // The first error is the one to report.
+        }
+        throw;
+    }
+    SqlStatement(tr, QStringLiteral("release savepoint ") + kSavepoint).execute();
+}
+
+void Tf_persons::Button1Click()
+{
+    // What the controls still hold belongs to the record before it is saved.
+    datasource_person->updateRecord();
+    if (dataset_person->isEditing() && dataset_person->isModified())
+        savePersonRecord();
+    else if (dataset_person->isEditing())
+        dataset_person->cancel();
+    accept();
+}
+
+void Tf_persons::Button2Click() { QDialog::reject(); }
+
+void Tf_persons::keyPressEvent(QKeyEvent* event)
+{
+    // Esc belongs to the grids and boxes; it never closes the editor and drops its input.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void Tf_persons::openListEditor(LookupList which, QueryDataSet& list)
+{
+    // The list is read again afterwards, also when the editor ended in an error,
+    // and moves to its last row, where a row just added stands.
+    struct Reread {
+        QueryDataSet& list;
+        ~Reread()
+        {
+            guarded([this] {
+                list.close();
+                list.open();
+                list.last();
+            });
+        }
+    } reread{list};
+    openLookupEditor(which, m_session, this, false);
+}
+
+void Tf_persons::NewSalutation1Click() { openListEditor(LookupList::Salutations, *dataset_salutation); }
+
+void Tf_persons::newTitle1Click() { openListEditor(LookupList::Titles, *query_title); }
+
+void Tf_persons::ApplicationEvents1Exception(const std::exception& error)
+{
+    showMessage(this, personEditorErrorText(error));
+}
+
+} // namespace pellori

@@ -1,0 +1,80 @@
+#pragma once
+// The person editor: one person's salutation, title, names, nickname, birthday,
+// alive flag, additional text and employer, with the four detail lists below.
+// Created, loaded with a contact key, shown modally and released by the main
+// window's open-person operation; releasing it commits its transactions.
+#include <QDialog>
+#include <memory>
+
+class QAction;
+class QMenu;
+class QPushButton;
+class QTabWidget;
+
+namespace pellori {
+
+class DataSource;
+class DBEdit;
+class DBLookupComboBox;
+class DBMemo;
+class DbTransaction;
+class DetailList;
+class EditableDataSet;
+class QueryDataSet;
+class Session;
+class SqlStatement;
+enum class LookupList;
+
+class Tf_persons : public QDialog {
+    Q_OBJECT
+public:
+    Tf_persons(Session& session, QWidget* owner);
+    ~Tf_persons() override;
+
+    // The entry: the key into the person record and then into the four lists, in that order.
+    void setContactKey(int key);
+
+    EditableDataSet& personRecord() const { return *dataset_person; }
+    DetailList* detailList(int index) const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void FormCreate();
+    void replaceCaptions();
+    void buildControls();
+    void buildMenus();
+    void Button1Click();   // Save && Close
+    void Button2Click();   // Cancel && Close
+    void savePersonRecord();
+    void dataset_personBeforePost();
+    void openListEditor(LookupList which, QueryDataSet& list);
+    void NewSalutation1Click();
+    void newTitle1Click();
+    void ApplicationEvents1Exception(const std::exception& error);
+
+    Session& m_session;
+    // Transactions first: they go last and commit what was saved.
+    std::unique_ptr<DbTransaction> transaction_personthings;
+    std::unique_ptr<EditableDataSet> dataset_person;
+    std::unique_ptr<SqlStatement> sql_update_additional;
+    std::unique_ptr<QueryDataSet> dataset_salutation, query_title, query_worksat, IBDataSet_yn;
+    DataSource* datasource_person = nullptr;
+
+    DBLookupComboBox *m_salutation = nullptr, *m_title = nullptr, *m_worksAt = nullptr, *m_alive = nullptr;
+    DBEdit *m_familyName = nullptr, *m_firstName = nullptr, *m_nickname = nullptr, *m_birthday = nullptr;
+    DBMemo* m_additional = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QTabWidget* pagecontrol_person = nullptr;
+    QList<DetailList*> m_lists;
+    QMenu* m_personMenu = nullptr;
+    QAction* SaveClose1 = nullptr;
+    QAction* m_closeItem = nullptr;
+    QAction* NewSalutation1 = nullptr;
+    QAction* newTitle1 = nullptr;
+    QAction* newCompany1 = nullptr;
+};
+
+} // namespace pellori
