@@ -1,0 +1,115 @@
+#include "reports/engine/ReportFonts.h"
+
+#include <QTextLayout>
+
+namespace pellori::report {
+
+namespace {
+
+constexpr double kMeasureDpi = 1200;
+constexpr double kMmPerInch = 25.4;
+
+void installFallbacks()
+{
+    // Verdana is a Windows font; DejaVu Sans descends from Bitstream Vera, which was
+    // drawn to the same brief (a wide humanist sans with a tall x-height), so widths
+    // and line breaks come out close to what the reports were laid out with.
+    static const bool once = [] {
+        QFont::insertSubstitutions(QStringLiteral("Verdana"),
+                                   {QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")});
+        return true;
+    }();
+    (void)once;
+}
+
+} // namespace
+
+QFont reportFont(const FontSpec& spec)
+{
+    installFallbacks();
+    QFont font(spec.family);
+    font.setFamilies({spec.family, QStringLiteral("DejaVu Sans")});
+    font.setPointSizeF(spec.pointSize);
+    font.setBold(spec.bold);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setKerning(false);
+    return font;
+}
+
+QStringList paragraphs(const QString& text)
+{
+    QString t = text;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return t.split(QLatin1Char('\n'));
+}
+
+struct TextMeasure::Entry {
+    FontSpec spec;
+    QFont font;
+    QFontMetricsF metrics;
+    double lineHeightMm;
+};
+
+TextMeasure::TextMeasure() : m_device(1, 1, QImage::Format_Mono)
+{
+    const int dotsPerMeter = qRound(kMeasureDpi / kMmPerInch * 1000);
+    m_device.setDotsPerMeterX(dotsPerMeter);
+    m_device.setDotsPerMeterY(dotsPerMeter);
+}
+
+TextMeasure::~TextMeasure() = default;
+
+TextMeasure::Entry& TextMeasure::entry(const FontSpec& spec)
+{
+    for (auto& e : m_entries)
+        if (e->spec == spec)
+            return *e;
+    QFont font(reportFont(spec), &m_device);
+    QFontMetricsF metrics(font, &m_device);
+    const double line = metrics.lineSpacing() * kMmPerInch / kMeasureDpi;
+    m_entries.push_back(std::make_unique<Entry>(Entry{spec, font, metrics, line}));
+    return *m_entries.back();
+}
+
+double TextMeasure::lineHeightMm(const FontSpec& font) { return entry(font).lineHeightMm; }
+
+double TextMeasure::widthMm(const FontSpec& font, const QString& text)
+{
+    double widest = 0;
+    Entry& e = entry(font);
+    for (const QString& p : paragraphs(text))
+        widest = qMax(widest, e.metrics.horizontalAdvance(p));
+    return widest * kMmPerInch / kMeasureDpi;
+}
+
+QStringList TextMeasure::wrap(const FontSpec& font, const QString& text, double widthMm)
+{
+    Entry& e = entry(font);
+    const double widthPx = widthMm * kMeasureDpi / kMmPerInch;
+    QStringList lines;
+    for (const QString& p : paragraphs(text)) {
+        // Most texts fit on one line: no layout needed for them.
+        if (e.metrics.horizontalAdvance(p) <= widthPx) {
+            lines << p;
+            continue;
+        }
+        QTextLayout layout(p, e.font, &m_device);
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        option.setUseDesignMetrics(true);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(widthPx);
+            QString piece = p.mid(line.textStart(), line.textLength());
+            while (piece.endsWith(QLatin1Char(' ')))
+                piece.chop(1);
+            lines << piece;
+        }
+        layout.endLayout();
+    }
+    return lines;
+}
+
+} // namespace pellori::report
