@@ -48,30 +48,30 @@ enum class ItemKind {
 };
 
 struct PrintItem {
-    QString name;
+    QString name{};
     ItemKind kind = ItemKind::Label;
     double leftMm = 0, topMm = 0;
     double widthMm = 0;                 // 0: as wide as its text
-    FontSpec font;
+    FontSpec font{};
     Qt::Alignment alignment = Qt::AlignLeft;
     bool stretch = false;               // wraps at its width; the band grows with its lines
-    QString text;                       // a label's caption
+    QString text{};                     // a label's caption
     const ReportQuery* query = nullptr; // a data text's query and column
-    QString column;
+    QString column{};
 };
 
 enum class BandKind { PageHeader, PageFooter, Detail, Child, SubDetail };
 
 struct Band {
-    QString name;
+    QString name{};
     BandKind kind = BandKind::Detail;
     double heightMm = 0;
     bool topRule = false;               // a thin black line along the top edge
     ReportQuery* query = nullptr;       // a sub-detail's rows; without one it is processed once
     // Called before the band prints, with a flag that is true on entry. A band whose
     // flag is cleared prints nothing and takes no space; its child is still processed.
-    std::function<void(Band& band, bool& print)> beforePrint;
-    std::deque<PrintItem> items;        // stable addresses: hooks keep pointers to labels
+    std::function<void(Band& band, bool& print)> beforePrint{};
+    std::deque<PrintItem> items{};      // stable addresses: hooks keep pointers to labels
 
     Band* child = nullptr;              // processed right after this band, every time
     Band* keepWith = nullptr;           // the next band of its keep-together chain

@@ -166,6 +166,7 @@ void ReportLayout::place(const Band& band, Measured& m)
     page.bands.push_back({band.name, QRectF(origin, QSizeF(m_report.page.bandWidthMm(), m.heightMm))});
     for (PlacedItem& item : m.items) {
         item.rectMm.translate(origin);
+        item.placement = int(page.bands.size()) - 1;
         page.items.push_back(std::move(item));
     }
     m_y += m.heightMm;

@@ -18,6 +18,7 @@ struct PlacedItem {
     enum class Kind { Text, Rule };
     Kind kind = Kind::Text;
     QString band, item;             // names of the band and the print item
+    int placement = -1;             // index of its band in Page::bands
     QRectF rectMm;                  // on the paper, from its top left corner
     QStringList lines;              // the text as broken at the item's width
     FontSpec font;
