@@ -103,9 +103,10 @@ QString addressBookCompany() { return QStringLiteral("select o_name1, o_name2 fr
 
 QString addressBookEmployees()
 {
-    return QStringLiteral(
-        "select o_name from p_view_company_and_person where (o_id in (select p_id from person where "
-        "(p_cid = :o_cid))) order by o_name collate de_de");
+    // The persons whose employer is :o_cid, named as the contact list names them. Asked
+    // of the contact view, the key cannot reach the procedure behind it, which then
+    // composes every contact for every contact printed; p_view_person takes the key.
+    return QStringLiteral("select o_name from p_view_person(:o_cid) order by o_name collate de_de");
 }
 
 QString birthdayMonths() { return QStringLiteral("select distinct o_month from v_birthday order by o_month"); }

@@ -1,5 +1,6 @@
 #include "reports/engine/ReportFonts.h"
 
+#include <QHash>
 #include <QTextLayout>
 
 namespace pellori::report {
@@ -22,6 +23,11 @@ void installFallbacks()
     (void)once;
 }
 
+bool hasBreak(const QString& text)
+{
+    return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
+}
+
 } // namespace
 
 QFont reportFont(const FontSpec& spec)
@@ -38,6 +44,8 @@ QFont reportFont(const FontSpec& spec)
 
 QStringList paragraphs(const QString& text)
 {
+    if (!hasBreak(text))
+        return {text};
     QString t = text;
     t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -49,7 +57,10 @@ struct TextMeasure::Entry {
     QFont font;
     QFontMetricsF metrics;
     double lineHeightMm;
+    double widestGlyphPx;
+    QHash<QString, double> advances;    // of the short texts that recur (type names, labels)
 };
+
 
 TextMeasure::TextMeasure() : m_device(1, 1, QImage::Format_Mono)
 {
@@ -68,7 +79,7 @@ TextMeasure::Entry& TextMeasure::entry(const FontSpec& spec)
     QFont font(reportFont(spec), &m_device);
     QFontMetricsF metrics(font, &m_device);
     const double line = metrics.lineSpacing() * kMmPerInch / kMeasureDpi;
-    m_entries.push_back(std::make_unique<Entry>(Entry{spec, font, metrics, line}));
+    m_entries.push_back(std::make_unique<Entry>(Entry{spec, font, metrics, line, metrics.maxWidth(), {}}));
     return *m_entries.back();
 }
 
@@ -76,10 +87,20 @@ double TextMeasure::lineHeightMm(const FontSpec& font) { return entry(font).line
 
 double TextMeasure::widthMm(const FontSpec& font, const QString& text)
 {
-    double widest = 0;
     Entry& e = entry(font);
-    for (const QString& p : paragraphs(text))
-        widest = qMax(widest, e.metrics.horizontalAdvance(p));
+    double widest = 0;
+    for (const QString& p : paragraphs(text)) {
+        double advance;
+        if (p.size() > 32) {
+            advance = e.metrics.horizontalAdvance(p);
+        } else {
+            auto it = e.advances.constFind(p);
+            if (it == e.advances.cend())
+                it = e.advances.insert(p, e.metrics.horizontalAdvance(p));
+            advance = *it;
+        }
+        widest = qMax(widest, advance);
+    }
     return widest * kMmPerInch / kMeasureDpi;
 }
 
@@ -89,8 +110,9 @@ QStringList TextMeasure::wrap(const FontSpec& font, const QString& text, double 
     const double widthPx = widthMm * kMeasureDpi / kMmPerInch;
     QStringList lines;
     for (const QString& p : paragraphs(text)) {
-        // Most texts fit on one line: no layout needed for them.
-        if (e.metrics.horizontalAdvance(p) <= widthPx) {
+        // Most texts fit on one line: no layout needed for them, and for the short
+        // ones not even their shaping.
+        if (p.size() * e.widestGlyphPx <= widthPx || e.metrics.horizontalAdvance(p) <= widthPx) {
             lines << p;
             continue;
         }
