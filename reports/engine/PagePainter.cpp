@@ -16,18 +16,21 @@ constexpr double kRuleWidthMm = 0.25;
 
 void paintPage(QPainter& painter, const Page& page)
 {
+    // Painted in layout pixels, scaled to the device: the glyphs keep the advances
+    // they were measured with, whatever the device's resolution and hinting.
     const QPaintDevice* device = painter.device();
-    const double sx = device->logicalDpiX() / kMmPerInch;
-    const double sy = device->logicalDpiY() / kMmPerInch;
-    const auto px = [&](const QRectF& mm) { return QRectF(mm.x() * sx, mm.y() * sy, mm.width() * sx, mm.height() * sy); };
+    const double unit = kLayoutDpi / kMmPerInch;
+    const auto px = [unit](const QRectF& mm) {
+        return QRectF(mm.x() * unit, mm.y() * unit, mm.width() * unit, mm.height() * unit);
+    };
 
     painter.save();
+    painter.scale(device->logicalDpiX() / kLayoutDpi, device->logicalDpiY() / kLayoutDpi);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    painter.setPen(QPen(Qt::black, kRuleWidthMm * sy));
     for (const PlacedItem& item : page.items) {
         const QRectF r = px(item.rectMm);
         if (item.kind == PlacedItem::Kind::Rule) {
-            painter.setPen(QPen(Qt::black, kRuleWidthMm * sy));
+            painter.setPen(QPen(Qt::black, kRuleWidthMm * unit));
             painter.drawLine(r.topLeft(), r.topRight());
             continue;
         }
@@ -37,10 +40,9 @@ void paintPage(QPainter& painter, const Page& page)
             painter.setClipRect(r);
         const Qt::Alignment horizontal = item.alignment & Qt::AlignHorizontal_Mask;
         const int flags = int(horizontal) | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip;
-        for (int i = 0; i < item.lines.size(); ++i) {
-            const QRectF line(r.x(), r.y() + i * item.lineHeightMm * sy, r.width(), item.lineHeightMm * sy);
-            painter.drawText(line, flags, item.lines.at(i));
-        }
+        const double lineHeight = item.lineHeightMm * unit;
+        for (int i = 0; i < item.lines.size(); ++i)
+            painter.drawText(QRectF(r.x(), r.y() + i * lineHeight, r.width(), lineHeight), flags, item.lines.at(i));
         if (item.clip)
             painter.setClipping(false);
     }

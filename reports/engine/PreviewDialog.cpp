@@ -247,7 +247,11 @@ void PreviewDialog::setZoom(Zoom mode, int percent)
 void PreviewDialog::renderCurrent()
 {
     const PageSetup& setup = m_report.page;
-    const QSize room = m_scroll->viewport()->size() - QSize(kPageGapPx, kPageGapPx);
+    // The whole area, not the viewport of the moment: a page fitted to the width is
+    // taller than the area and brings its vertical scroll bar.
+    QSize room = m_scroll->contentsRect().size() - QSize(kPageGapPx, kPageGapPx);
+    if (m_zoom == Zoom::FitWidth)
+        room.rwidth() -= m_scroll->verticalScrollBar()->sizeHint().width();
     const double byWidth = room.width() / setup.pageWidthMm() * kMmPerInch;
     const double byHeight = room.height() / setup.pageHeightMm() * kMmPerInch;
     switch (m_zoom) {

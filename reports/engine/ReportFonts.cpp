@@ -7,7 +7,7 @@ namespace pellori::report {
 
 namespace {
 
-constexpr double kMeasureDpi = 1200;
+constexpr double kMeasureDpi = kLayoutDpi;
 constexpr double kMmPerInch = 25.4;
 
 void installFallbacks()
@@ -23,6 +23,25 @@ void installFallbacks()
     (void)once;
 }
 
+// The widest advance among the characters a report prints: Latin-1 from the
+// database, and the dagger of the birthday list.
+double widestGlyph(const QFontMetricsF& metrics)
+{
+    double widest = metrics.horizontalAdvance(QChar(0x2020));
+    for (char16_t c = 0x20; c <= 0xFF; ++c)
+        if (c < 0x7F || c >= 0xA0)
+            widest = qMax(widest, metrics.horizontalAdvance(QChar(c)));
+    return widest;
+}
+
+bool onlyLatin1(const QString& text)
+{
+    for (const QChar c : text)
+        if (c.unicode() > 0xFF && c.unicode() != 0x2020)
+            return false;
+    return true;
+}
+
 bool hasBreak(const QString& text)
 {
     return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
@@ -35,7 +54,7 @@ QFont reportFont(const FontSpec& spec)
     installFallbacks();
     QFont font(spec.family);
     font.setFamilies({spec.family, QStringLiteral("DejaVu Sans")});
-    font.setPointSizeF(spec.pointSize);
+    font.setPixelSize(qRound(spec.pointSize * kLayoutDpi / 72));
     font.setBold(spec.bold);
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setKerning(false);
@@ -57,7 +76,7 @@ struct TextMeasure::Entry {
     QFont font;
     QFontMetricsF metrics;
     double lineHeightMm;
-    double widestGlyphPx;
+    double widestGlyphPx;               // of the Latin-1 characters and the dagger
     QHash<QString, double> advances;    // of the short texts that recur (type names, labels)
 };
 
@@ -76,10 +95,10 @@ TextMeasure::Entry& TextMeasure::entry(const FontSpec& spec)
     for (auto& e : m_entries)
         if (e->spec == spec)
             return *e;
-    QFont font(reportFont(spec), &m_device);
+    const QFont font = reportFont(spec);
     QFontMetricsF metrics(font, &m_device);
     const double line = metrics.lineSpacing() * kMmPerInch / kMeasureDpi;
-    m_entries.push_back(std::make_unique<Entry>(Entry{spec, font, metrics, line, metrics.maxWidth(), {}}));
+    m_entries.push_back(std::make_unique<Entry>(Entry{spec, font, metrics, line, widestGlyph(metrics), {}}));
     return *m_entries.back();
 }
 
@@ -112,7 +131,7 @@ QStringList TextMeasure::wrap(const FontSpec& font, const QString& text, double 
     for (const QString& p : paragraphs(text)) {
         // Most texts fit on one line: no layout needed for them, and for the short
         // ones not even their shaping.
-        if (p.size() * e.widestGlyphPx <= widthPx || e.metrics.horizontalAdvance(p) <= widthPx) {
+        if ((p.size() * e.widestGlyphPx <= widthPx && onlyLatin1(p)) || e.metrics.horizontalAdvance(p) <= widthPx) {
             lines << p;
             continue;
         }

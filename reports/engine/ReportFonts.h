@@ -13,7 +13,13 @@
 
 namespace pellori::report {
 
-// The family asked for, falling back to DejaVu Sans where it is not installed.
+// Layout and painting share one resolution: texts are measured at it, and painted
+// in its coordinates scaled to the device, so every glyph lands where the layout
+// put it, on screen, paper and PDF alike.
+inline constexpr double kLayoutDpi = 1200;
+
+// The family asked for, falling back to DejaVu Sans where it is not installed, sized
+// in pixels of the layout resolution.
 QFont reportFont(const FontSpec& spec);
 
 class TextMeasure {

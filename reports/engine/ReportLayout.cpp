@@ -2,7 +2,7 @@
 
 namespace pellori::report {
 
-ReportLayout::ReportLayout(Report& report, QDateTime generated) : m_report(report), m_generated(std::move(generated))
+ReportLayout::ReportLayout(Report& report, QDateTime generated) : m_report(report), m_generated(dateTimeText(generated))
 {
     if (Band* h = m_report.pageHeader())
         m_headerHeight = h->heightMm;
@@ -111,7 +111,7 @@ QString ReportLayout::textOf(const PrintItem& item) const
     case ItemKind::Label: return item.text;
     case ItemKind::DataText: return item.query ? displayText(item.query->value(item.column)) : QString();
     case ItemKind::PageNumber: return QString::number(m_pages.empty() ? 1 : m_pages.back().number);
-    case ItemKind::DateTime: return dateTimeText(m_generated);
+    case ItemKind::DateTime: return m_generated;
     }
     return QString();
 }

@@ -79,7 +79,7 @@ private:
     double emptyPageSpace() const;
 
     Report& m_report;
-    QDateTime m_generated;
+    QString m_generated;            // the date and time of generation, as printed
     TextMeasure m_measure;
     std::deque<Page> m_pages;
     State m_state = State::NotStarted;
