@@ -173,32 +173,36 @@ QAction* PreviewDialog::addCommand(const QString& text, const QKeySequence& key,
 
 void PreviewDialog::produceSlice()
 {
+    // Stopped while the slice runs: a failure's message box must not let the next
+    // slice start inside it.
+    m_producer.stop();
     QElapsedTimer slice;
     slice.start();
     const bool ok = m_services.guard([&] {
         while (slice.elapsed() < kSliceMs && m_layout->produce(1)) {
         }
     });
-    if (!ok) {
-        // The pages so far stay readable; no more are made.
-        m_failed = true;
-        m_producer.stop();
-    }
-    if (m_layout->finished()) {
-        m_producer.stop();
+    if (!ok)
+        m_failed = true;   // the pages so far stay readable and printable; no more are made
+    else if (m_layout->finished())
         emit layoutFinished();
-    }
+    else if (isVisible())
+        m_producer.start();
     refreshStatus();
 }
 
 void PreviewDialog::finishLayout()
 {
-    if (m_layout->finished())
+    if (m_layout->finished() || m_failed)
         return;
     m_producer.stop();
-    {
+    try {
         WaitCursor wait;
         m_layout->produceAll();
+    } catch (...) {
+        m_failed = true;
+        refreshStatus();
+        throw;
     }
     refreshStatus();
     emit layoutFinished();

@@ -433,7 +433,6 @@ void TestReports::titlesAndHeadings_data()
     QTest::newRow("birthday") << false << "birthday" << "Birthdaylist 2031";
     QTest::newRow("month 0") << true << "month0" << "[ ERROR ]";
     QTest::newRow("month 13") << false << "month13" << "[ ERROR ]";
-    QTest::newRow("month 12") << false << "month12" << "December";
     QTest::newRow("doctors menu, catalogue") << true << "menuA1" << "Xaddressbook (Xdoctors)";
     QTest::newRow("range menu, catalogue") << true << "menuAddressbookA1" << "Xaddressbook (A..., B...)";
 }

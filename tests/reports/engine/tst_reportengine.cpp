@@ -100,6 +100,7 @@ private slots:
     void pagesComeOneByOne();
     void previewShowsFirstPageAndGrowsWhileOpen();
     void previewExportsEveryPageAsPdf();
+    void previewStopsAtAFailureAndKeepsItsPages();
 };
 
 void TestReportEngine::bandsAreProcessedInOrder()
@@ -403,6 +404,37 @@ void TestReportEngine::previewExportsEveryPageAsPdf()
     const QByteArray bytes = pdf.readAll();
     QVERIFY(bytes.startsWith("%PDF"));
     QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), qsizetype(14));
+}
+
+void TestReportEngine::previewStopsAtAFailureAndKeepsItsPages()
+{
+    Rows master(numbered(2000));
+    Report r = bare(master);
+    r.addBand({.name = "D", .heightMm = 5, .beforePrint = [&](Band&, bool&) {
+                   if (master.value("N").toInt() == 500)
+                       throw std::runtime_error("lost");
+               }});
+    QStringList reported;
+    PreviewServices services{.showMessage = [](QWidget*, const QString&) {},
+                             .guard = [&](const std::function<void()>& command) {
+                                 try {
+                                     command();
+                                     return true;
+                                 } catch (const std::exception& e) {
+                                     reported << e.what();
+                                 }
+                                 return false;
+                             }};
+    PreviewDialog preview(r, services);
+    preview.show();
+    QVERIFY(QTest::qWaitFor([&] { return !preview.producing(); }, 5000));
+    QTest::qWait(50);
+    QCOMPARE(reported, QStringList{"lost"});
+    QCOMPARE(preview.pageCount(), 24);   // 499 rows at 20 to a page: 24 complete pages
+    QVERIFY(preview.pageLabel->text().contains("incomplete"));
+    QTemporaryDir dir;
+    QVERIFY(preview.writePdf(dir.filePath("part.pdf")));
+    QCOMPARE(reported.size(), 1);
 }
 
 QTEST_MAIN(TestReportEngine)
