@@ -19,7 +19,7 @@ int monthOf(const DataSet& months)
     return v.isNull() || !v.isValid() ? 0 : v.toInt();
 }
 
-const FontSpec k8{.pointSize = 8};
+const FontStyle k8{.pointSize = 8};
 
 } // namespace
 

@@ -29,7 +29,7 @@ void reopen(DataSet& ds, std::initializer_list<std::pair<const char*, int>> para
     ds.open();
 }
 
-const FontSpec k8{.pointSize = 8};
+const FontStyle k8{.pointSize = 8};
 
 } // namespace
 

@@ -33,11 +33,11 @@ struct PageSetup {
     double bandWidthMm() const { return pageWidthMm() - leftMm - rightMm; }
 };
 
-struct FontSpec {
+struct FontStyle {
     QString family = QStringLiteral("Verdana");
     double pointSize = 8;
     bool bold = false;
-    bool operator==(const FontSpec&) const = default;
+    bool operator==(const FontStyle&) const = default;
 };
 
 enum class ItemKind {
@@ -52,7 +52,7 @@ struct PrintItem {
     ItemKind kind = ItemKind::Label;
     double leftMm = 0, topMm = 0;
     double widthMm = 0;                 // 0: as wide as its text
-    FontSpec font{};
+    FontStyle font{};
     Qt::Alignment alignment = Qt::AlignLeft;
     bool stretch = false;               // wraps at its width; the band grows with its lines
     QString text{};                     // a label's caption

@@ -49,13 +49,13 @@ bool hasBreak(const QString& text)
 
 } // namespace
 
-QFont reportFont(const FontSpec& spec)
+QFont reportFont(const FontStyle& style)
 {
     installFallbacks();
-    QFont font(spec.family);
-    font.setFamilies({spec.family, QStringLiteral("DejaVu Sans")});
-    font.setPixelSize(qRound(spec.pointSize * kLayoutDpi / 72));
-    font.setBold(spec.bold);
+    QFont font(style.family);
+    font.setFamilies({style.family, QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(qRound(style.pointSize * kLayoutDpi / 72));
+    font.setBold(style.bold);
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setKerning(false);
     return font;
@@ -72,7 +72,7 @@ QStringList paragraphs(const QString& text)
 }
 
 struct TextMeasure::Entry {
-    FontSpec spec;
+    FontStyle style;
     QFont font;
     QFontMetricsF metrics;
     double lineHeightMm;
@@ -90,21 +90,21 @@ TextMeasure::TextMeasure() : m_device(1, 1, QImage::Format_Mono)
 
 TextMeasure::~TextMeasure() = default;
 
-TextMeasure::Entry& TextMeasure::entry(const FontSpec& spec)
+TextMeasure::Entry& TextMeasure::entry(const FontStyle& style)
 {
     for (auto& e : m_entries)
-        if (e->spec == spec)
+        if (e->style == style)
             return *e;
-    const QFont font = reportFont(spec);
+    const QFont font = reportFont(style);
     QFontMetricsF metrics(font, &m_device);
     const double line = metrics.lineSpacing() * kMmPerInch / kMeasureDpi;
-    m_entries.push_back(std::make_unique<Entry>(Entry{spec, font, metrics, line, widestGlyph(metrics), {}}));
+    m_entries.push_back(std::make_unique<Entry>(Entry{style, font, metrics, line, widestGlyph(metrics), {}}));
     return *m_entries.back();
 }
 
-double TextMeasure::lineHeightMm(const FontSpec& font) { return entry(font).lineHeightMm; }
+double TextMeasure::lineHeightMm(const FontStyle& font) { return entry(font).lineHeightMm; }
 
-double TextMeasure::widthMm(const FontSpec& font, const QString& text)
+double TextMeasure::widthMm(const FontStyle& font, const QString& text)
 {
     Entry& e = entry(font);
     double widest = 0;
@@ -123,7 +123,7 @@ double TextMeasure::widthMm(const FontSpec& font, const QString& text)
     return widest * kMmPerInch / kMeasureDpi;
 }
 
-QStringList TextMeasure::wrap(const FontSpec& font, const QString& text, double widthMm)
+QStringList TextMeasure::wrap(const FontStyle& font, const QString& text, double widthMm)
 {
     Entry& e = entry(font);
     const double widthPx = widthMm * kMeasureDpi / kMmPerInch;

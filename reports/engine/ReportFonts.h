@@ -20,21 +20,21 @@ inline constexpr double kLayoutDpi = 1200;
 
 // The family asked for, falling back to DejaVu Sans where it is not installed, sized
 // in pixels of the layout resolution.
-QFont reportFont(const FontSpec& spec);
+QFont reportFont(const FontStyle& style);
 
 class TextMeasure {
 public:
     TextMeasure();
     ~TextMeasure();
-    double lineHeightMm(const FontSpec& font);
-    double widthMm(const FontSpec& font, const QString& text);
+    double lineHeightMm(const FontStyle& font);
+    double widthMm(const FontStyle& font, const QString& text);
     // Breaks a text into the lines it takes at the width: at its line breaks, then at
     // word boundaries (inside a word only when the word alone is wider).
-    QStringList wrap(const FontSpec& font, const QString& text, double widthMm);
+    QStringList wrap(const FontStyle& font, const QString& text, double widthMm);
 
 private:
     struct Entry;
-    Entry& entry(const FontSpec& font);
+    Entry& entry(const FontStyle& font);
     QImage m_device;
     std::vector<std::unique_ptr<Entry>> m_entries;
 };

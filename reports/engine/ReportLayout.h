@@ -21,7 +21,7 @@ struct PlacedItem {
     int placement = -1;             // index of its band in Page::bands
     QRectF rectMm;                  // on the paper, from its top left corner
     QStringList lines;              // the text as broken at the item's width
-    FontSpec font;
+    FontStyle font;
     double lineHeightMm = 0;
     Qt::Alignment alignment = Qt::AlignLeft;
     bool clip = false;              // a fixed-width text that does not stretch
