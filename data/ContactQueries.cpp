@@ -43,4 +43,78 @@ QString groupSearch(const QString& groupValue)
     return lines.join(QLatin1Char('\n'));
 }
 
+QString addressBookAll()
+{
+    return QStringLiteral("select * from p_view_company_and_person where (o_alive = '@') order by o_name collate de_de");
+}
+
+QString addressBookLetters(const QString& letters)
+{
+    QString where = QStringLiteral("where ((o_alive = ") + sqlLiteral(QStringLiteral("@")) + QStringLiteral(") and (");
+    for (qsizetype i = 0; i < letters.size(); ++i) {
+        if (i > 0)
+            where += QStringLiteral(" or ");
+        where += QStringLiteral("(upper(o_name) like ") + sqlLiteral(letters.at(i) + QStringLiteral("%")) + QLatin1Char(')');
+    }
+    where += QStringLiteral("))");
+    return QStringList{QStringLiteral("select * from p_view_company_and_person"), where,
+                       QStringLiteral("order by o_name collate de_de")}
+        .join(QLatin1Char('\n'));
+}
+
+QString addressBookGroup(int groupId)
+{
+    // The key enters as a number: nothing but digits can reach the statement.
+    return QStringList{QStringLiteral("select * from p_view_company_and_person"),
+                       QStringLiteral("where ((o_id in (select b2g_oid from belong2group where (b2g_gid = ")
+                           + QString::number(groupId) + QStringLiteral("))) and (o_alive = ")
+                           + sqlLiteral(QStringLiteral("@")) + QStringLiteral("))"),
+                       QStringLiteral("order by o_name")}
+        .join(QLatin1Char('\n'));
+}
+
+QString addressBookCommunication()
+{
+    return QStringLiteral(
+        "select communication.c_assistent, communication.c_number, communication.c_oid, communication.c_pref, "
+        "communication.c_prefix, communicationtype.ct_name from communication, communicationtype where "
+        "((communication.c_ctid = communicationtype.ct_id) and ((communication.c_oid = :c_oid) or "
+        "(communication.c_oid = :o_cid))) order by  communication.c_pref desc, communicationtype.ct_sortid");
+}
+
+QString addressBookInternet()
+{
+    return QStringLiteral(
+        "select internet.i_name, internet.i_oid, internet.i_pref, internettype.it_name from internet, internettype "
+        "where ((internet.i_itid = internettype.it_id) and ((internet.i_oid = :i_oid) or (internet.i_oid = :o_cid))) "
+        "order by internet.i_pref desc, internettype.it_sort");
+}
+
+QString addressBookAddress()
+{
+    return QStringLiteral(
+        "select address.a_country, address.a_oid, address.a_postcode, address.a_pref, address.a_street, "
+        "address.a_town, addresstype.at_name from address, addresstype where ((address.a_atid = addresstype.at_id) "
+        "and ((address.a_oid = :a_oid) or (address.a_oid = :o_cid))) order by address.a_pref desc, "
+        "addresstype.at_sortid");
+}
+
+QString addressBookCompany() { return QStringLiteral("select o_name1, o_name2 from object where (o_id = :o_cid)"); }
+
+QString addressBookEmployees()
+{
+    // The persons whose employer is :o_cid, named as the contact list names them. Asked
+    // of the contact view, the key cannot reach the procedure behind it, which then
+    // composes every contact for every contact printed; p_view_person takes the key.
+    return QStringLiteral("select o_name from p_view_person(:o_cid) order by o_name collate de_de");
+}
+
+QString birthdayMonths() { return QStringLiteral("select distinct o_month from v_birthday order by o_month"); }
+
+QString birthdayPersons()
+{
+    return QStringLiteral(
+        "select * from p_view_birthday where (o_month = :o_month) order by o_month, o_day, o_age desc");
+}
+
 } // namespace pellori::queries

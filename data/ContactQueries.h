@@ -14,6 +14,24 @@ QString textSearch(const QString& searchText);
 // The group search; the value is a key taken from the group list.
 QString groupSearch(const QString& groupValue);
 
+// The printed address books: every living contact (the default), those whose
+// name begins with one of two or three letters (upper-cased names; letters as
+// Latin-1 characters), and the living members of one group.
+QString addressBookAll();
+QString addressBookLetters(const QString& letters);
+QString addressBookGroup(int groupId);
+// Each book's details for one contact: own rows and those of the company
+// named by :o_cid, current ones first; the company's names; its employees.
+QString addressBookCommunication();
+QString addressBookInternet();
+QString addressBookAddress();
+QString addressBookCompany();
+QString addressBookEmployees();
+
+// The birthday list: the months in which birthdays fall, the persons of one month.
+QString birthdayMonths();
+QString birthdayPersons();
+
 // Only a to z change; every other character, umlauts too, stays as typed.
 QString upperAsciiLetters(QString text);
 // Encloses in single quotes and doubles every single quote inside.
