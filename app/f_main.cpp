@@ -7,6 +7,7 @@
 #include "dialogs/f_help_main.h"
 #include "editors/f_person.h"
 #include "lookups/LookupEditors.h"
+#include "reports/PrintCommands.h"
 #include "settings/IniFile.h"
 #include "widgets/CommandGuard.h"
 #include "widgets/DBLookupComboBox.h"
@@ -41,28 +42,6 @@ constexpr int kGridBottomMargin = 12;
 // narrower, the label and the group box give up room down to these widths.
 constexpr int kTopRowRight = 683;
 constexpr int kGroupBoxMinWidth = 96;
-
-// The captions of the address-book submenu below its doctors and A-Z items:
-// the built-in text, and the suffix that follows the catalogue's text.
-struct AddressBookRange {
-    const char* name;
-    const char* builtIn;
-    const char* suffix;
-};
-const AddressBookRange kRanges[] = {
-    {"AddressbookA1", "Addressbook (A.., B...)", " (A..., B...)"},
-    {"AddressbookB1", "Addressbook (C..., D...)", " (C..., D...)"},
-    {"AddressbookC1", "Addressbook (E...,F...)", " (E..., F...)"},
-    {"AddressbookD1", "Addressbook (G..., H...)", " (G..., H...)"},
-    {"AddressbookE1", "Addressbook (I..., J..., K...)", " (I..., J..., K...)"},
-    {"AddressbookF1", "Addressbook (L..., M...)", " (L..., M...)"},
-    {"AddresbookG1", "Addressbook (N..., O...)", " (N..., O...)"},
-    {"AddressbookH1", "Addressbook (P..., Q...)", " (P..., Q...)"},
-    {"AddressbookI1", "Addressbook (R..., S...)", " (R..., S...)"},
-    {"AddressbookJ1", "Addressbook (T..., U...)", " (T..., U...)"},
-    {"AddressbookK1", "Addressbook (V..., W...)", " (V..., W...)"},
-    {"AddressbookL1", "Addressbook (X..., Y..., Z...)", " (X..., Y..., Z...)"},
-};
 
 QAction* addItem(QMenu* menu, const char* name, const QString& text, const QKeySequence& shortcut = {})
 {
@@ -352,12 +331,12 @@ void Tf_mainForm::buildMenus()
 
     m_menu.print = addMenu(bar, "m_print", QStringLiteral("&Print"));
     m_menu.print_addressbook = addMenu(m_menu.print, "m_print_addressbook", QStringLiteral("&AddressBook"));
-    addressBookItems << addItem(m_menu.print_addressbook, "A1", QStringLiteral("Addressbook (Doctors)"));
-    m_menu.print_addressbook->addSeparator()->setObjectName(QStringLiteral("N5"));
-    addressBookItems << addItem(m_menu.print_addressbook, "AddressbookAZ1", QStringLiteral("Addressbook (A-Z)"));
-    m_menu.print_addressbook->addSeparator()->setObjectName(QStringLiteral("N6"));
-    for (const AddressBookRange& range : kRanges)
-        addressBookItems << addItem(m_menu.print_addressbook, range.name, QLatin1String(range.builtIn));
+    // The fourteen address books, from the one table that also prints them.
+    for (const AddressBook& book : addressBooks()) {
+        addressBookItems << addItem(m_menu.print_addressbook, book.objectName, QLatin1String(book.caption));
+        if (book.separatorAfter)
+            m_menu.print_addressbook->addSeparator()->setObjectName(QLatin1String(book.separatorAfter));
+    }
     menu_birthdaylist = addItem(m_menu.print, "menu_birthdaylist", QStringLiteral("&Birthdaylist"));
 
     m_menu.admin = addMenu(bar, "m_admin", QStringLiteral("Ad&ministration"));
@@ -387,9 +366,7 @@ void Tf_mainForm::buildMenus()
 
     // The contact editors, quick-add dialogs, reports and the standard values
     // dialog are not part of the program yet; their items stay visible but inactive.
-    for (QAction* a : {m_menu.standardvalues, m_menu.company, m_menu.person, menu_birthdaylist})
-        a->setEnabled(false);
-    for (QAction* a : std::as_const(addressBookItems))
+    for (QAction* a : {m_menu.standardvalues, m_menu.company, m_menu.person})
         a->setEnabled(false);
 }
 
@@ -436,6 +413,10 @@ void Tf_mainForm::connectCommands()
     };
     for (const auto& [item, list] : lookups)
         onTriggered(item, this, [this, list = list] { openLookupEditor(list, *this, this, true); });
+
+    for (int i = 0; i < int(addressBooks().size()); ++i)
+        onTriggered(addressBookItems[i], this, [this, i] { printAddressBook(addressBooks()[i], *this, this); });
+    onTriggered(menu_birthdaylist, this, [this] { printBirthdayList(*this, this); });
 
     onTriggered(Help1, this, [this] { Help1Click(); });
     onTriggered(Version1, this, [this] { Version1Click(); });
@@ -485,11 +466,8 @@ void Tf_mainForm::replaceCaptions()
     popup_deleteitem->setText(l.text(QStringLiteral("deleteitem")));
 
     // The address-book items are composed from the catalogue's word and fixed suffixes.
-    const QString book = l.value(QStringLiteral("addressbook"));
-    addressBookItems[0]->setText(book + QStringLiteral(" (") + l.value(QStringLiteral("doctors")) + QLatin1Char(')'));
-    addressBookItems[1]->setText(book + QStringLiteral(" (A-Z)"));
-    for (int i = 0; i < int(std::size(kRanges)); ++i)
-        addressBookItems[i + 2]->setText(book + QLatin1String(kRanges[i].suffix));
+    for (int i = 0; i < int(addressBooks().size()); ++i)
+        addressBookItems[i]->setText(addressBookCaption(addressBooks()[i], l));
 }
 
 // ---------------------------------------------------------------- start-up

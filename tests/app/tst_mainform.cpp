@@ -194,6 +194,7 @@ private slots:
     void emptyCatalogueKeepsFixedParts();
     void faqAndInformationWindows();
     void detailsReReadOnlyFromTheContextMenu();
+    void printMenuOpensPreviewsAndRefusesABadDoctorsValue();
 };
 
 void tst_MainForm::startsWithGroupsAndContacts()
@@ -981,6 +982,22 @@ void tst_MainForm::detailsReReadOnlyFromTheContextMenu()
     QCOMPARE(list.value(QStringLiteral("O_NAME")).toString(), QStringLiteral("Brauer, Christine"));
     QCOMPARE(list.value(QStringLiteral("O_ID")), id);
     QVERIFY2(rec.messages.isEmpty(), qPrintable(rec.messages.join(QLatin1Char('|'))));
+}
+
+void tst_MainForm::printMenuOpensPreviewsAndRefusesABadDoctorsValue()
+{
+    RecordingMessages rec;
+    ProgramDir dir;
+    dir.write(QStringLiteral("Pellori.ini"), iniText("[StandardValues]\r\ndoctors=1 or 1=1\r\n"));
+    auto w = dir.start();
+    QVERIFY(rec.messages.isEmpty());
+    the<QAction>(w, "AddressbookAZ1")->trigger();
+    the<QAction>(w, "menu_birthdaylist")->trigger();
+    QCOMPARE(rec.modalTitles.size(), 2);
+    // The doctors value never reaches the statement unless it is a number.
+    the<QAction>(w, "A1")->trigger();
+    QCOMPARE(rec.modalTitles.size(), 2);
+    QCOMPARE(rec.messages, QStringList{QStringLiteral("'1 or 1=1' is not a valid integer value")});
 }
 
 QTEST_MAIN(tst_MainForm)
