@@ -1,0 +1,319 @@
+#include "editors/f_comp.h"
+
+#include "data/DataSet.h"
+#include "data/DbTransaction.h"
+#include "editors/EditorCommon.h"
+#include "editors/EditorErrorText.h"
+#include "editors/detail/DetailList.h"
+#include "settings/AppError.h"
+#include "settings/Language.h"
+#include "widgets/CommandGuard.h"
+#include "widgets/DBEdit.h"
+#include "widgets/DBMemo.h"
+#include "widgets/DataGrid.h"
+#include "widgets/DataSource.h"
+#include "widgets/MessageService.h"
+#include "widgets/Session.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace pellori {
+
+Tf_company::Tf_company(Session& session, QWidget* owner) : QDialog(owner), m_session(session)
+{
+    setObjectName(QStringLiteral("f_company"));
+    setWindowTitle(QStringLiteral("Company"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
+    setFont(editor::windowFont());
+
+    // Both with the server's defaults: a snapshot that waits on locks.
+    transaction_companydetails = std::make_unique<DbTransaction>(session.connection());
+    IBTransaction_persons = std::make_unique<DbTransaction>(session.connection());
+
+    dataset_object = std::make_unique<EditableDataSet>(*transaction_companydetails);
+    EditableDataSet& ds = *dataset_object;
+    ds.setObjectName(QStringLiteral("dataset_object"));
+    ds.setSelectSql(QStringLiteral(
+        "select object.* from object, company where ((object.o_id = company.c_id) and (object.o_id = :o_id))"));
+    ds.setModifySql(QStringLiteral("update object\n"
+                                   "set\n"
+                                   "  O_ADDITIONAL = :O_ADDITIONAL, O_NAME1 = :O_NAME1, O_NAME2 = :O_NAME2,\n"
+                                   "  O_TYPE = :O_TYPE\n"
+                                   "where\n"
+                                   "  O_ID = :OLD_O_ID"));
+    ds.setInsertSql(QStringLiteral("insert into object\n"
+                                   "  (O_ADDITIONAL, O_ID, O_NAME1, O_NAME2, O_TYPE)\n"
+                                   "values\n"
+                                   "  (:O_ADDITIONAL, :O_ID, :O_NAME1, :O_NAME2, :O_TYPE)"));
+    ds.setDeleteSql(QStringLiteral("delete from object\nwhere\n  O_ID = :OLD_O_ID"));
+    ds.setRefreshSql(QStringLiteral("Select *\nfrom object\nwhere\n  O_ID = :O_ID"));
+    // The required fields in the order they are checked.
+    ds.addField({.name = QStringLiteral("O_TYPE"), .kind = FieldKind::Text, .size = 1, .required = true});
+    ds.addField({.name = QStringLiteral("O_NAME1"), .kind = FieldKind::Text, .size = 60, .required = true});
+    ds.addField({.name = QStringLiteral("O_ID"), .kind = FieldKind::Integer, .required = true});
+    ds.addField({.name = QStringLiteral("O_NAME2"), .kind = FieldKind::Text, .size = 60});
+    ds.addField({.name = QStringLiteral("O_ADDITIONAL"), .kind = FieldKind::Memo});
+    ds.BeforePost = [this](DataSet&) { dataset_objectBeforePost(); };
+
+    IBQuery_persons = std::make_unique<QueryDataSet>(*IBTransaction_persons);
+    IBQuery_persons->setObjectName(QStringLiteral("IBQuery_persons"));
+    IBQuery_persons->setSelectSql(QStringLiteral("select * from p_view_person(:c_id) order by o_name"));
+    IBQuery_persons->addField({.name = QStringLiteral("O_TYPE"), .kind = FieldKind::Text, .size = 1, .visible = false});
+    IBQuery_persons->addField({.name = QStringLiteral("O_NAME"),
+                               .kind = FieldKind::Text,
+                               .size = 255,
+                               .title = session.lang().text(QStringLiteral("persons"), QStringLiteral("Person"))});
+    IBQuery_persons->addField({.name = QStringLiteral("O_ID"), .kind = FieldKind::Integer, .visible = false});
+
+    datasource_object = new DataSource(dataset_object.get(), this);
+    datasource_persons = new DataSource(IBQuery_persons.get(), this);
+    buildControls();
+    buildMenus();
+
+    ErrorHandlers::add(this, [this](const std::exception& e) { ApplicationEvents1Exception(e); });
+
+    FormCreate();
+}
+
+Tf_company::~Tf_company()
+{
+    ErrorHandlers::remove(this);
+    datasource_object->setDataSet(nullptr);
+    datasource_persons->setDataSet(nullptr);
+    qDeleteAll(m_lists);   // each commits its own transaction
+    m_lists.clear();
+    dataset_object.reset();
+    IBQuery_persons.reset();
+    transaction_companydetails.reset();
+    IBTransaction_persons.reset();
+}
+
+DetailList* Tf_company::detailList(int index) const { return m_lists.value(index); }
+
+void Tf_company::buildControls()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(client);
+
+    editor::picture(client, Picture::Company, QRect(8, 8, 161, 121));
+    const QFont bold = editor::fieldFont();
+    const auto edit = [&](const char* name, const char* field, const QRect& place) {
+        auto* e = new DBEdit(client);
+        e->setObjectName(QLatin1String(name));
+        e->setFont(bold);
+        e->setGeometry(place);
+        e->setDataSource(datasource_object);
+        e->setDataField(QLatin1String(field));
+        return e;
+    };
+    editor::label(client, "Label2", QStringLiteral("Name 1"), 184, 8);
+    m_name1 = edit("dbedit_name1", "O_NAME1", QRect(184, 24, 561, 21));
+    editor::label(client, "Label1", QStringLiteral("Name 2"), 184, 50);
+    m_name2 = edit("dbedit_name2", "O_NAME2", QRect(184, 66, 561, 21));
+    editor::label(client, "Label3", QStringLiteral("Additional"), 184, 88);
+    m_additional = new DBMemo(client);
+    m_additional->setObjectName(QStringLiteral("dbmemo_additional"));
+    m_additional->setFont(bold);
+    m_additional->setGeometry(184, 104, 561, 81);
+    m_additional->setDataSource(datasource_object);
+    m_additional->setDataField(QStringLiteral("O_ADDITIONAL"));
+    m_additional->setTabChangesFocus(true);
+
+    btn_save = new QPushButton(QStringLiteral("Save && Close"), client);
+    btn_save->setObjectName(QStringLiteral("btn_save"));
+    btn_save->setGeometry(16, 136, 145, 25);
+    btn_cancel = new QPushButton(QStringLiteral("Cancel && Close"), client);
+    btn_cancel->setObjectName(QStringLiteral("btn_cancel"));
+    btn_cancel->setGeometry(16, 160, 145, 25);
+    btn_save->setAutoDefault(false);
+    btn_cancel->setAutoDefault(false);
+    onClicked(btn_save, this, [this] { btn_saveClick(); });
+    onClicked(btn_cancel, this, [this] { btn_cancelClick(); });
+
+    pagecontrol_company = new QTabWidget(client);
+    pagecontrol_company->setObjectName(QStringLiteral("pagecontrol_company"));
+    pagecontrol_company->setGeometry(8, 192, 737, 249);
+    m_lists = editor::addDetailTabs(pagecontrol_company, Variant::Company, m_session,
+                                    [this] { return dataset_object->value(QStringLiteral("O_ID")); });
+
+    // The persons who work here: read-only, opening one shows it in the person editor.
+    TabSheet2 = new QWidget(pagecontrol_company);
+    TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
+    pagecontrol_company->addTab(TabSheet2, m_session.lang().text(QStringLiteral("persons"), QStringLiteral("Persons")));
+    RxDBGrid_persons = new DataGrid(TabSheet2);
+    RxDBGrid_persons->setObjectName(QStringLiteral("RxDBGrid_persons"));
+    RxDBGrid_persons->setReadOnly(true);
+    RxDBGrid_persons->setTabLeavesGrid(true);
+    RxDBGrid_persons->setDataSource(datasource_persons);
+    RxDBGrid_persons->setGeometry(16, 8, 705, 177);
+    RxDBGrid_persons->horizontalHeader()->setStretchLastSection(true);
+    auto* personsMenu = new QMenu(RxDBGrid_persons);
+    miShowDetails = personsMenu->addAction(QStringLiteral("Show Details"));
+    miShowDetails->setObjectName(QStringLiteral("miShowDetails"));
+    miShowDetails->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    miShowDetails->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    RxDBGrid_persons->addAction(miShowDetails);
+    onTriggered(miShowDetails, this, [this] { miShowDetailsClick(); });
+    RxDBGrid_persons->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(RxDBGrid_persons, &QWidget::customContextMenuRequested, personsMenu,
+            [this, personsMenu](const QPoint& pos) { personsMenu->popup(RxDBGrid_persons->viewport()->mapToGlobal(pos)); });
+    connect(RxDBGrid_persons, &QAbstractItemView::doubleClicked, this, [this] { guarded([this] { miShowDetailsClick(); }); });
+
+    // The tabbed area's own context menu is the address list's.
+    if (DetailList* addresses = m_lists.value(int(DetailKind::Address))) {
+        pagecontrol_company->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(pagecontrol_company, &QWidget::customContextMenuRequested, this, [this, addresses](const QPoint& pos) {
+            if (auto* item = addresses->findChild<QAction*>(QStringLiteral("NewAdresstype1"))) {
+                QMenu menu;
+                menu.addAction(item);
+                menu.exec(pagecontrol_company->mapToGlobal(pos));
+            }
+        });
+    }
+
+    QWidget* order[] = {m_name1, m_name2, pagecontrol_company, btn_save, btn_cancel, m_additional};
+    for (size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
+}
+
+void Tf_company::buildMenus()
+{
+    auto* bar = new QMenuBar(this);
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    layout()->setMenuBar(bar);
+    m_companyMenu = bar->addMenu(QStringLiteral("Company"));
+    m_companyMenu->setObjectName(QStringLiteral("m_company"));
+    SaveClose1 = m_companyMenu->addAction(QStringLiteral("&Save && Close"));
+    SaveClose1->setObjectName(QStringLiteral("SaveClose1"));
+    m_closeItem = m_companyMenu->addAction(QStringLiteral("&Cancel && Close"));
+    m_closeItem->setObjectName(QStringLiteral("m_close"));
+    onTriggered(SaveClose1, this, [this] { btn_saveClick(); });
+    onTriggered(m_closeItem, this, [this] { btn_cancelClick(); });
+    editor::addHelpMenu(bar, m_session, this, QStringLiteral("?"),
+                        m_session.lang().text(QStringLiteral("help"), QStringLiteral("Help")));
+    setFixedSize(754, 449 + bar->sizeHint().height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = rect();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void Tf_company::replaceCaptions()
+{
+    const TLang& l = m_session.lang();
+    const auto set = [this](const char* name, const QString& text) {
+        if (auto* label = findChild<QLabel*>(QLatin1String(name))) {
+            label->setText(text);
+            label->adjustSize();
+        }
+    };
+    set("Label2", l.text(QStringLiteral("companyname1")));
+    set("Label1", l.text(QStringLiteral("companyname2")));
+    set("Label3", l.text(QStringLiteral("additional")));
+    btn_save->setText(l.text(QStringLiteral("btnsaveandclose")));
+    SaveClose1->setText(l.text(QStringLiteral("btnsaveandclose"), QStringLiteral("&Save && Close")));
+    btn_cancel->setText(l.text(QStringLiteral("btncancelandclose")));
+    m_closeItem->setText(l.text(QStringLiteral("btncancelandclose"), QStringLiteral("&Cancel && Close")));
+    m_companyMenu->setTitle(l.text(QStringLiteral("companies")));
+}
+
+void Tf_company::FormCreate()
+{
+    if (m_session.lang().Loaded)
+        replaceCaptions();
+    // No key yet: the record holds no row until the opener gives one.
+    dataset_object->open();
+    for (DetailList* list : std::as_const(m_lists))
+        list->grid()->applyColumnWidths();
+    pagecontrol_company->setCurrentIndex(0);
+}
+
+void Tf_company::setContactKey(int key)
+{
+    dataset_object->close();
+    dataset_object->setParam(QStringLiteral("o_id"), key);
+    dataset_object->open();
+    for (DetailKind kind : {DetailKind::Address, DetailKind::Communication, DetailKind::Group, DetailKind::Internet})
+        m_lists[int(kind)]->open(key);
+    IBQuery_persons->close();
+    IBQuery_persons->setParam(QStringLiteral("c_id"), key);
+    IBQuery_persons->open();
+}
+
+void Tf_company::dataset_objectBeforePost()
+{
+    const QVariant name = dataset_object->value(QStringLiteral("O_NAME1"));
+    if (name.isNull() || name.toString().isEmpty()) {
+        showMessage(this, m_session.lang().text(QStringLiteral("fillincompanyname1"),
+                                                QStringLiteral("You must fill out \u00ABName 1\u00BB.")));
+        throw SilentAbort();
+    }
+}
+
+void Tf_company::btn_saveClick()
+{
+    datasource_object->updateRecord();
+    if (dataset_object->isEditing() && dataset_object->isModified())
+        dataset_object->post();
+    else if (dataset_object->isEditing())
+        dataset_object->cancel();
+    accept();
+}
+
+void Tf_company::btn_cancelClick() { QDialog::reject(); }
+
+void Tf_company::keyPressEvent(QKeyEvent* event)
+{
+    // Esc belongs to the grids; it never closes the editor and drops its input.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    // Enter on a focused button presses it; in a field it saves nothing by accident.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (auto* button = qobject_cast<QAbstractButton*>(focusWidget()))
+            button->click();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void Tf_company::miShowDetailsClick()
+{
+    // An empty list has no person to show.
+    if (IBQuery_persons->isEmpty())
+        return;
+    const int person = IBQuery_persons->value(QStringLiteral("O_ID")).toInt();
+    m_session.openPersonEditor(person);
+    // The person's employer may have changed there; the list's snapshot ends
+    // so that a new one sees what the person editor committed.
+    IBTransaction_persons->commit();
+    IBQuery_persons->open();
+    IBQuery_persons->locate(QStringLiteral("O_ID"), person);
+}
+
+void Tf_company::ApplicationEvents1Exception(const std::exception& error)
+{
+    showMessage(this, companyEditorErrorText(error));
+}
+
+} // namespace pellori

@@ -1,0 +1,74 @@
+#pragma once
+// The company editor: a company's two name lines and additional text, its four
+// detail lists, and the persons who work there, from which a person opens in
+// the person editor. Created, loaded, shown and released by the main window's
+// open-company operation; releasing it commits its transactions.
+#include <QDialog>
+#include <memory>
+
+class QAction;
+class QMenu;
+class QPushButton;
+class QTabWidget;
+
+namespace pellori {
+
+class DataGrid;
+class DataSource;
+class DBEdit;
+class DBMemo;
+class DbTransaction;
+class DetailList;
+class EditableDataSet;
+class QueryDataSet;
+class Session;
+
+class Tf_company : public QDialog {
+    Q_OBJECT
+public:
+    Tf_company(Session& session, QWidget* owner);
+    ~Tf_company() override;
+
+    // The entry: the key into the company record, the four lists and the persons list, in that order.
+    void setContactKey(int key);
+
+    EditableDataSet& companyRecord() const { return *dataset_object; }
+    QueryDataSet& persons() const { return *IBQuery_persons; }
+    DetailList* detailList(int index) const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void FormCreate();
+    void replaceCaptions();
+    void buildControls();
+    void buildMenus();
+    void btn_saveClick();
+    void btn_cancelClick();
+    void dataset_objectBeforePost();
+    void miShowDetailsClick();
+    void ApplicationEvents1Exception(const std::exception& error);
+
+    Session& m_session;
+    std::unique_ptr<DbTransaction> transaction_companydetails, IBTransaction_persons;
+    std::unique_ptr<EditableDataSet> dataset_object;
+    std::unique_ptr<QueryDataSet> IBQuery_persons;
+    DataSource* datasource_object = nullptr;
+    DataSource* datasource_persons = nullptr;
+
+    DBEdit *m_name1 = nullptr, *m_name2 = nullptr;
+    DBMemo* m_additional = nullptr;
+    QPushButton* btn_save = nullptr;
+    QPushButton* btn_cancel = nullptr;
+    QTabWidget* pagecontrol_company = nullptr;
+    QWidget* TabSheet2 = nullptr;
+    DataGrid* RxDBGrid_persons = nullptr;
+    QList<DetailList*> m_lists;
+    QMenu* m_companyMenu = nullptr;
+    QAction* SaveClose1 = nullptr;
+    QAction* m_closeItem = nullptr;
+    QAction* miShowDetails = nullptr;
+};
+
+} // namespace pellori
