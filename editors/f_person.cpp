@@ -5,6 +5,7 @@
 #include "data/SqlStatement.h"
 #include "editors/EditorCommon.h"
 #include "editors/EditorErrorText.h"
+#include "editors/f_add_company.h"
 #include "editors/detail/DetailList.h"
 #include "lookups/LookupEditors.h"
 #include "settings/AppError.h"
@@ -18,6 +19,7 @@
 #include "widgets/MessageService.h"
 #include "widgets/Session.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -222,8 +224,7 @@ void Tf_persons::buildControls()
     newCompany1 = contextMenu(m_worksAt, "newCompany1", QStringLiteral("new Company"));
     onTriggered(NewSalutation1, this, [this] { NewSalutation1Click(); });
     onTriggered(newTitle1, this, [this] { newTitle1Click(); });
-    // The quick-add company dialog is not part of the program yet.
-    newCompany1->setEnabled(false);
+    onTriggered(newCompany1, this, [this] { newCompany1Click(); });
 
     QWidget* order[] = {m_salutation, m_title,  m_familyName, m_firstName, m_nickname, m_birthday,
                         m_alive,      m_additional, m_worksAt,  Button1,     Button2,    pagecontrol_person};
@@ -363,12 +364,34 @@ void Tf_persons::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    // Enter on a focused button presses it; in a field it saves nothing by accident.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (auto* button = qobject_cast<QAbstractButton*>(focusWidget()))
+            button->click();
+        event->accept();
+        return;
+    }
     QDialog::keyPressEvent(event);
 }
 
 void Tf_persons::openListEditor(LookupList which, QueryDataSet& list)
 {
-    // The list is read again afterwards, also when the editor ended in an error,
+    rereadAfter(list, [&] { openLookupEditor(which, m_session, this, false); });
+}
+
+void Tf_persons::newCompany1Click()
+{
+    // A company added there can be chosen at once; it is not chosen for the user.
+    rereadAfter(*query_worksat, [this] {
+        const std::unique_ptr<Tf_add_new_company> dialog = std::make_unique<Tf_add_new_company>(m_session, this);
+        execModal(dialog.get());
+    });
+}
+
+void Tf_persons::rereadAfter(QueryDataSet& list, const std::function<void()>& open)
+{
+    // The list is read again afterwards, also when the window ended in an error,
     // and moves to its last row, where a row just added stands.
     struct Reread {
         QueryDataSet& list;
@@ -381,7 +404,7 @@ void Tf_persons::openListEditor(LookupList which, QueryDataSet& list)
             });
         }
     } reread{list};
-    openLookupEditor(which, m_session, this, false);
+    open();
 }
 
 void Tf_persons::NewSalutation1Click() { openListEditor(LookupList::Salutations, *dataset_salutation); }

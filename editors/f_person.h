@@ -4,6 +4,7 @@
 // Created, loaded with a contact key, shown modally and released by the main
 // window's open-person operation; releasing it commits its transactions.
 #include <QDialog>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -50,6 +51,8 @@ private:
     void savePersonRecord();
     void dataset_personBeforePost();
     void openListEditor(LookupList which, QueryDataSet& list);
+    void rereadAfter(QueryDataSet& list, const std::function<void()>& open);
+    void newCompany1Click();
     void NewSalutation1Click();
     void newTitle1Click();
     void ApplicationEvents1Exception(const std::exception& error);

@@ -1,0 +1,72 @@
+#pragma once
+// A new contact asks only for its names: confirming inserts the object row with
+// a fresh key (taken before the checks and kept for the next attempt), commits
+// it at once and opens the full editor on top; the dialog closes after the
+// editor has been released. Cancelling inserts nothing. One window class for
+// persons and companies, configured by each.
+#include <QDialog>
+#include <QSize>
+#include <memory>
+
+class QPushButton;
+
+namespace pellori {
+
+class DataSource;
+class DbTransaction;
+class EditableDataSet;
+class Session;
+
+class QuickAddDialog : public QDialog {
+    Q_OBJECT
+public:
+    struct Field {
+        const char* name;          // the control's objectName
+        QString field;
+        QString labelKey, label;   // catalogue key and built-in caption
+        QRect labelPlace, place;
+        bool multiLine = false;
+        int tabOrder = 0;
+    };
+    struct Check {
+        QString field;
+        QString messageKey, message;
+    };
+    struct Config {
+        QString className;
+        QString captionKey, caption;
+        bool setsOwnCaption = false;   // the company dialog translates its caption itself
+        QString dataSetName, transactionName;
+        QString selectSql, insertSql;
+        QList<Field> fields;
+        QList<Check> checks;
+        const char* okName;
+        QRect okPlace, cancelPlace;
+        int okTabOrder = 0, cancelTabOrder = 0;
+        QSize clientSize;
+        QRect picturePlace;
+        bool personPicture = true;
+        bool opensPerson = true;
+    };
+
+    QuickAddDialog(const Config& config, Session& session, QWidget* owner);
+    ~QuickAddDialog() override;
+
+    EditableDataSet& record() const { return *m_dataSet; }
+    // The catalogue's caption, as the main window's commands set it.
+    void applyCatalogueCaption();
+
+private:
+    void confirm();
+    void beforePost();
+
+    Config m_config;
+    Session& m_session;
+    std::unique_ptr<DbTransaction> m_transaction;
+    std::unique_ptr<EditableDataSet> m_dataSet;
+    DataSource* m_source = nullptr;
+    QPushButton* m_ok = nullptr;
+    QPushButton* m_cancel = nullptr;
+};
+
+} // namespace pellori
