@@ -3,11 +3,16 @@
 #include "app/MainErrorText.h"
 #include "app/WindowPlacement.h"
 #include "data/ContactQueries.h"
+#include "data/SqlStatement.h"
 #include "dialogs/f_copy.h"
 #include "dialogs/f_help_main.h"
+#include "editors/f_add_company.h"
+#include "editors/f_add_person.h"
+#include "editors/f_comp.h"
 #include "editors/f_person.h"
 #include "lookups/LookupEditors.h"
 #include "reports/PrintCommands.h"
+#include "settings/AppError.h"
 #include "settings/IniFile.h"
 #include "widgets/CommandGuard.h"
 #include "widgets/DBLookupComboBox.h"
@@ -143,8 +148,12 @@ void Tf_mainForm::buildDataSets()
         {.name = QStringLiteral("O_NAME"), .kind = FieldKind::Text, .size = 255, .title = QStringLiteral("Name")});
     dbdataset_object->addField(
         {.name = QStringLiteral("O_TYPE"), .kind = FieldKind::Text, .size = 1, .visible = false});
-    // Ctrl+Del in the grid removes the object row alone; the database guards its references.
+    // Ctrl+Del in the grid removes the object row alone; the database guards its
+    // references. A delete is made durable at once, so that a crash cannot bring it back.
     dbdataset_object->setDeleteSql(QStringLiteral("delete from object\nwhere\n  O_ID = :OLD_O_ID"));
+    dbdataset_object->AfterDelete = [this](DataSet&) { m_session.mainTransaction().commitRetaining(); };
+    for (const queries::DeleteStatement& d : queries::contactDeleteStatements())
+        m_deleteStatements.push_back(std::make_unique<SqlStatement>(main, QLatin1String(d.sql)));
 
     ibquery_listgroups = std::make_unique<QueryDataSet>(main);
     ibquery_listgroups->setObjectName(QStringLiteral("ibquery_listgroups"));
@@ -366,7 +375,7 @@ void Tf_mainForm::buildMenus()
 
     // The contact editors, quick-add dialogs, reports and the standard values
     // dialog are not part of the program yet; their items stay visible but inactive.
-    for (QAction* a : {m_menu.standardvalues, m_menu.company, m_menu.person})
+    for (QAction* a : {m_menu.standardvalues})
         a->setEnabled(false);
 }
 
@@ -384,9 +393,6 @@ void Tf_mainForm::buildContextMenu()
                                     QKeySequence(Qt::CTRL | Qt::Key_P));
     PopupMenu1->addSeparator();
     popup_deleteitem = addItem(PopupMenu1, "popup_deleteitem", QStringLiteral("Delete item"));
-
-    for (QAction* a : {m_menu.add_new_company, m_menu.add_new_person, popup_deleteitem})
-        a->setEnabled(false);
 
     RxDBGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(RxDBGrid1, &QWidget::customContextMenuRequested, this,
@@ -425,6 +431,11 @@ void Tf_mainForm::connectCommands()
     connect(RxDBGrid1, &QAbstractItemView::doubleClicked, this, [this] { guarded([this] { RxDBGrid1DblClick(); }); });
     onTriggered(m_menu.details, this, [this] { ShowDetails(); });
     onTriggered(miShowDetails, this, [this] { miShowDetailsClick(); });
+    for (QAction* a : {m_menu.company, m_menu.add_new_company})
+        onTriggered(a, this, [this] { AddNewCompany(); });
+    for (QAction* a : {m_menu.person, m_menu.add_new_person})
+        onTriggered(a, this, [this] { AddNewPerson(); });
+    onTriggered(popup_deleteitem, this, [this] { popup_deleteitemClick(); });
 }
 
 void Tf_mainForm::replaceCaptions()
@@ -631,9 +642,73 @@ void Tf_mainForm::openPersonEditor(int key)
     execModal(editor.get());
 }
 
-void Tf_mainForm::openCompanyEditor(int /*key*/)
+void Tf_mainForm::openCompanyEditor(int key)
 {
-    // The company editor is not part of the program yet.
+    const std::unique_ptr<Tf_company> editor = std::make_unique<Tf_company>(*this, this);
+    if (lang().Loaded)
+        editor->setWindowTitle(lang().text(QStringLiteral("companies")));
+    editor->setContactKey(key);
+    execModal(editor.get());
+}
+
+void Tf_mainForm::AddNewCompany() { addNew(true); }
+
+void Tf_mainForm::AddNewPerson() { addNew(false); }
+
+void Tf_mainForm::addNew(bool company)
+{
+    // Confirmed, cancelled or failed: the dialog is released, then the list is
+    // read again and moves to its last row.
+    std::exception_ptr failure;
+    try {
+        std::unique_ptr<QuickAddDialog> dialog;
+        if (company)
+            dialog = std::make_unique<Tf_add_new_company>(*this, this);
+        else
+            dialog = std::make_unique<Tf_add_new_person>(*this, this);
+        dialog->applyCatalogueCaption();
+        execModal(dialog.get());
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    rereadToLastRow();
+    if (failure)
+        std::rethrow_exception(failure);
+}
+
+void Tf_mainForm::rereadToLastRow()
+{
+    dbdataset_object->close();
+    dbdataset_object->open();
+    dbdataset_object->last();
+}
+
+void Tf_mainForm::popup_deleteitemClick()
+{
+    if (!confirm(this, ReplaceReturn(lang().text(QStringLiteral("questdeleteentry"))), ConfirmButtons::YesNo))
+        throw SilentAbort();
+    const int key = dbdataset_object->value(QStringLiteral("O_ID")).toInt();
+    // All or nothing: a company that persons still work at keeps every row of
+    // its own. Once all seven went through, the delete is durable at once.
+    DbTransaction& main = m_session.mainTransaction();
+    SqlStatement(main, QStringLiteral("savepoint PELLORI_DELETE")).execute();
+    try {
+        for (const std::unique_ptr<SqlStatement>& statement : m_deleteStatements) {
+            statement->close();
+            statement->setParam(QStringLiteral("o_id"), key);
+            statement->execute();
+        }
+    } catch (...) {
+        try {
+            SqlStatement(main, QStringLiteral("rollback to savepoint PELLORI_DELETE")).execute();
+        } catch (...) {
+            // The first error is the one to report.
+        }
+        throw;
+    }
+    SqlStatement(main, QStringLiteral("release savepoint PELLORI_DELETE")).execute();
+    main.commitRetaining();
+    rereadToLastRow();
 }
 
 // ---------------------------------------------------------------- information windows

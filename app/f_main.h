@@ -10,6 +10,7 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -24,6 +25,7 @@ class DataSource;
 class DBLookupComboBox;
 class IniSnapshot;
 class OuterGeometry;
+class SqlStatement;
 
 class Tf_mainForm : public QMainWindow, public Session {
     Q_OBJECT
@@ -85,6 +87,11 @@ private:
     void SaveWindowPosition();
     void ShowDetails();
     void miShowDetailsClick();
+    void AddNewCompany();
+    void AddNewPerson();
+    void addNew(bool company);
+    void popup_deleteitemClick();
+    void rereadToLastRow();
     void btn_fulltextsearchClick();
     void btn_displayallClick();
     void btn_groupsearchClick();
@@ -107,6 +114,7 @@ private:
     std::unique_ptr<QueryDataSet> ibquery_listgroups;
     DataSource* dbsource_object = nullptr;
     DataSource* datasource_groups = nullptr;
+    std::vector<std::unique_ptr<SqlStatement>> m_deleteStatements;   // sql_delete_address ... sql_delete_object
 
     // Controls, named as their roles.
     QPushButton* btn_displayall = nullptr;

@@ -17,6 +17,19 @@ QString sqlLiteral(QString text)
     return QLatin1Char('\'') + text.replace(QLatin1Char('\''), QLatin1String("''")) + QLatin1Char('\'');
 }
 
+QList<DeleteStatement> contactDeleteStatements()
+{
+    return {
+        {"sql_delete_address", "delete  from address where address.a_oid = :o_id"},
+        {"sql_delete_communication", "delete  from communication where c_oid = :o_id"},
+        {"sql_delete_groups", "delete  from belong2group where b2g_oid = :o_id"},
+        {"sql_delete_internet", "delete  from internet where i_oid = :o_id"},
+        {"sql_delete_person", "delete from person where p_id = :o_id"},
+        {"sql_delete_company", "delete from company where c_id = :o_id"},
+        {"sql_delete_object", "delete from object where o_id = :o_id"},
+    };
+}
+
 QString initialContacts()
 {
     return QStringLiteral("select * from p_view_company_and_person order by o_name collate de_de");

@@ -3,6 +3,7 @@
 // the contact list as first opened, its two searches, and (beside them) the
 // address books and the birthday list. Kept out of the windows so that each
 // can be read and tested on its own.
+#include <QList>
 #include <QString>
 
 namespace pellori::queries {
@@ -31,6 +32,14 @@ QString addressBookEmployees();
 // The birthday list: the months in which birthdays fall, the persons of one month.
 QString birthdayMonths();
 QString birthdayPersons();
+
+// The statements that delete a contact with all its rows, in their order; each
+// takes the contact's key as :o_id.
+struct DeleteStatement {
+    const char* name;
+    const char* sql;
+};
+QList<DeleteStatement> contactDeleteStatements();
 
 // Only a to z change; every other character, umlauts too, stays as typed.
 QString upperAsciiLetters(QString text);

@@ -714,6 +714,8 @@ void DataSet::deleteRow()
     if (m_rows.size() == 0)
         runFetch(1);
     setCurrent(m_rows.size() == 0 ? -1 : qMin(pos, rowCount() - 1));
+    if (AfterDelete)
+        AfterDelete(*this);
 }
 
 void DataSet::refresh()

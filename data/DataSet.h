@@ -133,6 +133,8 @@ public:
 
     // ---- events ----
     Event OnNewRecord, BeforePost, AfterPost, AfterScroll;
+    // After a row was deleted in the database and removed here.
+    Event AfterDelete;
 
     // ---- TransactionUser ----
     void transactionEnded() override;

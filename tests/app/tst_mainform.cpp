@@ -4,6 +4,7 @@
 #include "app/f_main.h"
 #include "data/ContactQueries.h"
 #include "RecordingMessages.h"
+#include "ProgramDir.h"
 #include "TestDb.h"
 #include "data/DbError.h"
 #include "data/SqlStatement.h"
@@ -34,7 +35,9 @@
 #include <memory>
 
 using namespace pellori;
+using pellori::test::ProgramDir;
 using pellori::test::RecordingMessages;
+using pellori::test::iniText;
 
 namespace {
 
@@ -48,41 +51,7 @@ T* the(const W& window, const char* name)
     return found;
 }
 
-const QByteArray kPassword = "*vemlox!";
-
-QByteArray iniText(const QByteArray& more = {}, const QByteArray& version = "1.0")
-{
-    return "[Pellori]\r\nVersion=" + version + "\r\n[Database]\r\ndbusername=QVXPELLORI\r\ndbpassword="
-           + EncodeBase64Text(kPassword) + "\r\nlc_ctype=ISO8859_1\r\n" + more;
-}
-
-// A program folder: the demo database as PELLORI.QVX, and whatever files a test writes.
-class ProgramDir {
-public:
-    ProgramDir() { m_db = test::freshDemoDatabase(m_dir.path()); }
-    QString path() const { return m_dir.path() + QLatin1Char('/'); }
-    QString file(const QString& name) const { return path() + name; }
-    void write(const QString& name, const QByteArray& latin1) const
-    {
-        QFile f(file(name));
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(latin1);
-    }
-    QByteArray read(const QString& name) const
-    {
-        QFile f(file(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    QStringList column(const QString& select, const QString& column) const
-    {
-        return test::listColumn(test::runIsql(m_db, QStringLiteral("set list on;\n") + select), column);
-    }
-    std::unique_ptr<Tf_mainForm> start() const { return std::make_unique<Tf_mainForm>(path()); }
-
-private:
-    QTemporaryDir m_dir;
-    QString m_db;
-};
+std::unique_ptr<Tf_mainForm> startIn(const test::ProgramDir& dir) { return std::make_unique<Tf_mainForm>(dir.path()); }
 
 // Every value of one field over the whole list (the list is left on its last row).
 QStringList columnOf(DataSet& ds, const QString& field)
@@ -211,7 +180,7 @@ void tst_MainForm::startsWithGroupsAndContacts()
         dir.column(QStringLiteral("select g_name from groupt order by g_name collate de_de;"), QStringLiteral("G_NAME"));
     QVERIFY(!firstId.isEmpty());
     QVERIFY(!groups.isEmpty());
-    auto w = dir.start();
+    auto w = startIn(dir);
 
     QVERIFY2(rec.messages.isEmpty(), qPrintable(rec.messages.join(QLatin1Char('|'))));
     QVERIFY(!w->terminationRequested());
@@ -288,7 +257,7 @@ void tst_MainForm::startUpFailures()
     ProgramDir dir;
     if (writeIni)
         dir.write(QStringLiteral("Pellori.ini"), ini);
-    auto w = dir.start();
+    auto w = startIn(dir);
 
     QCOMPARE(rec.messages, message.isNull() ? QStringList() : QStringList{message});
     QCOMPARE(w->terminationRequested(), terminates);
@@ -316,7 +285,7 @@ void tst_MainForm::listOpensLaterThroughAll()
     const int everyone =
         dir.column(QStringLiteral("select count(*) as n from object;"), QStringLiteral("N")).value(0).toInt();
     QVERIFY(everyone > 40);
-    auto w = dir.start();
+    auto w = startIn(dir);
     QVERIFY(!w->contacts().isOpen());
 
     the<QPushButton>(w, "btn_displayall")->click();
@@ -348,7 +317,7 @@ void tst_MainForm::attachParameters()
     ProgramDir dir;
     // The Database section stands last so that its lines are the test's alone.
     dir.write(QStringLiteral("Pellori.ini"), "[Pellori]\r\nVersion=1.0\r\n[Database]\r\n" + database);
-    auto w = dir.start();
+    auto w = startIn(dir);
 
     QCOMPARE(w->attachParams(),
              QStringList({"user_name=QVXPELLORI", "password=*vemlox!", "lc_ctype=ISO8859_1"}) + last3);
@@ -372,7 +341,7 @@ void tst_MainForm::textSearchFinds()
     RecordingMessages rec;
     ProgramDir dir;
     dir.write(QStringLiteral("Pellori.ini"), iniText());
-    auto w = dir.start();
+    auto w = startIn(dir);
     const QStringList all = columnOf(w->contacts(), QStringLiteral("O_NAME"));
     QVERIFY(all.size() > 40);
 
@@ -398,7 +367,7 @@ void tst_MainForm::enterInSearchBoxSearches()
     RecordingMessages rec;
     ProgramDir dir;
     dir.write(QStringLiteral("Pellori.ini"), iniText());
-    auto w = dir.start();
+    auto w = startIn(dir);
     the<QComboBox>(w, "RxDBLookupCombo_groups")->setCurrentIndex(0);
 
     QTest::keyClicks(the<QLineEdit>(w, "FullTextSearch"), QStringLiteral("eie"));
@@ -413,7 +382,7 @@ void tst_MainForm::windowCommandsWinOverSearchBox()
     RecordingMessages rec;
     ProgramDir dir;
     dir.write(QStringLiteral("Pellori.ini"), iniText());
-    auto w = dir.start();
+    auto w = startIn(dir);
     w->show();
     QApplication::setActiveWindow(w.get());
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
@@ -443,7 +412,7 @@ void tst_MainForm::keyboardLeavesTheListAndEnterPresses()
     RecordingMessages rec;
     ProgramDir dir;
     dir.write(QStringLiteral("Pellori.ini"), iniText());
-    auto w = dir.start();
+    auto w = startIn(dir);
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     auto* grid = the<DataGrid>(w, "RxDBGrid1");
@@ -478,7 +447,7 @@ void tst_MainForm::gridFollowsWindowSize()
     RecordingMessages rec;
     ProgramDir dir;
     dir.write(QStringLiteral("Pellori.ini"), iniText());
-    auto w = dir.start();
+    auto w = startIn(dir);
     w->show();
     auto* grid = w->findChild<QWidget*>(QStringLiteral("RxDBGrid1"));
     QVERIFY(grid);
@@ -494,7 +463,7 @@ void tst_MainForm::searchButtonsClearInputs()
     RecordingMessages rec;
     ProgramDir dir;
     dir.write(QStringLiteral("Pellori.ini"), iniText());
-    auto w = dir.start();
+    auto w = startIn(dir);
     const int everyone = columnOf(w->contacts(), QStringLiteral("O_ID")).size();
 
     // A group search with no group chosen lists everyone and empties the search box.
@@ -543,7 +512,7 @@ void tst_MainForm::groupSearchFindsMembers()
         m.sort();
         members.insert(ids[i], m);
     }
-    auto w = dir.start();
+    auto w = startIn(dir);
     QCOMPARE(the<QComboBox>(w, "RxDBLookupCombo_groups")->count(), ids.size());
 
     for (int i = 0; i < the<QComboBox>(w, "RxDBLookupCombo_groups")->count(); ++i) {
@@ -569,7 +538,7 @@ void tst_MainForm::handlerShowsAndEndsOnRefusedLogin()
     RecordingMessages rec;
     ProgramDir dir;
     dir.write(QStringLiteral("Pellori.ini"), iniText());
-    auto w = dir.start();
+    auto w = startIn(dir);
     QVERIFY(rec.messages.isEmpty());
     QSignalSpy terminate(w.get(), &Tf_mainForm::terminateRequested);
     // Raised inside a command, as a user action would.
@@ -590,7 +559,7 @@ void tst_MainForm::errorMessagesFromCatalogue()
               "[Pellori]\r\nVersion=1.0\r\n[f_Main]\r\ndatabaseerror=Datenbankfehler:%RETURN%\r\n"
               "error_person_exist=Firma hat Mitarbeiter.%RETURN%Ende\r\n"
               "initializationerror=Anmeldung%RETURN%abgelehnt%RETURN%\r\n");
-    auto w = dir.start();
+    auto w = startIn(dir);
 
     guarded([] { throw DbError(QStringLiteral("... \"FK5_PERSON\" ..."), 335544466L); });
     guarded([] { throw DbError(QStringLiteral("login refused"), isc_login); });
@@ -616,7 +585,7 @@ void tst_MainForm::refusedDeleteShowsDatabaseText()
     dir.write(QStringLiteral("Pellori.ini"), iniText());
     const QString id = dir.column(contactSelect, QStringLiteral("ID")).value(0);
     QVERIFY(!id.isEmpty());
-    auto w = dir.start();
+    auto w = startIn(dir);
     const int before = columnOf(w->contacts(), QStringLiteral("O_ID")).size();
     QVERIFY(w->contacts().locate(QStringLiteral("O_ID"), id.toInt()));
 
@@ -651,7 +620,7 @@ void tst_MainForm::employeesConstraintFromServer()
                    QStringLiteral("ID"))
             .value(0);
     QVERIFY(!company.isEmpty());
-    auto w = dir.start();
+    auto w = startIn(dir);
 
     // The server's own wording of the refused company delete.
     guarded([&] {
@@ -706,7 +675,7 @@ void tst_MainForm::placementRestored()
                           .arg(saved.width())
                           .arg(saved.height())
                           .toLatin1()));
-    auto w = dir.start();
+    auto w = startIn(dir);
     QVERIFY2(rec.messages.isEmpty(), qPrintable(rec.messages.join(QLatin1Char('|'))));
     QCOMPARE(w->frameGeometry(), expected);
     QVERIFY(!(w->windowState() & Qt::WindowMaximized));
@@ -726,7 +695,7 @@ void tst_MainForm::maximisedPlacementReadsNoPosition()
     // The position keys are not read at all: their nonsense is never converted.
     dir.write(QStringLiteral("Pellori.ini"),
               iniText("[MainWindow]\r\nWindowsState=wsMaximized\r\nLeft=left\r\nTop=top\r\n"));
-    auto w = dir.start();
+    auto w = startIn(dir);
     QCOMPARE(rec.messages, QStringList());
     QVERIFY(w->windowState() & Qt::WindowMaximized);
     QVERIFY(w->contacts().isOpen());
@@ -737,7 +706,7 @@ void tst_MainForm::placementKeysWrittenInOrder()
     RecordingMessages rec;
     ProgramDir dir;
     dir.write(QStringLiteral("Pellori.ini"), iniText());
-    auto w = dir.start();
+    auto w = startIn(dir);
     w->move(-15, 40);
     w->resize(510, 290);
     const QRect outer = w->frameGeometry();
@@ -762,7 +731,7 @@ void tst_MainForm::placementKeysWrittenInOrder()
     QVERIFY(rec.messages.isEmpty());
 
     // What was saved comes back at the next start.
-    auto again = dir.start();
+    auto again = startIn(dir);
     QCOMPARE(again->frameGeometry(), outer);
 
     // A maximised window saves its state; position alone leaves the state alone.
@@ -781,7 +750,7 @@ void tst_MainForm::unwritableConfigurationReported()
     ProgramDir dir;
     // A folder where the file should be: it reads as missing and cannot be written.
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Pellori.ini")));
-    auto w = dir.start();
+    auto w = startIn(dir);
     rec.messages.clear();
 
     the<QAction>(w, "m_size_position")->trigger();
@@ -796,7 +765,7 @@ void tst_MainForm::catalogueReplacesCaptions()
     ProgramDir dir;
     dir.write(QStringLiteral("Pellori.ini"), iniText());
     dir.write(QStringLiteral("Pellori.lang"), lang);
-    auto w = dir.start();
+    auto w = startIn(dir);
     QVERIFY(w->lang().Loaded);
 
     const QList<QPair<const char*, const char*>> expected = {
@@ -875,7 +844,7 @@ void tst_MainForm::administrationOpensLookupEditors()
     ProgramDir dir;
     dir.write(QStringLiteral("Pellori.ini"), iniText());
     dir.write(QStringLiteral("Pellori.lang"), fullCatalogue());
-    auto w = dir.start();
+    auto w = startIn(dir);
 
     for (QAction* item : {the<QAction>(w, "m_address"), the<QAction>(w, "m_internet"), the<QAction>(w, "m_communication"), the<QAction>(w, "m_groups"), the<QAction>(w, "m_salutation"), the<QAction>(w, "m_title")}) {
         QVERIFY(item->isEnabled());
@@ -896,7 +865,7 @@ void tst_MainForm::emptyCatalogueKeepsFixedParts()
 
     // Without a catalogue the built-in captions stand, irregular dots included.
     {
-        auto w = dir.start();
+        auto w = startIn(dir);
         QVERIFY(!w->lang().Loaded);
         QCOMPARE(w->findChild<QAction*>(QStringLiteral("AddressbookA1"))->text(),
                  QStringLiteral("Addressbook (A.., B...)"));
@@ -908,7 +877,7 @@ void tst_MainForm::emptyCatalogueKeepsFixedParts()
     }
 
     dir.write(QStringLiteral("Pellori.lang"), "[Pellori]\r\nVersion=1.0\r\n");
-    auto w = dir.start();
+    auto w = startIn(dir);
     QVERIFY(w->lang().Loaded);
     QCOMPARE(w->findChild<QAction*>(QStringLiteral("A1"))->text(), QStringLiteral(" ()"));
     QCOMPARE(w->findChild<QAction*>(QStringLiteral("AddressbookAZ1"))->text(), QStringLiteral(" (A-Z)"));
@@ -918,7 +887,7 @@ void tst_MainForm::emptyCatalogueKeepsFixedParts()
     // The version message uses the catalogue's (here empty) text.
     dir.write(QStringLiteral("Pellori.ini"), iniText({}, "2.0"));
     rec.messages.clear();
-    auto old = dir.start();
+    auto old = startIn(dir);
     QCOMPARE(rec.messages, QStringList{QString()});
     QVERIFY(old->terminationRequested());
 }
@@ -928,7 +897,7 @@ void tst_MainForm::faqAndInformationWindows()
     RecordingMessages rec;
     ProgramDir dir;
     dir.write(QStringLiteral("Pellori.ini"), iniText());
-    auto w = dir.start();
+    auto w = startIn(dir);
 
     QCOMPARE(w->faqAction(), the<QAction>(w, "BrowseURL1"));
     QCOMPARE(the<QAction>(w, "BrowseURL1")->toolTip(), QStringLiteral("Browse URL"));
@@ -959,7 +928,7 @@ void tst_MainForm::detailsReReadOnlyFromTheContextMenu()
     RecordingMessages rec;
     ProgramDir dir;
     dir.write(QStringLiteral("Pellori.ini"), iniText());
-    auto w = dir.start();
+    auto w = startIn(dir);
     DataSet& list = w->contacts();
     QVERIFY(list.locate(QStringLiteral("O_NAME"), QStringLiteral("Bauer, Christine")));
     const QVariant id = list.value(QStringLiteral("O_ID"));
@@ -989,7 +958,7 @@ void tst_MainForm::printMenuOpensPreviewsAndRefusesABadDoctorsValue()
     RecordingMessages rec;
     ProgramDir dir;
     dir.write(QStringLiteral("Pellori.ini"), iniText("[StandardValues]\r\ndoctors=1 or 1=1\r\n"));
-    auto w = dir.start();
+    auto w = startIn(dir);
     QVERIFY(rec.messages.isEmpty());
     the<QAction>(w, "AddressbookAZ1")->trigger();
     the<QAction>(w, "menu_birthdaylist")->trigger();
