@@ -15,6 +15,7 @@ class Tf_copyright : public QDialog {
 public:
     explicit Tf_copyright(QWidget* owner);
 
+private:
     QLabel* Image1 = nullptr;
     QLabel* label_vendor = nullptr;
     QLabel* label_product = nullptr;

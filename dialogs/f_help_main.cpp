@@ -1,8 +1,8 @@
 #include "dialogs/f_help_main.h"
 
-#include <QAction>
 #include "widgets/OuterGeometry.h"
 
+#include <QAction>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -41,14 +41,14 @@ Tf_main_help::Tf_main_help(QWidget* owner)
     setObjectName(QStringLiteral("f_main_help"));
     setWindowTitle(QStringLiteral("Help"));
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("m_file"));
-    m_print = file->addAction(QStringLiteral("&Print"));
-    m_print->setObjectName(QStringLiteral("m_print"));
-    file->addSeparator();
-    m_close = file->addAction(QStringLiteral("&Close"));
-    m_close->setObjectName(QStringLiteral("m_close"));
-    connect(m_close, &QAction::triggered, this, &QWidget::close);
+    m_menu.file = menuBar()->addMenu(QStringLiteral("&File"));
+    m_menu.file->setObjectName(QStringLiteral("m_file"));
+    m_menu.print = m_menu.file->addAction(QStringLiteral("&Print"));
+    m_menu.print->setObjectName(QStringLiteral("m_print"));
+    m_menu.file->addSeparator();
+    m_menu.close = m_menu.file->addAction(QStringLiteral("&Close"));
+    m_menu.close->setObjectName(QStringLiteral("m_close"));
+    connect(m_menu.close, &QAction::triggered, this, &QWidget::close);
 
     auto* page = new QWidget(this);
     page->setAutoFillBackground(true);

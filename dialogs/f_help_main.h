@@ -3,7 +3,9 @@
 // area. Not modal; closing hides it, its owner destroys it.
 #include <QMainWindow>
 
+class QAction;
 class QLabel;
+class QMenu;
 class QTextEdit;
 
 namespace pellori {
@@ -21,9 +23,6 @@ public:
 
     explicit Tf_main_help(QWidget* owner);
 
-    QAction* m_print = nullptr;
-    QAction* m_close = nullptr;
-
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
@@ -32,6 +31,12 @@ private:
     QTextEdit* RichEdit1 = nullptr;
     QTextEdit* RichEdit2 = nullptr;
     QLabel* label_details = nullptr;
+
+    // The menu and items named m_... (their objectNames), held without that prefix.
+    struct {
+        QMenu* file;
+        QAction *print, *close;
+    } m_menu = {};
 };
 
 } // namespace pellori

@@ -17,9 +17,9 @@ public:
 
     explicit Tf_not_implemented(QWidget* owner);
 
+private:
     QLabel* label_sorry = nullptr;
     QPushButton* btn_close = nullptr;
-
 };
 
 // Creates a new notice owned by the window of the Help item and shows it.

@@ -60,17 +60,20 @@ LookupEditor::LookupEditor(const Config& config, Session& session, QWidget* owne
 
     // Window: menus, the grid filling the window, the navigator under it.
     menubar = new QMenuBar(this);
-    m_list = menubar->addMenu(lang.text(config.menuKey, config.menuTitle));
-    m_close = m_list->addAction(lang.text(QStringLiteral("close"), config.closeText));
-    m_close->setObjectName(QStringLiteral("m_close"));
-    m_question = menubar->addMenu(config.questionMenu);
+    menubar->setObjectName(QStringLiteral("menubar"));
+    m_menu.list = menubar->addMenu(lang.text(config.menuKey, config.menuTitle));
+    m_menu.list->setObjectName(QStringLiteral("m_list"));
+    m_menu.close = m_menu.list->addAction(lang.text(QStringLiteral("close"), config.closeText));
+    m_menu.close->setObjectName(QStringLiteral("m_close"));
+    m_menu.question = menubar->addMenu(config.questionMenu);
+    m_menu.question->setObjectName(QStringLiteral("m_question"));
     if (QAction* faq = session.faqAction())
-        m_question->addAction(faq);
-    m_question->addSeparator();
-    m_help = m_question->addAction(lang.text(QStringLiteral("help"), config.helpText));
-    m_help->setObjectName(QStringLiteral("m_help"));
-    onTriggered(m_close, this, [this] { m_closeClick(); });
-    onTriggered(m_help, this, [this] { m_helpClick(); });
+        m_menu.question->addAction(faq);
+    m_menu.question->addSeparator();
+    m_menu.help = m_menu.question->addAction(lang.text(QStringLiteral("help"), config.helpText));
+    m_menu.help->setObjectName(QStringLiteral("m_help"));
+    onTriggered(m_menu.close, this, [this] { m_closeClick(); });
+    onTriggered(m_menu.help, this, [this] { m_helpClick(); });
 
     m_datasource = new DataSource(m_dataset.get(), this);
     m_grid = new DataGrid(this);

@@ -50,18 +50,10 @@ public:
 
     const Config& config() const { return m_config; }
     EditableDataSet& dataset() const { return *m_dataset; }
-    DataSource* datasource() const { return m_datasource; }
     DataGrid* grid() const { return m_grid; }
-    DBNavigator* navigator() const { return m_navigator; }
 
     // The window caption from the catalogue, when it is loaded.
     void applyCatalogueCaption(const TLang& lang);
-
-    QMenuBar* menubar = nullptr;
-    QMenu* m_list = nullptr;       // first menu, titled after the list
-    QAction* m_close = nullptr;
-    QMenu* m_question = nullptr;   // "?"
-    QAction* m_help = nullptr;
 
 protected:
     void done(int result) override;
@@ -80,6 +72,14 @@ private:
     DataSource* m_datasource = nullptr;
     DataGrid* m_grid = nullptr;
     DBNavigator* m_navigator = nullptr;
+
+    QMenuBar* menubar = nullptr;
+    // Menus and items named m_... (their objectNames), held without that prefix.
+    struct {
+        QMenu* list;        // first menu, titled after the list
+        QMenu* question;    // "?"
+        QAction *close, *help;
+    } m_menu = {};
 };
 
 } // namespace pellori

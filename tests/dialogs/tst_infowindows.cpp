@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -17,6 +18,16 @@ using namespace pellori;
 using pellori::test::RecordingMessages;
 
 namespace {
+
+// A menu item or control of a window, found by its name.
+template <typename T>
+T* the(const QObject& window, const char* name)
+{
+    T* found = window.findChild<T*>(QLatin1String(name));
+    if (!found)
+        qFatal("the window has no %s", name);
+    return found;
+}
 
 void verifyDockedRight(QWidget* window, int width)
 {
@@ -114,7 +125,7 @@ void tst_InfoWindows::helpWindowsDockAndHide()
     verifyDockedRight(second, Tf_main_help::kWidth);
 
     // Closing hides; the owner destroys.
-    first->m_close->trigger();
+    the<QAction>(*first, "m_close")->trigger();
     second->close();
     QVERIFY(!first->isVisible());
     QVERIFY(!second->isVisible());
@@ -137,7 +148,7 @@ void tst_InfoWindows::noticeLivesWithItsOwner()
     QVERIFY(notice->outerWidth() >= Tf_not_implemented::kWidth);
     verifyDockedRight(notice, notice->outerWidth());
 
-    notice->btn_close->click();
+    the<QPushButton>(*notice, "btn_close")->click();
     QVERIFY(!notice->isVisible());
     QVERIFY(notice);
     delete owner;
@@ -153,19 +164,19 @@ void tst_InfoWindows::aboutLinkOpensDownloadPage()
         auto* about = qobject_cast<Tf_copyright*>(dialog);
         if (!about)
             return -1;
-        QTest::mouseClick(about->URLLabel1, Qt::LeftButton);
+        QTest::mouseClick(the<TURLLabel>(*about, "URLLabel1"), Qt::LeftButton);
         stayedOpen = about->isVisible();
-        about->btn_ok->click();
+        the<QPushButton>(*about, "btn_ok")->click();
         return about->result();
     };
     Tf_copyright about(&owner);
     QCOMPARE(about.size(), QSize(584, 309));
-    QVERIFY(about.btn_ok->isDefault());
-    QCOMPARE(about.Image1->pixmap().size(), QSize(249, 169));
+    QVERIFY(the<QPushButton>(about, "btn_ok")->isDefault());
+    QCOMPARE(the<QLabel>(about, "Image1")->pixmap().size(), QSize(249, 169));
     QCOMPARE(execModal(&about), int(QDialog::Accepted));
     QVERIFY(stayedOpen);
     QCOMPARE(rec.urls, QList<QUrl>{QUrl(QStringLiteral("http://www.pellori.example/download"))});
-    QCOMPARE(about.URLLabel1->text(), QStringLiteral("http://www.pellori.example/download"));
+    QCOMPARE(the<TURLLabel>(about, "URLLabel1")->text(), QStringLiteral("http://www.pellori.example/download"));
 }
 
 QTEST_MAIN(tst_InfoWindows)

@@ -33,6 +33,16 @@ Q_DECLARE_METATYPE(pellori::LookupList)
 
 namespace {
 
+// A menu, item or control of a window, found by its name.
+template <typename T>
+T* the(const QObject& window, const char* name)
+{
+    T* found = window.findChild<T*>(QLatin1String(name));
+    if (!found)
+        qFatal("the window has no %s", name);
+    return found;
+}
+
 struct Fixture {
     explicit Fixture(const QString& seedSql = QString())
     {
@@ -146,12 +156,15 @@ void TestLookupEditors::configurationsShowTitlesWidthsAndOrder()
     QCOMPARE(QString(w->metaObject()->className()), "pellori::" + className);
     QCOMPARE(w->parentWidget(), &f.owner);
     QCOMPARE(w->windowTitle(), caption);
-    QCOMPARE((QStringList{w->m_list->title(), w->m_close->text(), w->m_help->text(), w->m_question->title()}), menus);
-    const QList<QAction*> question = w->m_question->actions();
+    QAction* help = the<QAction>(*w, "m_help");
+    QCOMPARE((QStringList{the<QMenu>(*w, "m_list")->title(), the<QAction>(*w, "m_close")->text(), help->text(),
+                          the<QMenu>(*w, "m_question")->title()}),
+             menus);
+    const QList<QAction*> question = the<QMenu>(*w, "m_question")->actions();
     QCOMPARE(question.size(), 3);
     QCOMPARE(question[0], f.session->faqAction());
     QVERIFY(question[1]->isSeparator());
-    QCOMPARE(question[2], w->m_help);
+    QCOMPARE(question[2], help);
 
     DataSetModel* m = w->grid()->dataModel();
     QStringList shownTitles;
@@ -169,7 +182,7 @@ void TestLookupEditors::configurationsShowTitlesWidthsAndOrder()
     QVERIFY(!names.isEmpty());
 
     QCOMPARE(w->width(), clientSize.width());
-    QCOMPARE(w->height() - w->menubar->sizeHint().height(), clientSize.height());
+    QCOMPARE(w->height() - the<QMenuBar>(*w, "menubar")->sizeHint().height(), clientSize.height());
     QCOMPARE(w->minimumSize(), w->maximumSize());
     QCOMPARE(bool(w->windowFlags() & Qt::WindowMaximizeButtonHint), minMax);
     QVERIFY(w->windowFlags() & Qt::WindowCloseButtonHint);
@@ -230,7 +243,8 @@ void TestLookupEditors::captionsFromCatalogue()
     f.messages.modalHandlers << [&](QDialog* d) {
         shown = d;
         auto* w = static_cast<LookupEditor*>(d);
-        seen << w->m_list->title() << w->m_close->text() << w->m_help->text() << w->m_question->title();
+        seen << the<QMenu>(*w, "m_list")->title() << the<QAction>(*w, "m_close")->text()
+             << the<QAction>(*w, "m_help")->text() << the<QMenu>(*w, "m_question")->title();
         for (int c = 0; c < w->grid()->dataModel()->columnCount(); ++c)
             seen << w->grid()->dataModel()->headerData(c, Qt::Horizontal).toString();
         d->close();
@@ -266,7 +280,7 @@ void TestLookupEditors::closingCommitsLeftRowsAndDropsTheCellBeingTyped()
         grid->setCurrentIndex(grid->dataModel()->index(1, 0));
         typeInCell(grid, "Unsaved");                    // still in the cell when the window closes
         if (how == 0)
-            w->m_close->trigger();
+            the<QAction>(*w, "m_close")->trigger();
         else if (how == 1)
             w->close();
         return int(QDialog::Rejected);
@@ -290,12 +304,12 @@ void TestLookupEditors::newRowReadsBackKeyAndCanBeChangedAndDeleted()
         QCOMPARE(w.dataset().state(), DataSet::State::Insert);
         QTest::keyClick(typeInCell(grid, "Studio"), Qt::Key_Tab);
         typeInCell(grid, "5");
-        w.navigator()->click(DBNavigator::Post);       // takes the sort value still in the cell
+        the<DBNavigator>(w, "navigator")->click(DBNavigator::Post);   // takes the sort value still in the cell
         QVERIFY(f.errors.isEmpty());
         key = w.dataset().value("AT_ID").toString();
         QVERIFY(!key.isEmpty());
         QVERIFY(grid->dataModel()->setData(grid->dataModel()->index(4, 0), "Atelier"));
-        w.navigator()->click(DBNavigator::Post);
+        the<DBNavigator>(w, "navigator")->click(DBNavigator::Post);
         QVERIFY(f.errors.isEmpty());
     }
     QCOMPARE(f.committed("select at_name || '/' || at_sortid from addresstype where at_id = " + key),
@@ -303,15 +317,15 @@ void TestLookupEditors::newRowReadsBackKeyAndCanBeChangedAndDeleted()
     {
         Tf_adresstypes w(*f.session, &f.owner);
         QVERIFY(w.dataset().locate("AT_ID", key.toInt()));
-        w.navigator()->click(DBNavigator::Insert);
+        the<DBNavigator>(w, "navigator")->click(DBNavigator::Insert);
         QVERIFY(w.grid()->dataModel()->setData(w.grid()->currentIndex().siblingAtColumn(0), "Temporary"));
         QVERIFY(w.grid()->dataModel()->setData(w.grid()->currentIndex().siblingAtColumn(1), "9"));
-        w.navigator()->click(DBNavigator::Post);
+        the<DBNavigator>(w, "navigator")->click(DBNavigator::Post);
         f.messages.answers << true;
         QTest::keyClick(w.grid(), Qt::Key_Delete, Qt::ControlModifier);   // the row saved a moment ago
         QVERIFY(w.dataset().locate("AT_ID", key.toInt()));
         f.messages.answers << true;
-        w.navigator()->click(DBNavigator::Delete);
+        the<DBNavigator>(w, "navigator")->click(DBNavigator::Delete);
         QVERIFY(f.errors.isEmpty());
     }
     QCOMPARE(f.committed("select at_name from addresstype order by at_sortid"),
@@ -327,7 +341,7 @@ void TestLookupEditors::declinedDeleteLeavesTheRow()
         w.grid()->setCurrentIndex(w.grid()->dataModel()->index(1, 0));
         f.messages.answers << false << false;
         QTest::keyClick(w.grid(), Qt::Key_Delete, Qt::ControlModifier);
-        w.navigator()->click(DBNavigator::Delete);
+        the<DBNavigator>(w, "navigator")->click(DBNavigator::Delete);
         QCOMPARE(f.messages.confirmations, (QStringList{"Delete record?", "Delete record?"}));
         QCOMPARE(w.grid()->dataModel()->rowCount(), 3);
     }
@@ -381,7 +395,7 @@ void TestLookupEditors::refusedValues()
         w.grid()->setCurrentIndex(w.grid()->dataModel()->index(0, column));
         // Leaving the cell towards the other cell of the same row.
         QTest::keyClick(typeInCell(w.grid(), typed), column == 0 ? Qt::Key_Tab : Qt::Key_Backtab);
-        w.navigator()->click(DBNavigator::Post);
+        the<DBNavigator>(w, "navigator")->click(DBNavigator::Post);
         QCOMPARE(f.errors, QStringList{error});
         w.grid()->setCurrentIndex(w.grid()->dataModel()->index(2, 0));   // moving on is refused too
         QCOMPARE(f.errors.size(), column == 0 || typed.isEmpty() ? 2 : 1);
@@ -418,8 +432,8 @@ void TestLookupEditors::helpNoticesBelongToTheWindow()
     QPointer<Tf_not_implemented> first;
     {
         Tf_groups w(*f.session, &f.owner);
-        w.m_help->trigger();
-        w.m_help->trigger();
+        the<QAction>(w, "m_help")->trigger();
+        the<QAction>(w, "m_help")->trigger();
         const auto notices = w.findChildren<Tf_not_implemented*>();
         QCOMPARE(notices.size(), 2);
         first = notices[0];
@@ -438,7 +452,7 @@ void TestLookupEditors::destroyedAndCommittedAlsoOnError()
         auto* w = static_cast<LookupEditor*>(d);
         w->dataset().fetchAll();
         w->grid()->dataModel()->setData(w->grid()->dataModel()->index(0, 0), "Sir");
-        w->navigator()->click(DBNavigator::Post);
+        the<DBNavigator>(*w, "navigator")->click(DBNavigator::Post);
         throw AppError("modal display failed");
     };
     bool thrown = false;
