@@ -5,6 +5,7 @@
 #include "data/ContactQueries.h"
 #include "dialogs/f_copy.h"
 #include "dialogs/f_help_main.h"
+#include "dialogs/f_standardvalues.h"
 #include "lookups/LookupEditors.h"
 #include "settings/IniFile.h"
 #include "widgets/CommandGuard.h"
@@ -384,9 +385,9 @@ void Tf_mainForm::buildMenus()
     m_menu.info->addSeparator();
     Version1 = addItem(m_menu.info, "Version1", QStringLiteral("&About ..."));
 
-    // The contact editors, quick-add dialogs, reports and the standard values
-    // dialog are not part of the program yet; their items stay visible but inactive.
-    for (QAction* a : {m_menu.standardvalues, m_menu.company, m_menu.person, m_menu.details, menu_birthdaylist})
+    // The contact editors, quick-add dialogs and reports are not part of the
+    // program yet; their items stay visible but inactive.
+    for (QAction* a : {m_menu.company, m_menu.person, m_menu.details, menu_birthdaylist})
         a->setEnabled(false);
     for (QAction* a : std::as_const(addressBookItems))
         a->setEnabled(false);
@@ -426,6 +427,8 @@ void Tf_mainForm::connectCommands()
     onTriggered(m_menu.position, this, [this] { m_positionClick(); });
     onTriggered(m_menu.size_position, this, [this] { m_size_positionClick(); });
     connect(m_menu.exit, &QAction::triggered, this, &QWidget::close);
+    // Modal, destroyed when it returns.
+    onTriggered(m_menu.standardvalues, this, [this] { openStandardValues(*this, this); });
 
     // The six lookup editors, each modal, with the catalogue's window caption.
     const QList<QPair<QAction*, LookupList>> lookups = {
