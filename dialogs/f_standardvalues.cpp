@@ -26,6 +26,8 @@ namespace {
 
 constexpr int kBoxWidth = 230;
 constexpr int kDropDownRows = 8;
+// Room for a password and its encoded form, which is a third longer.
+constexpr int kPasswordWidth = 200;
 
 QLabel* addLabel(QWidget* parent, const CaptionText& caption, const TLang& lang, bool bold)
 {
@@ -144,6 +146,7 @@ void Tf_standard::buildControls()
     edit_encode->setObjectName(QStringLiteral("edit_encode"));
     // The password goes into the configuration file, which holds Latin-1 text only.
     edit_encode->setValidator(new StorableTextValidator([] { return TextEncoding::Latin1; }, edit_encode));
+    edit_encode->setMinimumWidth(kPasswordWidth);
     edit_encode->installEventFilter(this);
     Label11->setBuddy(edit_encode);
     grid->addWidget(Label11, row, 0);
@@ -153,6 +156,7 @@ void Tf_standard::buildControls()
     edit_encoded = new QLineEdit(this);
     edit_encoded->setObjectName(QStringLiteral("edit_encoded"));
     edit_encoded->setReadOnly(true);
+    edit_encoded->setMinimumWidth(kPasswordWidth);
     grid->addWidget(btn_encode, row, 0, Qt::AlignLeft);
     grid->addWidget(edit_encoded, row++, 1);
     grid->setRowStretch(row, 1);
