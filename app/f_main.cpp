@@ -6,6 +6,7 @@
 #include "data/SqlStatement.h"
 #include "dialogs/f_copy.h"
 #include "dialogs/f_help_main.h"
+#include "dialogs/f_standardvalues.h"
 #include "editors/f_add_company.h"
 #include "editors/f_add_person.h"
 #include "editors/f_comp.h"
@@ -372,11 +373,6 @@ void Tf_mainForm::buildMenus()
     Help1 = addItem(m_menu.info, "Help1", QStringLiteral("&Help"));
     m_menu.info->addSeparator();
     Version1 = addItem(m_menu.info, "Version1", QStringLiteral("&About ..."));
-
-    // The contact editors, quick-add dialogs, reports and the standard values
-    // dialog are not part of the program yet; their items stay visible but inactive.
-    for (QAction* a : {m_menu.standardvalues})
-        a->setEnabled(false);
 }
 
 void Tf_mainForm::buildContextMenu()
@@ -410,6 +406,8 @@ void Tf_mainForm::connectCommands()
     onTriggered(m_menu.position, this, [this] { m_positionClick(); });
     onTriggered(m_menu.size_position, this, [this] { m_size_positionClick(); });
     connect(m_menu.exit, &QAction::triggered, this, &QWidget::close);
+    // Modal, destroyed when it returns.
+    onTriggered(m_menu.standardvalues, this, [this] { openStandardValues(*this, this); });
 
     // The six lookup editors, each modal, with the catalogue's window caption.
     const QList<QPair<QAction*, LookupList>> lookups = {

@@ -164,6 +164,7 @@ private slots:
     void faqAndInformationWindows();
     void detailsReReadOnlyFromTheContextMenu();
     void printMenuOpensPreviewsAndRefusesABadDoctorsValue();
+    void standardValuesTakeEffectAtOnce();
 };
 
 void tst_MainForm::startsWithGroupsAndContacts()
@@ -967,6 +968,35 @@ void tst_MainForm::printMenuOpensPreviewsAndRefusesABadDoctorsValue()
     the<QAction>(w, "A1")->trigger();
     QCOMPARE(rec.modalTitles.size(), 2);
     QCOMPARE(rec.messages, QStringList{QStringLiteral("'1 or 1=1' is not a valid integer value")});
+}
+
+void tst_MainForm::standardValuesTakeEffectAtOnce()
+{
+    RecordingMessages rec;
+    ProgramDir dir;
+    dir.write(QStringLiteral("Pellori.ini"), iniText("[StandardValues]\r\naddresstype=1\r\n"));
+    auto w = startIn(dir);
+    QAction* item = the<QAction>(w, "m_standardvalues");
+    QVERIFY(item->isEnabled());
+
+    QString chosen;
+    rec.modalHandlers << [&](QDialog* d) {
+        auto* box = d->findChild<QComboBox*>(QStringLiteral("addresstypeperson"));
+        QTest::keyClick(box, Qt::Key_Home);
+        chosen = box->currentData().toString();
+        d->findChild<QPushButton*>(QStringLiteral("btn_ok"))->click();
+        return d->result();
+    };
+    item->trigger();
+    // Modal, owned by the main window and gone when it returns.
+    QCOMPARE(rec.modalTitles, QStringList{QStringLiteral("Pellori - set standard values")});
+    QCOMPARE(w->findChildren<QDialog*>().size(), 0);
+    QVERIFY(!chosen.isEmpty() && chosen != QStringLiteral("1"));
+    QCOMPARE(QString::number(w->standardValues().addressType), chosen);
+    QCOMPARE(IniFile(dir.file(QStringLiteral("Pellori.ini"))).readString(QStringLiteral("StandardValues"),
+                                                                       QStringLiteral("addresstype")),
+             chosen);
+    QVERIFY2(rec.messages.isEmpty(), qPrintable(rec.messages.join(QLatin1Char('|'))));
 }
 
 QTEST_MAIN(tst_MainForm)
