@@ -107,10 +107,13 @@ int importVCards(Session& session, QWidget* owner)
     }
 
     const interop::ImportSummary summary = interop::importSummary(plan, QFileInfo(path).fileName(), textsOf(lang));
-    Tf_vcardsummary window(owner, {.caption = lang.text(QStringLiteral("vcard_summarycaption")),
-                                   .headline = summary.headline,
-                                   .report = summary.text(),
-                                   .close = lang.text(QStringLiteral("close"))});
+    Tf_vcardsummary::Texts texts{.caption = lang.text(QStringLiteral("vcard_summarycaption")),
+                                 .headline = summary.headline,
+                                 .overview = summary.overview,
+                                 .close = lang.text(QStringLiteral("close"))};
+    for (const interop::CardSummary& card : summary.cards)
+        texts.sections << Tf_vcardsummary::Section{.heading = card.heading, .lines = card.notes};
+    Tf_vcardsummary window(owner, texts);
     execModal(&window);
     return stored.firstContact;
 }

@@ -19,6 +19,8 @@ Tf_vcardprogress::Tf_vcardprogress(QWidget* owner, const QString& label, const Q
     setWindowModality(Qt::ApplicationModal);
     setAutoClose(false);
     setAutoReset(false);
+    // Wide enough for the window's caption in the title bar.
+    setMinimumWidth(fontMetrics().averageCharWidth() * 52);
     setMinimumDuration(0);
     setValue(0);
     // Shown at once: it is made only for imports long enough to need it, and

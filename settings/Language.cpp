@@ -146,7 +146,7 @@ const QList<LangKey> kKeys = {
      "The file \"%FILE%\" cannot be imported:%RETURN%%ERROR%%RETURN%%RETURN%Nothing was imported."},
     {"vcard", "vcard_postcodequestion",
      "%COUNT% addresses have a postcode that is not a whole number.%RETURN%%RETURN%"
-     "Store them with the postcode in front of the town?%RETURN%No leaves these addresses out."},
+     "Store them with the postcode in front of the town?%RETURN%Choose No to leave these addresses out."},
     {"vcard", "vcard_progress", "Importing %COUNT% contacts..."},
     {"vcard", "vcard_cancelled", "The import was cancelled: nothing was stored."},
     {"vcard", "vcard_failed", "The import failed and was undone: nothing was stored.%RETURN%%RETURN%%ERROR%"},
