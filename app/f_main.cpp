@@ -4,6 +4,7 @@
 #include "app/WindowPlacement.h"
 #include "data/ContactQueries.h"
 #include "data/SqlStatement.h"
+#include "dialogs/VCardCommands.h"
 #include "dialogs/f_copy.h"
 #include "dialogs/f_help_main.h"
 #include "dialogs/f_standardvalues.h"
@@ -330,6 +331,9 @@ void Tf_mainForm::buildMenus()
     m_menu.options->addSeparator();
     m_menu.standardvalues = addItem(m_menu.options, "m_standardvalues", QStringLiteral("Set Standard Values"));
     System1->addSeparator();
+    m_importvcard = addItem(System1, "m_importvcard", QStringLiteral("&Import vCard..."));
+    m_exportvcard = addItem(System1, "m_exportvcard", QStringLiteral("E&xport vCard..."));
+    System1->addSeparator();
     m_menu.exit = addItem(System1, "m_exit", QStringLiteral("&Exit"), QKeySequence(Qt::CTRL | Qt::Key_E));
 
     m_menu.add = addMenu(bar, "m_add", QStringLiteral("&Add New"));
@@ -422,6 +426,9 @@ void Tf_mainForm::connectCommands()
         onTriggered(addressBookItems[i], this, [this, i] { printAddressBook(addressBooks()[i], *this, this); });
     onTriggered(menu_birthdaylist, this, [this] { printBirthdayList(*this, this); });
 
+    onTriggered(m_importvcard, this, [this] { m_importvcardClick(); });
+    onTriggered(m_exportvcard, this, [this] { m_exportvcardClick(); });
+
     onTriggered(Help1, this, [this] { Help1Click(); });
     onTriggered(Version1, this, [this] { Version1Click(); });
     onTriggered(BrowseURL1, this, [this] { BrowseURL1Execute(); });
@@ -445,6 +452,8 @@ void Tf_mainForm::replaceCaptions()
     m_menu.position->setText(l.text(QStringLiteral("savewindowposition")));
     m_menu.size_position->setText(l.text(QStringLiteral("saveboth")));
     m_menu.standardvalues->setText(l.text(QStringLiteral("menu"), QStringLiteral("Set Standard Values")));
+    m_importvcard->setText(l.text(QStringLiteral("vcard_importitem")));
+    m_exportvcard->setText(l.text(QStringLiteral("vcard_exportitem")));
     m_menu.exit->setText(l.text(QStringLiteral("exit")));
     m_menu.add->setTitle(l.text(QStringLiteral("addnew")));
     m_menu.add_new->setTitle(l.text(QStringLiteral("addnew"), QStringLiteral("&Add new")));
@@ -707,6 +716,41 @@ void Tf_mainForm::popup_deleteitemClick()
     SqlStatement(main, QStringLiteral("release savepoint PELLORI_DELETE")).execute();
     main.commitRetaining();
     rereadToLastRow();
+}
+
+// ---------------------------------------------------------------- vCard
+
+void Tf_mainForm::m_importvcardClick()
+{
+    const int first = importVCards(*this, this);
+    if (first == 0)
+        return;
+    // The import may have brought new groups; the group chosen stays chosen.
+    const QVariant group = RxDBLookupCombo_groups->keyValue();
+    ibquery_listgroups->close();
+    ibquery_listgroups->open();
+    ibquery_listgroups->last();
+    RxDBLookupCombo_groups->setKeyValue(group);
+    // The list as it was asked for, with the first imported contact current when it shows it.
+    dbdataset_object->close();
+    dbdataset_object->open();
+    if (!dbdataset_object->locate(QStringLiteral("O_ID"), first))
+        dbdataset_object->first();
+}
+
+void Tf_mainForm::m_exportvcardClick()
+{
+    QList<int> shown;
+    int current = 0;
+    if (dbdataset_object->isOpen()) {
+        dbdataset_object->fetchAll();
+        const int key = dbdataset_object->fieldIndex(QStringLiteral("O_ID"));
+        for (int row = 0; row < dbdataset_object->rowCount(); ++row)
+            shown << dbdataset_object->value(row, key).toInt();
+        if (dbdataset_object->recNo() >= 0)
+            current = dbdataset_object->value(QStringLiteral("O_ID")).toInt();
+    }
+    exportVCards(*this, this, shown, current);
 }
 
 // ---------------------------------------------------------------- information windows

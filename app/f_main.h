@@ -102,6 +102,8 @@ private:
     void Help1Click();
     void Version1Click();
     void BrowseURL1Execute();
+    void m_importvcardClick();
+    void m_exportvcardClick();
 
     // Declared first, so that it goes last: the data sets below go before the
     // main transaction commits and the connection closes.
@@ -142,6 +144,8 @@ private:
         QAction *size, *position, *size_position, *standardvalues, *exit, *company, *person, *details, *address,
             *internet, *communication, *groups, *salutation, *title, *faqonline, *add_new_company, *add_new_person;
     } m_menu = {};
+    QAction* m_importvcard = nullptr;
+    QAction* m_exportvcard = nullptr;
 };
 
 } // namespace pellori

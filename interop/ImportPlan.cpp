@@ -38,13 +38,7 @@ QString joined(const QStringList& parts, const QString& separator)
     return kept.join(separator);
 }
 
-// As the contact list shows a contact.
-QString displayName(const PlannedContact& c)
-{
-    if (c.O_NAME2.trimmed().isEmpty())
-        return c.O_NAME1;
-    return c.O_NAME1 + (c.O_TYPE == u"P" ? QLatin1String(", ") : QLatin1String(" ")) + c.O_NAME2;
-}
+QString displayName(const PlannedContact& c) { return listName(c.O_TYPE, c.O_NAME1, c.O_NAME2); }
 
 QString companyKey(const QString& name1, const QString& name2)
 {
@@ -369,6 +363,13 @@ private:
 };
 
 } // namespace
+
+QString listName(const QString& O_TYPE, const QString& O_NAME1, const QString& O_NAME2)
+{
+    if (O_NAME2.trimmed().isEmpty())
+        return O_NAME1;
+    return O_NAME1 + (O_TYPE == u"P" ? QLatin1String(", ") : QLatin1String(" ")) + O_NAME2;
+}
 
 int ImportPlan::contactOfCard(int card) const
 {

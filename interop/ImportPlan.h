@@ -112,6 +112,10 @@ struct ImportPlan {
     int contactOfCard(int card) const;
 };
 
+// The name the contact list shows: "Family, First" for a person, "Name1 Name2"
+// for a company, the first line alone when the second is blank.
+QString listName(const QString& O_TYPE, const QString& O_NAME1, const QString& O_NAME2);
+
 ImportPlan planImport(const QList<CardContact>& cards, const Lookups& lookups, const ImportOptions& options);
 
 // Column lengths of the schema.

@@ -132,6 +132,24 @@ QString readErrorText(const ReadError& error, const TextSource& texts)
     return QString();
 }
 
+QString fillPlaceholders(const QString& text, const QList<std::pair<QString, QString>>& values)
+{
+    QString out;
+    for (qsizetype i = 0; i < text.size();) {
+        bool replaced = false;
+        for (const auto& [placeholder, value] : values)
+            if (QStringView(text).mid(i).startsWith(placeholder)) {
+                out += value;
+                i += placeholder.size();
+                replaced = true;
+                break;
+            }
+        if (!replaced)
+            out += text.at(i++);
+    }
+    return out;
+}
+
 QString fieldName(Field field, const TextSource& texts)
 {
     for (const auto& f : kFields)
@@ -148,25 +166,9 @@ QString noteText(const Note& note, const TextSource& texts)
             QString text = lookUp(n.text, texts)
                                .replace(QLatin1String("%FIELD%"), fieldName(note.field, texts))
                                .replace(QLatin1String("%LENGTH%"), QString::number(note.length));
-            const std::pair<QLatin1String, QString> values[] = {
-                {QLatin1String("%VALUE%"), note.value},
-                {QLatin1String("%STORED%"), note.stored},
-                {QLatin1String("%DETAIL%"), note.detail},
-            };
-            QString out;
-            for (qsizetype i = 0; i < text.size();) {
-                bool replaced = false;
-                for (const auto& [placeholder, value] : values)
-                    if (QStringView(text).mid(i).startsWith(placeholder)) {
-                        out += value;
-                        i += placeholder.size();
-                        replaced = true;
-                        break;
-                    }
-                if (!replaced)
-                    out += text.at(i++);
-            }
-            return out;
+            return fillPlaceholders(text, {{QStringLiteral("%VALUE%"), note.value},
+                                           {QStringLiteral("%STORED%"), note.stored},
+                                           {QStringLiteral("%DETAIL%"), note.detail}});
         }
     return QString();
 }

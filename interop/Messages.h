@@ -75,6 +75,10 @@ struct Note {
     bool operator==(const Note&) const = default;
 };
 
+// Every placeholder replaced by its value in one pass, so that a value
+// holding "%...%" itself stays as it is.
+QString fillPlaceholders(const QString& text, const QList<std::pair<QString, QString>>& values);
+
 QString fieldName(Field field, const TextSource& texts = {});
 QString noteText(const Note& note, const TextSource& texts = {});
 

@@ -165,6 +165,7 @@ private slots:
     void detailsReReadOnlyFromTheContextMenu();
     void printMenuOpensPreviewsAndRefusesABadDoctorsValue();
     void standardValuesTakeEffectAtOnce();
+    void vcardExportOfTheListImportedAgain();
 };
 
 void tst_MainForm::startsWithGroupsAndContacts()
@@ -997,6 +998,39 @@ void tst_MainForm::standardValuesTakeEffectAtOnce()
                                                                        QStringLiteral("addresstype")),
              chosen);
     QVERIFY2(rec.messages.isEmpty(), qPrintable(rec.messages.join(QLatin1Char('|'))));
+void tst_MainForm::vcardExportOfTheListImportedAgain()
+{
+    RecordingMessages rec;
+    ProgramDir dir;
+    dir.write(QStringLiteral("Pellori.ini"), iniText());
+    auto w = startIn(dir);
+    the<QLineEdit>(w, "FullTextSearch")->setText(QStringLiteral("eie"));
+    the<QPushButton>(w, "btn_fulltextsearch")->click();
+    const QStringList meiers = columnOf(w->contacts(), QStringLiteral("O_NAME"));
+    QCOMPARE(meiers.size(), 2);
+
+    // The list as it shows, chosen as the window offers it.
+    const QString file = dir.file(QStringLiteral("meier.vcf"));
+    rec.fileAnswers << file;
+    rec.modalHandlers << [](QDialog*) { return int(QDialog::Accepted); };
+    the<QAction>(w, "m_exportvcard")->trigger();
+    QCOMPARE(rec.messages, QStringList{"Contacts exported: 2, to \"" + file + "\"."});
+
+    // Back in, with a card of a new group after them.
+    QFile more(file);
+    QVERIFY(more.open(QIODevice::Append));
+    more.write("BEGIN:VCARD\r\nVERSION:4.0\r\nN:Neumeier;Eva;;;\r\nCATEGORIES:Vorstand\r\nEND:VCARD\r\n");
+    more.close();
+    rec.fileAnswers << file;
+    the<QAction>(w, "m_importvcard")->trigger();
+    QCOMPARE(rec.modalTitles, (QStringList{"Export vCard", "vCard import"}));
+    // The list read again with its search: the first card's contact current, a new key.
+    QCOMPARE(w->contacts().value(QStringLiteral("O_NAME")).toString(), meiers.first());
+    QVERIFY(w->contacts().value(QStringLiteral("O_ID")).toInt() > 52);
+    QCOMPARE(columnOf(w->contacts(), QStringLiteral("O_NAME")).size(), 5);
+    QVERIFY(columnOf(w->groups(), QStringLiteral("G_NAME")).contains(QStringLiteral("Vorstand")));
+    QCOMPARE(w->groupChoiceValue(), QString());
+    QCOMPARE(rec.messages.size(), 1);
 }
 
 QTEST_MAIN(tst_MainForm)
