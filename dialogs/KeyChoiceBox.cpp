@@ -7,26 +7,27 @@ namespace pellori {
 
 KeyChoiceBox::KeyChoiceBox(QWidget* parent) : DBLookupComboBox(parent)
 {
-    // Whatever the user picks replaces a key that was kept without a row.
-    connect(this, &QComboBox::activated, this, [this] { m_unlisted.clear(); });
+    // Whatever the user picks replaces the key that was given.
+    connect(this, &QComboBox::activated, this, [this] { m_chosen = true; });
 }
 
 QString KeyChoiceBox::key() const
 {
-    if (currentIndex() >= 0)
-        return currentData().toString();
-    return m_unlisted;
+    if (!m_chosen)
+        return m_given;
+    return currentIndex() >= 0 ? currentData().toString() : QString();
 }
 
 void KeyChoiceBox::setKey(const QString& key)
 {
+    m_given = key;
+    m_chosen = false;
     setKeyValue(key.isEmpty() ? QVariant() : QVariant(key));
-    m_unlisted = currentIndex() >= 0 ? QString() : key;
 }
 
 void KeyChoiceBox::clearChoice()
 {
-    m_unlisted.clear();
+    m_chosen = true;
     setCurrentIndex(-1);
 }
 

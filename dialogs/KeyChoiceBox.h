@@ -1,7 +1,8 @@
 #pragma once
 // A drop-down of a list's names that holds the key of the chosen row as text.
-// A key that no row of the list has is kept, with no name shown, until the
-// user chooses a row; Escape on the closed drop-down empties the choice.
+// The key it was given is kept exactly as written (a row whose key has that
+// value shows its name; none shows no name) until the user chooses a row;
+// Escape on the closed drop-down empties the choice.
 #include "widgets/DBLookupComboBox.h"
 
 namespace pellori {
@@ -20,7 +21,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QString m_unlisted;
+    QString m_given;
+    bool m_chosen = false;
 };
 
 } // namespace pellori

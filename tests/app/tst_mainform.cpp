@@ -998,6 +998,8 @@ void tst_MainForm::standardValuesTakeEffectAtOnce()
                                                                        QStringLiteral("addresstype")),
              chosen);
     QVERIFY2(rec.messages.isEmpty(), qPrintable(rec.messages.join(QLatin1Char('|'))));
+}
+
 void tst_MainForm::vcardExportOfTheListImportedAgain()
 {
     RecordingMessages rec;

@@ -167,14 +167,14 @@ void TestStandardValues::okStoresTheKeysAndHandsThemOver_data()
 
     QTest::newRow("as read, in plain decimal")
         << QByteArray("addresstype=02\r\naddresstypecompany=2\r\ncommunicationtype= 3\r\ncommunicationtypecompany=1\r\n"
-                      "internettype=2\r\ninternettypecompany=3\r\ndoctors=4\r\nadministratormode=1\r\n")
-        << false << QStringList{"2", "2", "3", "1", "2", "3", "4"} << QStringList{};
+                      "internettype=2\r\ninternettypecompany=3\r\ndoctors=04\r\nadministratormode=1\r\n")
+        << false << QStringList{"2", "2", "3", "1", "2", "3", "04"} << QStringList{};
     QTest::newRow("missing keys, written in order") << QByteArray() << false
                                                     << QStringList{"1", "1", "1", "1", "1", "1", "1"} << QStringList{};
     QTest::newRow("keys without a row kept")
         << QByteArray("addresstype=1\r\naddresstypecompany=99\r\ncommunicationtype=1\r\ncommunicationtypecompany=1\r\n"
-                      "internettype=1\r\ninternettypecompany=1\r\ndoctors=04\r\n")
-        << false << QStringList{"1", "99", "1", "1", "1", "1", "04"}
+                      "internettype=1\r\ninternettypecompany=1\r\ndoctors=77\r\n")
+        << false << QStringList{"1", "99", "1", "1", "1", "1", "77"}
         << QStringList{"addresstypecompany", "grouprepresentative"};
     QTest::newRow("last rows chosen") << QByteArray() << true << QStringList{} << QStringList{};
 }
