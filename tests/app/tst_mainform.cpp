@@ -2,6 +2,7 @@
 // paths, the connection's parameters, the searches on the demo contacts, the
 // application error handler, window placement and the catalogue's captions.
 #include "app/f_main.h"
+#include "editors/detail/DetailList.h"
 #include "data/ContactQueries.h"
 #include "RecordingMessages.h"
 #include "ProgramDir.h"
@@ -997,6 +998,17 @@ void tst_MainForm::standardValuesTakeEffectAtOnce()
     QCOMPARE(IniFile(dir.file(QStringLiteral("Pellori.ini"))).readString(QStringLiteral("StandardValues"),
                                                                        QStringLiteral("addresstype")),
              chosen);
+    // A person's new address row in an editor opened now gets the new type.
+    QVERIFY(w->contacts().locate(QStringLiteral("O_NAME"), QStringLiteral("Bauer, Christine")));
+    QVariant newRowType;
+    rec.modalHandlers << [&](QDialog* editor) {
+        EditableDataSet& addresses = editor->findChild<DetailList*>(QStringLiteral("tab_address"))->dataSet();
+        addresses.append();
+        newRowType = addresses.value(QStringLiteral("A_ATID"));
+        return int(QDialog::Rejected);
+    };
+    the<QAction>(w, "m_details")->trigger();
+    QCOMPARE(newRowType.toString(), chosen);
     QVERIFY2(rec.messages.isEmpty(), qPrintable(rec.messages.join(QLatin1Char('|'))));
 }
 
