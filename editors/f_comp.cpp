@@ -30,14 +30,29 @@
 
 namespace pellori {
 
-Tf_company::Tf_company(Session& session, QWidget* owner) : QDialog(owner), m_session(session)
-{
-    setObjectName(QStringLiteral("f_company"));
-    setWindowTitle(QStringLiteral("Company"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
-    setFont(editor::windowFont());
+namespace {
 
+// The company editor's menu captions carry no access-key mark.
+const ContactEditor::Frame kFrame{
+    .objectName = QStringLiteral("f_company"),
+    .caption = QStringLiteral("Company"),
+    .recordMenuName = QStringLiteral("m_company"),
+    .recordMenuTitle = QStringLiteral("Company"),
+    .recordMenuKey = QStringLiteral("companies"),
+    .helpMenuTitle = QStringLiteral("?"),
+    .helpItemText = QStringLiteral("Help"),
+    .clientSize = QSize(754, 449),
+    .saveButtonName = "btn_save",
+    .saveButtonPlace = QRect(16, 136, 145, 25),
+    .cancelButtonName = "btn_cancel",
+    .cancelButtonPlace = QRect(16, 160, 145, 25),
+    .errorText = companyEditorErrorText,
+};
+
+} // namespace
+
+Tf_company::Tf_company(Session& session, QWidget* owner) : ContactEditor(kFrame, session, owner)
+{
     // Both with the server's defaults: a snapshot that waits on locks.
     transaction_companydetails = std::make_unique<DbTransaction>(session.connection());
     IBTransaction_persons = std::make_unique<DbTransaction>(session.connection());
@@ -80,16 +95,11 @@ Tf_company::Tf_company(Session& session, QWidget* owner) : QDialog(owner), m_ses
     datasource_object = new DataSource(dataset_object.get(), this);
     datasource_persons = new DataSource(IBQuery_persons.get(), this);
     buildControls();
-    buildMenus();
-
-    ErrorHandlers::add(this, [this](const std::exception& e) { ApplicationEvents1Exception(e); });
-
     FormCreate();
 }
 
 Tf_company::~Tf_company()
 {
-    ErrorHandlers::remove(this);
     datasource_object->setDataSet(nullptr);
     datasource_persons->setDataSet(nullptr);
     qDeleteAll(m_lists);   // each commits its own transaction
@@ -104,13 +114,7 @@ DetailList* Tf_company::detailList(int index) const { return m_lists.value(index
 
 void Tf_company::buildControls()
 {
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(client);
-
+    QWidget* client = this->client();
     editor::picture(client, Picture::Company, QRect(8, 8, 161, 121));
     const QFont bold = editor::fieldFont();
     const auto edit = [&](const char* name, const char* field, const QRect& place) {
@@ -134,17 +138,6 @@ void Tf_company::buildControls()
     m_additional->setDataSource(datasource_object);
     m_additional->setDataField(QStringLiteral("O_ADDITIONAL"));
     m_additional->setTabChangesFocus(true);
-
-    btn_save = new QPushButton(QStringLiteral("Save && Close"), client);
-    btn_save->setObjectName(QStringLiteral("btn_save"));
-    btn_save->setGeometry(16, 136, 145, 25);
-    btn_cancel = new QPushButton(QStringLiteral("Cancel && Close"), client);
-    btn_cancel->setObjectName(QStringLiteral("btn_cancel"));
-    btn_cancel->setGeometry(16, 160, 145, 25);
-    btn_save->setAutoDefault(false);
-    btn_cancel->setAutoDefault(false);
-    onClicked(btn_save, this, [this] { btn_saveClick(); });
-    onClicked(btn_cancel, this, [this] { btn_cancelClick(); });
 
     pagecontrol_company = new QTabWidget(client);
     pagecontrol_company->setObjectName(QStringLiteral("pagecontrol_company"));
@@ -187,51 +180,18 @@ void Tf_company::buildControls()
         });
     }
 
-    QWidget* order[] = {m_name1, m_name2, pagecontrol_company, btn_save, btn_cancel, m_additional};
+    QWidget* order[] = {m_name1, m_name2, pagecontrol_company, saveButton(), cancelButton(), m_additional};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
-}
-
-void Tf_company::buildMenus()
-{
-    auto* bar = new QMenuBar(this);
-    bar->setObjectName(QStringLiteral("MainMenu1"));
-    layout()->setMenuBar(bar);
-    m_companyMenu = bar->addMenu(QStringLiteral("Company"));
-    m_companyMenu->setObjectName(QStringLiteral("m_company"));
-    SaveClose1 = m_companyMenu->addAction(QStringLiteral("&Save && Close"));
-    SaveClose1->setObjectName(QStringLiteral("SaveClose1"));
-    m_closeItem = m_companyMenu->addAction(QStringLiteral("&Cancel && Close"));
-    m_closeItem->setObjectName(QStringLiteral("m_close"));
-    onTriggered(SaveClose1, this, [this] { btn_saveClick(); });
-    onTriggered(m_closeItem, this, [this] { btn_cancelClick(); });
-    editor::addHelpMenu(bar, m_session, this, QStringLiteral("?"),
-                        m_session.lang().text(QStringLiteral("help"), QStringLiteral("Help")));
-    setFixedSize(754, 449 + bar->sizeHint().height());
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = rect();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
 }
 
 void Tf_company::replaceCaptions()
 {
     const TLang& l = m_session.lang();
-    const auto set = [this](const char* name, const QString& text) {
-        if (auto* label = findChild<QLabel*>(QLatin1String(name))) {
-            label->setText(text);
-            label->adjustSize();
-        }
-    };
-    set("Label2", l.text(QStringLiteral("companyname1")));
-    set("Label1", l.text(QStringLiteral("companyname2")));
-    set("Label3", l.text(QStringLiteral("additional")));
-    btn_save->setText(l.text(QStringLiteral("btnsaveandclose")));
-    SaveClose1->setText(l.text(QStringLiteral("btnsaveandclose"), QStringLiteral("&Save && Close")));
-    btn_cancel->setText(l.text(QStringLiteral("btncancelandclose")));
-    m_closeItem->setText(l.text(QStringLiteral("btncancelandclose"), QStringLiteral("&Cancel && Close")));
-    m_companyMenu->setTitle(l.text(QStringLiteral("companies")));
+    setLabelText("Label2", l.text(QStringLiteral("companyname1")));
+    setLabelText("Label1", l.text(QStringLiteral("companyname2")));
+    setLabelText("Label3", l.text(QStringLiteral("additional")));
+    replaceFrameCaptions();
 }
 
 void Tf_company::FormCreate()
@@ -267,34 +227,13 @@ void Tf_company::dataset_objectBeforePost()
     }
 }
 
-void Tf_company::btn_saveClick()
+void Tf_company::saveRecord()
 {
     datasource_object->updateRecord();
     if (dataset_object->isEditing() && dataset_object->isModified())
         dataset_object->post();
     else if (dataset_object->isEditing())
         dataset_object->cancel();
-    accept();
-}
-
-void Tf_company::btn_cancelClick() { QDialog::reject(); }
-
-void Tf_company::keyPressEvent(QKeyEvent* event)
-{
-    // Esc belongs to the grids; it never closes the editor and drops its input.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    // Enter on a focused button presses it; in a field it saves nothing by accident.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        if (auto* button = qobject_cast<QAbstractButton*>(focusWidget()))
-            button->click();
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void Tf_company::miShowDetailsClick()
@@ -309,11 +248,6 @@ void Tf_company::miShowDetailsClick()
     IBTransaction_persons->commit();
     IBQuery_persons->open();
     IBQuery_persons->locate(QStringLiteral("O_ID"), person);
-}
-
-void Tf_company::ApplicationEvents1Exception(const std::exception& error)
-{
-    showMessage(this, companyEditorErrorText(error));
 }
 
 } // namespace pellori

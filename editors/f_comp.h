@@ -3,6 +3,8 @@
 // detail lists, and the persons who work there, from which a person opens in
 // the person editor. Created, loaded, shown and released by the main window's
 // open-company operation; releasing it commits its transactions.
+#include "editors/ContactEditor.h"
+
 #include <QDialog>
 #include <memory>
 
@@ -23,7 +25,7 @@ class EditableDataSet;
 class QueryDataSet;
 class Session;
 
-class Tf_company : public QDialog {
+class Tf_company : public ContactEditor {
     Q_OBJECT
 public:
     Tf_company(Session& session, QWidget* owner);
@@ -37,20 +39,15 @@ public:
     DetailList* detailList(int index) const;
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    void saveRecord() override;
 
 private:
     void FormCreate();
     void replaceCaptions();
     void buildControls();
-    void buildMenus();
-    void btn_saveClick();
-    void btn_cancelClick();
     void dataset_objectBeforePost();
     void miShowDetailsClick();
-    void ApplicationEvents1Exception(const std::exception& error);
 
-    Session& m_session;
     std::unique_ptr<DbTransaction> transaction_companydetails, IBTransaction_persons;
     std::unique_ptr<EditableDataSet> dataset_object;
     std::unique_ptr<QueryDataSet> IBQuery_persons;
@@ -59,15 +56,10 @@ private:
 
     DBEdit *m_name1 = nullptr, *m_name2 = nullptr;
     DBMemo* m_additional = nullptr;
-    QPushButton* btn_save = nullptr;
-    QPushButton* btn_cancel = nullptr;
     QTabWidget* pagecontrol_company = nullptr;
     QWidget* TabSheet2 = nullptr;
     DataGrid* RxDBGrid_persons = nullptr;
     QList<DetailList*> m_lists;
-    QMenu* m_companyMenu = nullptr;
-    QAction* SaveClose1 = nullptr;
-    QAction* m_closeItem = nullptr;
     QAction* miShowDetails = nullptr;
 };
 

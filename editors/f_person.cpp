@@ -66,14 +66,24 @@ const QString kSavepoint = QStringLiteral("PELLORI_PERSON_SAVE");
 
 } // namespace
 
-Tf_persons::Tf_persons(Session& session, QWidget* owner) : QDialog(owner), m_session(session)
-{
-    setObjectName(QStringLiteral("f_persons"));
-    setWindowTitle(QStringLiteral("Persons"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
-    setFont(editor::windowFont());
+const ContactEditor::Frame kFrame{
+    .objectName = QStringLiteral("f_persons"),
+    .caption = QStringLiteral("Persons"),
+    .recordMenuName = QStringLiteral("m_person"),
+    .recordMenuTitle = QStringLiteral("&Persons"),
+    .recordMenuKey = QStringLiteral("persons"),
+    .helpMenuTitle = QStringLiteral("&?"),
+    .helpItemText = QStringLiteral("&Help"),
+    .clientSize = QSize(753, 508),
+    .saveButtonName = "Button1",
+    .saveButtonPlace = QRect(12, 194, 145, 24),
+    .cancelButtonName = "Button2",
+    .cancelButtonPlace = QRect(12, 218, 145, 24),
+    .errorText = personEditorErrorText,
+};
 
+Tf_persons::Tf_persons(Session& session, QWidget* owner) : ContactEditor(kFrame, session, owner)
+{
     transaction_personthings = std::make_unique<DbTransaction>(session.connection(), DbTransaction::readCommitted());
     dataset_person = std::make_unique<EditableDataSet>(*transaction_personthings);
     EditableDataSet& ds = *dataset_person;
@@ -109,17 +119,11 @@ Tf_persons::Tf_persons(Session& session, QWidget* owner) : QDialog(owner), m_ses
 
     datasource_person = new DataSource(dataset_person.get(), this);
     buildControls();
-    buildMenus();
-
-    // While the window exists its handler runs before the main window's.
-    ErrorHandlers::add(this, [this](const std::exception& e) { ApplicationEvents1Exception(e); });
-
     FormCreate();
 }
 
 Tf_persons::~Tf_persons()
 {
-    ErrorHandlers::remove(this);
     // Unsaved edits are dropped; the controls let go of the record before it goes.
     datasource_person->setDataSet(nullptr);
     qDeleteAll(m_lists);   // each commits its own transaction
@@ -133,13 +137,7 @@ DetailList* Tf_persons::detailList(int index) const { return m_lists.value(index
 
 void Tf_persons::buildControls()
 {
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(client);
-
+    QWidget* client = this->client();
     editor::picture(client, Picture::Person, QRect(16, 8, 137, 185));
 
     const QFont bold = editor::fieldFont();
@@ -190,18 +188,6 @@ void Tf_persons::buildControls()
     editor::label(client, "Label6", QStringLiteral("Works at"), 184, 204);
     m_worksAt = lookupBox("dblookup_worksat", query_worksat.get(), "C_NAME", "C_ID", "P_CID", QRect(184, 222, 505, 23), 8);
 
-    Button1 = new QPushButton(QStringLiteral("Save && Close"), client);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(12, 194, 145, 24);
-    Button2 = new QPushButton(QStringLiteral("Cancel && Close"), client);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setGeometry(12, 218, 145, 24);
-    // Enter in a field is no shortcut for saving: the buttons are pressed on purpose.
-    Button1->setAutoDefault(false);
-    Button2->setAutoDefault(false);
-    onClicked(Button1, this, [this] { Button1Click(); });
-    onClicked(Button2, this, [this] { Button2Click(); });
-
     pagecontrol_person = new QTabWidget(client);
     pagecontrol_person->setObjectName(QStringLiteral("pagecontrol_person"));
     pagecontrol_person->setGeometry(8, 256, 737, 249);
@@ -226,47 +212,18 @@ void Tf_persons::buildControls()
     onTriggered(newTitle1, this, [this] { newTitle1Click(); });
     onTriggered(newCompany1, this, [this] { newCompany1Click(); });
 
-    QWidget* order[] = {m_salutation, m_title,  m_familyName, m_firstName, m_nickname, m_birthday,
-                        m_alive,      m_additional, m_worksAt,  Button1,     Button2,    pagecontrol_person};
+    QWidget* order[] = {m_salutation, m_title,      m_familyName, m_firstName,    m_nickname,     m_birthday,
+                        m_alive,      m_additional, m_worksAt,    saveButton(), cancelButton(), pagecontrol_person};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
     // Tab moves on from the additional text; it is no character of it.
     m_additional->setTabChangesFocus(true);
 }
 
-void Tf_persons::buildMenus()
-{
-    auto* bar = new QMenuBar(this);
-    bar->setObjectName(QStringLiteral("MainMenu1"));
-    layout()->setMenuBar(bar);
-    m_personMenu = bar->addMenu(QStringLiteral("&Persons"));
-    m_personMenu->setObjectName(QStringLiteral("m_person"));
-    SaveClose1 = m_personMenu->addAction(QStringLiteral("&Save && Close"));
-    SaveClose1->setObjectName(QStringLiteral("SaveClose1"));
-    m_closeItem = m_personMenu->addAction(QStringLiteral("&Cancel && Close"));
-    m_closeItem->setObjectName(QStringLiteral("m_close"));
-    onTriggered(SaveClose1, this, [this] { Button1Click(); });
-    onTriggered(m_closeItem, this, [this] { Button2Click(); });
-    editor::addHelpMenu(bar, m_session, this, QStringLiteral("&?"),
-                        m_session.lang().text(QStringLiteral("help"), QStringLiteral("&Help")));
-    // The client area keeps its size; the menu bar comes on top of it.
-    setFixedSize(753, 508 + bar->sizeHint().height());
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = rect();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
-}
-
 void Tf_persons::replaceCaptions()
 {
     const TLang& l = m_session.lang();
-    const auto set = [this](const char* name, const QString& text) {
-        if (auto* label = findChild<QLabel*>(QLatin1String(name))) {
-            label->setText(text);
-            label->adjustSize();
-        }
-    };
+    const auto set = [this](const char* name, const QString& text) { setLabelText(name, text); };
     set("Label3", l.text(QStringLiteral("salutation")));
     set("Label2", l.text(QStringLiteral("title")));
     set("Label7", l.text(QStringLiteral("familyname")));
@@ -276,11 +233,7 @@ void Tf_persons::replaceCaptions()
     set("Label9", l.text(QStringLiteral("alive")));
     set("Label1", l.text(QStringLiteral("additional")));
     set("Label6", l.text(QStringLiteral("worksat")));
-    Button1->setText(l.text(QStringLiteral("btnsaveandclose")));
-    SaveClose1->setText(l.text(QStringLiteral("btnsaveandclose"), QStringLiteral("&Save && Close")));
-    Button2->setText(l.text(QStringLiteral("btncancelandclose")));
-    m_closeItem->setText(l.text(QStringLiteral("btncancelandclose"), QStringLiteral("&Cancel && Close")));
-    m_personMenu->setTitle(l.text(QStringLiteral("persons"), QStringLiteral("&Persons")));
+    replaceFrameCaptions();
 }
 
 void Tf_persons::FormCreate()
@@ -344,7 +297,7 @@ void Tf_persons::savePersonRecord()
     SqlStatement(tr, QStringLiteral("release savepoint ") + kSavepoint).execute();
 }
 
-void Tf_persons::Button1Click()
+void Tf_persons::saveRecord()
 {
     // What the controls still hold belongs to the record before it is saved.
     datasource_person->updateRecord();
@@ -352,27 +305,6 @@ void Tf_persons::Button1Click()
         savePersonRecord();
     else if (dataset_person->isEditing())
         dataset_person->cancel();
-    accept();
-}
-
-void Tf_persons::Button2Click() { QDialog::reject(); }
-
-void Tf_persons::keyPressEvent(QKeyEvent* event)
-{
-    // Esc belongs to the grids and boxes; it never closes the editor and drops its input.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    // Enter on a focused button presses it; in a field it saves nothing by accident.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        if (auto* button = qobject_cast<QAbstractButton*>(focusWidget()))
-            button->click();
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void Tf_persons::openListEditor(LookupList which, QueryDataSet& list)
@@ -410,10 +342,5 @@ void Tf_persons::rereadAfter(QueryDataSet& list, const std::function<void()>& op
 void Tf_persons::NewSalutation1Click() { openListEditor(LookupList::Salutations, *dataset_salutation); }
 
 void Tf_persons::newTitle1Click() { openListEditor(LookupList::Titles, *query_title); }
-
-void Tf_persons::ApplicationEvents1Exception(const std::exception& error)
-{
-    showMessage(this, personEditorErrorText(error));
-}
 
 } // namespace pellori

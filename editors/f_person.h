@@ -3,6 +3,8 @@
 // alive flag, additional text and employer, with the four detail lists below.
 // Created, loaded with a contact key, shown modally and released by the main
 // window's open-person operation; releasing it commits its transactions.
+#include "editors/ContactEditor.h"
+
 #include <QDialog>
 #include <functional>
 #include <memory>
@@ -26,7 +28,7 @@ class Session;
 class SqlStatement;
 enum class LookupList;
 
-class Tf_persons : public QDialog {
+class Tf_persons : public ContactEditor {
     Q_OBJECT
 public:
     Tf_persons(Session& session, QWidget* owner);
@@ -39,15 +41,12 @@ public:
     DetailList* detailList(int index) const;
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    void saveRecord() override;
 
 private:
     void FormCreate();
     void replaceCaptions();
     void buildControls();
-    void buildMenus();
-    void Button1Click();   // Save && Close
-    void Button2Click();   // Cancel && Close
     void savePersonRecord();
     void dataset_personBeforePost();
     void openListEditor(LookupList which, QueryDataSet& list);
@@ -55,9 +54,7 @@ private:
     void newCompany1Click();
     void NewSalutation1Click();
     void newTitle1Click();
-    void ApplicationEvents1Exception(const std::exception& error);
 
-    Session& m_session;
     // Transactions first: they go last and commit what was saved.
     std::unique_ptr<DbTransaction> transaction_personthings;
     std::unique_ptr<EditableDataSet> dataset_person;
@@ -68,13 +65,8 @@ private:
     DBLookupComboBox *m_salutation = nullptr, *m_title = nullptr, *m_worksAt = nullptr, *m_alive = nullptr;
     DBEdit *m_familyName = nullptr, *m_firstName = nullptr, *m_nickname = nullptr, *m_birthday = nullptr;
     DBMemo* m_additional = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* Button2 = nullptr;
     QTabWidget* pagecontrol_person = nullptr;
     QList<DetailList*> m_lists;
-    QMenu* m_personMenu = nullptr;
-    QAction* SaveClose1 = nullptr;
-    QAction* m_closeItem = nullptr;
     QAction* NewSalutation1 = nullptr;
     QAction* newTitle1 = nullptr;
     QAction* newCompany1 = nullptr;

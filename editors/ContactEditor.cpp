@@ -1,0 +1,120 @@
+#include "editors/ContactEditor.h"
+
+#include "editors/EditorCommon.h"
+#include "settings/Language.h"
+#include "widgets/CommandGuard.h"
+#include "widgets/MessageService.h"
+#include "widgets/Session.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace pellori {
+
+ContactEditor::ContactEditor(const Frame& frame, Session& session, QWidget* owner)
+    : QDialog(owner), m_session(session), m_frame(frame)
+{
+    setObjectName(frame.objectName);
+    setWindowTitle(frame.caption);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
+    setFont(editor::windowFont());
+
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("client"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_client);
+
+    m_save = new QPushButton(QStringLiteral("Save && Close"), m_client);
+    m_save->setObjectName(QLatin1String(frame.saveButtonName));
+    m_save->setGeometry(frame.saveButtonPlace);
+    m_cancel = new QPushButton(QStringLiteral("Cancel && Close"), m_client);
+    m_cancel->setObjectName(QLatin1String(frame.cancelButtonName));
+    m_cancel->setGeometry(frame.cancelButtonPlace);
+    // Neither is a default button: Enter in a field saves nothing by accident.
+    m_save->setAutoDefault(false);
+    m_cancel->setAutoDefault(false);
+    onClicked(m_save, this, [this] { saveAndClose(); });
+    onClicked(m_cancel, this, [this] { QDialog::reject(); });
+
+    auto* bar = new QMenuBar(this);
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    layout->setMenuBar(bar);
+    m_recordMenu = bar->addMenu(frame.recordMenuTitle);
+    m_recordMenu->setObjectName(frame.recordMenuName);
+    SaveClose1 = m_recordMenu->addAction(QStringLiteral("&Save && Close"));
+    SaveClose1->setObjectName(QStringLiteral("SaveClose1"));
+    m_closeItem = m_recordMenu->addAction(QStringLiteral("&Cancel && Close"));
+    m_closeItem->setObjectName(QStringLiteral("m_close"));
+    onTriggered(SaveClose1, this, [this] { saveAndClose(); });
+    onTriggered(m_closeItem, this, [this] { QDialog::reject(); });
+    editor::addHelpMenu(bar, session, this, frame.helpMenuTitle,
+                        session.lang().text(QStringLiteral("help"), frame.helpItemText));
+
+    // The client area keeps its size, the menu bar comes on top of it; centred on the desktop.
+    setFixedSize(frame.clientSize.width(), frame.clientSize.height() + bar->sizeHint().height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect place = rect();
+        place.moveCenter(screen->availableGeometry().center());
+        move(place.topLeft());
+    }
+
+    // While the editor exists its handler runs before the main window's.
+    ErrorHandlers::add(this, [this](const std::exception& e) { showMessage(this, m_frame.errorText(e)); });
+}
+
+ContactEditor::~ContactEditor() { ErrorHandlers::remove(this); }
+
+void ContactEditor::saveAndClose()
+{
+    saveRecord();
+    accept();
+}
+
+void ContactEditor::replaceFrameCaptions()
+{
+    const TLang& l = m_session.lang();
+    m_save->setText(l.text(QStringLiteral("btnsaveandclose")));
+    SaveClose1->setText(l.text(QStringLiteral("btnsaveandclose"), QStringLiteral("&Save && Close")));
+    m_cancel->setText(l.text(QStringLiteral("btncancelandclose")));
+    m_closeItem->setText(l.text(QStringLiteral("btncancelandclose"), QStringLiteral("&Cancel && Close")));
+    m_recordMenu->setTitle(l.text(m_frame.recordMenuKey, m_frame.recordMenuTitle));
+}
+
+void ContactEditor::setLabelText(const char* labelName, const QString& text)
+{
+    if (auto* label = findChild<QLabel*>(QLatin1String(labelName))) {
+        label->setText(text);
+        label->adjustSize();
+    }
+}
+
+void ContactEditor::keyPressEvent(QKeyEvent* event)
+{
+    // Esc belongs to the grids and boxes; it never closes the editor and drops its input.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    // Enter on a focused button presses it; in a field it saves nothing by accident.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (auto* button = qobject_cast<QAbstractButton*>(focusWidget()))
+            button->click();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace pellori

@@ -1,0 +1,66 @@
+#pragma once
+// What the person and the company editor share around their fields: the fixed
+// window centred on the desktop, the record menu with "Save && Close" and
+// "Cancel && Close" and the buttons of the same name, the "?" menu, the error
+// handler that runs before the main window's while the editor exists, and the
+// keys: Esc never closes an editor, Enter presses only a focused button.
+#include <QDialog>
+#include <functional>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+
+namespace pellori {
+
+class Session;
+
+class ContactEditor : public QDialog {
+    Q_OBJECT
+public:
+    struct Frame {
+        QString objectName, caption;
+        QString recordMenuName, recordMenuTitle, recordMenuKey;
+        QString helpMenuTitle, helpItemText;
+        QSize clientSize;
+        const char* saveButtonName;
+        QRect saveButtonPlace;
+        const char* cancelButtonName;
+        QRect cancelButtonPlace;
+        std::function<QString(const std::exception&)> errorText;
+    };
+
+    ~ContactEditor() override;
+
+protected:
+    ContactEditor(const Frame& frame, Session& session, QWidget* owner);
+
+    // The area below the menu bar that the editor lays its controls on.
+    QWidget* client() const { return m_client; }
+    QPushButton* saveButton() const { return m_save; }
+    QPushButton* cancelButton() const { return m_cancel; }
+    // Writes the record when it was changed; throws to keep the window open.
+    virtual void saveRecord() = 0;
+    // The frame's captions from the catalogue (the editor replaces its labels itself).
+    void replaceFrameCaptions();
+    // A caption label's text from the catalogue, the label sized to it.
+    void setLabelText(const char* labelName, const QString& text);
+
+    void keyPressEvent(QKeyEvent* event) override;
+
+    Session& m_session;
+
+private:
+    void saveAndClose();
+
+    Frame m_frame;
+    QWidget* m_client = nullptr;
+    QPushButton* m_save = nullptr;
+    QPushButton* m_cancel = nullptr;
+    QMenu* m_recordMenu = nullptr;
+    QAction* SaveClose1 = nullptr;
+    QAction* m_closeItem = nullptr;
+};
+
+} // namespace pellori
