@@ -5,6 +5,7 @@
 // opened and read). Prints the medians of the runs, the ratio, pages per
 // second and the time until the first page is ready.
 // Usage: bench_addressbook [contacts] [runs]
+#include "BenchCommon.h"
 #include "data/Connection.h"
 #include "data/ContactQueries.h"
 #include "data/DataSet.h"
@@ -29,22 +30,8 @@ using namespace pellori;
 
 namespace {
 
-QByteArray isql(const QString& db, const QByteArray& input)
-{
-    QProcess p;
-    p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(PELLORI_ISQL, db.isEmpty() ? QStringList{"-q"} : QStringList{"-q", "-ch", "ISO8859_1", db});
-    p.write(input);
-    p.closeWriteChannel();
-    p.waitForFinished(-1);
-    return p.readAll();
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
+using pellori::bench::isql;
+using pellori::bench::median;
 
 class BenchSession final : public Session {
 public:

@@ -6,6 +6,7 @@
 // 300-character note on every contact, which the list does not show. Also
 // prints the memory the data set keeps per row.
 // Usage: bench_contactlist [contacts] [runs]
+#include "BenchCommon.h"
 #include "data/Connection.h"
 #include "data/DataSet.h"
 #include "data/DbTransaction.h"
@@ -24,32 +25,11 @@ using namespace pellori;
 
 namespace {
 
+using pellori::bench::isql;
+using pellori::bench::median;
+using pellori::bench::timeMs;
+
 const QString kStatement = "select * from p_view_company_and_person order by o_name collate de_de";
-
-QByteArray isql(const QString& db, const QByteArray& input)
-{
-    QProcess p;
-    p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(PELLORI_ISQL, db.isEmpty() ? QStringList{"-q"} : QStringList{"-q", "-ch", "ISO8859_1", db});
-    p.write(input);
-    p.closeWriteChannel();
-    p.waitForFinished(-1);
-    return p.readAll();
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-double timeMs(const std::function<void()>& f)
-{
-    QElapsedTimer t;
-    t.start();
-    f();
-    return double(t.nsecsElapsed()) / 1e6;
-}
 
 QString makeDatabase(const QTemporaryDir& dir, const QString& name, int contacts, bool notes)
 {

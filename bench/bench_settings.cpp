@@ -2,6 +2,7 @@
 // a Pellori.ini of many lines, and the load of a large Pellori.lang of short
 // lines. Prints the median of the runs and the peak memory of the process.
 // Usage: bench_settings [ini-lines] [lang-megabytes] [runs]
+#include "BenchCommon.h"
 #include "settings/IniFile.h"
 #include "settings/Language.h"
 #include "settings/Settings.h"
@@ -20,19 +21,8 @@ using namespace pellori;
 
 namespace {
 
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-double timeMs(const std::function<void()>& f)
-{
-    QElapsedTimer t;
-    t.start();
-    f();
-    return double(t.nsecsElapsed()) / 1e6;
-}
+using pellori::bench::median;
+using pellori::bench::timeMs;
 
 long peakMegabytes()
 {

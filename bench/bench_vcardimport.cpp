@@ -7,6 +7,7 @@
 // summary), and the export of the stored contacts read back by key.
 // Prints the medians.
 // Usage: bench_vcardimport [cards] [runs]
+#include "BenchCommon.h"
 #include "data/Connection.h"
 #include "data/DbTransaction.h"
 #include "interop/ContactExport.h"
@@ -28,19 +29,9 @@ using namespace pellori::interop;
 
 namespace {
 
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-double timeMs(const std::function<void()>& f)
-{
-    QElapsedTimer t;
-    t.start();
-    f();
-    return double(t.nsecsElapsed()) / 1e6;
-}
+using pellori::bench::isql;
+using pellori::bench::median;
+using pellori::bench::timeMs;
 
 QByteArray n(int i) { return QByteArray::number(i); }
 
@@ -82,17 +73,6 @@ QByteArray makeFile(int cards)
         }
     }
     return f;
-}
-
-QByteArray isql(const QString& db, const QByteArray& input)
-{
-    QProcess p;
-    p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(PELLORI_ISQL, db.isEmpty() ? QStringList{"-q"} : QStringList{"-q", "-ch", "ISO8859_1", db});
-    p.write(input);
-    p.closeWriteChannel();
-    p.waitForFinished(-1);
-    return p.readAll();
 }
 
 // An empty book: the schema with its seeded lookup lists.

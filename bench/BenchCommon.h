@@ -1,0 +1,40 @@
+#pragma once
+// What every benchmark needs: isql-fb for building databases, a whole
+// command timed, and the median of several runs.
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+namespace pellori::bench {
+
+// Runs isql-fb on the database (or without one, for "create database") with the script on its input.
+inline QByteArray isql(const QString& db, const QByteArray& input)
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(PELLORI_ISQL, db.isEmpty() ? QStringList{"-q"} : QStringList{"-q", "-ch", "ISO8859_1", db});
+    p.write(input);
+    p.closeWriteChannel();
+    p.waitForFinished(-1);
+    return p.readAll();
+}
+
+inline double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+inline double timeMs(const std::function<void()>& f)
+{
+    QElapsedTimer t;
+    t.start();
+    f();
+    return double(t.nsecsElapsed()) / 1e6;
+}
+
+} // namespace pellori::bench
