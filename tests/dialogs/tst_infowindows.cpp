@@ -1,6 +1,7 @@
 // The information windows: the link label's address rule, the help window and
 // the notice docked at the work area's right edge, the about window's link.
 #include "RecordingMessages.h"
+#include "WindowTest.h"
 #include "dialogs/f_copy.h"
 #include "dialogs/f_help_main.h"
 #include "dialogs/f_notimplemented.h"
@@ -16,18 +17,9 @@
 
 using namespace pellori;
 using pellori::test::RecordingMessages;
+using pellori::test::the;
 
 namespace {
-
-// A menu item or control of a window, found by its name.
-template <typename T>
-T* the(const QObject& window, const char* name)
-{
-    T* found = window.findChild<T*>(QLatin1String(name));
-    if (!found)
-        qFatal("the window has no %s", name);
-    return found;
-}
 
 void verifyDockedRight(QWidget* window, int width)
 {

@@ -4,6 +4,7 @@
 #include "RecordingMessages.h"
 #include "TestDb.h"
 #include "TestSession.h"
+#include "WindowTest.h"
 #include "dialogs/KeyChoiceBox.h"
 #include "dialogs/f_notimplemented.h"
 #include "dialogs/f_standardvalues.h"
@@ -35,15 +36,14 @@ QByteArray iniWith(const QByteArray& standardValues)
     return text;
 }
 
-struct Fixture {
+struct Fixture : WindowTest {
     explicit Fixture(const QByteArray& ini = iniWith({}))
     {
         QFile file(QDir(db.dir()).filePath("Pellori.ini"));
         if (file.open(QIODevice::WriteOnly))
             file.write(ini);
         file.close();
-        session = std::make_unique<TestSession>(db.path());
-        ErrorHandlers::add(&errorOwner, [this](const std::exception& e) { errors << errorMessage(e); });
+        start();
     }
     QByteArray iniBytes() const
     {
@@ -66,12 +66,6 @@ struct Fixture {
         QVERIFY(shown.isNull());   // destroyed by the opener
     }
 
-    RecordingMessages messages;
-    TestDb db;
-    std::unique_ptr<TestSession> session;
-    QWidget owner;
-    QObject errorOwner;
-    QStringList errors;
 };
 
 // The session with its configuration file somewhere else.

@@ -3,6 +3,7 @@
 #include "RecordingMessages.h"
 #include "TestDb.h"
 #include "TestSession.h"
+#include "WindowTest.h"
 #include "data/DataSet.h"
 #include "dialogs/f_notimplemented.h"
 #include "lookups/LookupEditors.h"
@@ -33,32 +34,13 @@ Q_DECLARE_METATYPE(pellori::LookupList)
 
 namespace {
 
-// A menu, item or control of a window, found by its name.
-template <typename T>
-T* the(const QObject& window, const char* name)
-{
-    T* found = window.findChild<T*>(QLatin1String(name));
-    if (!found)
-        qFatal("the window has no %s", name);
-    return found;
-}
-
-struct Fixture {
+struct Fixture : WindowTest {
     explicit Fixture(const QString& seedSql = QString())
     {
         if (!seedSql.isEmpty())
             db.isql(seedSql);
-        session = std::make_unique<TestSession>(db.path());
-        ErrorHandlers::add(&errorOwner, [this](const std::exception& e) { errors << errorMessage(e); });
+        start();
     }
-    QStringList committed(const QString& select) { return committedValues(db.path(), select); }
-
-    RecordingMessages messages;
-    TestDb db;
-    std::unique_ptr<TestSession> session;
-    QWidget owner;
-    QObject errorOwner;
-    QStringList errors;
 };
 
 // Created as the openers create them.

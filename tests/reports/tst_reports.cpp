@@ -4,6 +4,7 @@
 #include "RecordingMessages.h"
 #include "TestDb.h"
 #include "TestSession.h"
+#include "WindowTest.h"
 #include "reports/PrintCommands.h"
 #include "reports/ReportTexts.h"
 #include "reports/engine/PreviewDialog.h"
@@ -23,13 +24,12 @@ namespace {
 
 const QString L1(const char* latin1) { return QString::fromLatin1(latin1); }
 
-struct Fixture {
-    explicit Fixture(TestDb::Content content = TestDb::Demo, const QString& seed = QString()) : db(content)
+struct Fixture : WindowTest {
+    explicit Fixture(TestDb::Content content = TestDb::Demo, const QString& seed = QString()) : WindowTest(content)
     {
         if (!seed.isEmpty())
             db.isql(seed);
-        session = std::make_unique<TestSession>(db.path());
-        ErrorHandlers::add(&errorOwner, [this](const std::exception& e) { errors << errorMessage(e); });
+        start();
     }
     // Runs a command as the menu does; the preview it opens is laid out to the end and kept.
     bool run(const std::function<void()>& command)
@@ -52,12 +52,6 @@ struct Fixture {
         return int(owner.findChildren<Tf_print_ad_book*>().size() + owner.findChildren<Tf_birthday*>().size());
     }
 
-    RecordingMessages messages;
-    TestDb db;
-    std::unique_ptr<TestSession> session;
-    QWidget owner;
-    QObject errorOwner;
-    QStringList errors;
     std::vector<Page> pages;
 };
 
