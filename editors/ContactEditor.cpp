@@ -4,6 +4,7 @@
 #include "settings/Language.h"
 #include "widgets/CommandGuard.h"
 #include "widgets/MessageService.h"
+#include "widgets/OuterGeometry.h"
 #include "widgets/Session.h"
 
 #include <QAbstractButton>
@@ -63,11 +64,7 @@ ContactEditor::ContactEditor(const Frame& frame, Session& session, QWidget* owne
 
     // The client area keeps its size, the menu bar comes on top of it; centred on the desktop.
     setFixedSize(frame.clientSize.width(), frame.clientSize.height() + bar->sizeHint().height());
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect place = rect();
-        place.moveCenter(screen->availableGeometry().center());
-        move(place.topLeft());
-    }
+    centreOnWorkArea(this);
 
     // While the editor exists its handler runs before the main window's.
     ErrorHandlers::add(this, [this](const std::exception& e) { showMessage(this, m_frame.errorText(e)); });

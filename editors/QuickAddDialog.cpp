@@ -10,6 +10,7 @@
 #include "widgets/DBMemo.h"
 #include "widgets/DataSource.h"
 #include "widgets/MessageService.h"
+#include "widgets/OuterGeometry.h"
 #include "widgets/Session.h"
 
 #include <QGuiApplication>
@@ -29,11 +30,7 @@ QuickAddDialog::QuickAddDialog(const Config& config, Session& session, QWidget* 
                    | Qt::WindowCloseButtonHint);
     setFont(editor::windowFont());
     setFixedSize(config.clientSize);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = rect();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnWorkArea(this);
     const TLang& lang = session.lang();
     if (config.setsOwnCaption)
         applyCatalogueCaption();

@@ -9,6 +9,7 @@
 #include "widgets/DBNavigator.h"
 #include "widgets/DataGrid.h"
 #include "widgets/DataSource.h"
+#include "widgets/OuterGeometry.h"
 #include "widgets/Session.h"
 
 #include <QGuiApplication>
@@ -92,11 +93,7 @@ LookupEditor::LookupEditor(const Config& config, Session& session, QWidget* owne
     layout->addWidget(m_navigator);
 
     setFixedSize(config.clientSize.width(), config.clientSize.height() + menubar->sizeHint().height());
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = rect();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnWorkArea(this);
 
     // Opening starts the transaction and reads the table in the select's order;
     // the grid applies the column widths as the rows arrive.

@@ -1,6 +1,8 @@
 #include "widgets/OuterGeometry.h"
 
 #include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 
 namespace pellori {
@@ -63,6 +65,15 @@ bool OuterGeometry::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QObject::eventFilter(watched, event);
+}
+
+void centreOnWorkArea(QWidget* window)
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect place = window->rect();
+        place.moveCenter(screen->availableGeometry().center());
+        window->move(place.topLeft());
+    }
 }
 
 } // namespace pellori

@@ -51,4 +51,7 @@ private:
     std::function<QMargins()> m_frameSource;
 };
 
+// Moves a window of a fixed border to the middle of the primary screen's work area.
+void centreOnWorkArea(QWidget* window);
+
 } // namespace pellori
