@@ -3,7 +3,7 @@
 #include "app/MainErrorText.h"
 #include "app/WindowPlacement.h"
 #include "data/ContactQueries.h"
-#include "data/SqlStatement.h"
+#include "data/ContactDeletion.h"
 #include "dialogs/VCardCommands.h"
 #include "dialogs/f_copy.h"
 #include "dialogs/f_help_main.h"
@@ -154,8 +154,7 @@ void Tf_mainForm::buildDataSets()
     // references. A delete is made durable at once, so that a crash cannot bring it back.
     dbdataset_object->setDeleteSql(QStringLiteral("delete from object\nwhere\n  O_ID = :OLD_O_ID"));
     dbdataset_object->AfterDelete = [this](DataSet&) { m_session.mainTransaction().commitRetaining(); };
-    for (const queries::DeleteStatement& d : queries::contactDeleteStatements())
-        m_deleteStatements.push_back(std::make_unique<SqlStatement>(main, QLatin1String(d.sql)));
+    m_deletion = std::make_unique<ContactDeletion>(main);
 
     ibquery_listgroups = std::make_unique<QueryDataSet>(main);
     ibquery_listgroups->setObjectName(QStringLiteral("ibquery_listgroups"));
@@ -694,27 +693,8 @@ void Tf_mainForm::popup_deleteitemClick()
 {
     if (!confirm(this, ReplaceReturn(lang().text(QStringLiteral("questdeleteentry"))), ConfirmButtons::YesNo))
         throw SilentAbort();
-    const int key = dbdataset_object->value(QStringLiteral("O_ID")).toInt();
-    // All or nothing: a company that persons still work at keeps every row of
-    // its own. Once all seven went through, the delete is durable at once.
-    DbTransaction& main = m_session.mainTransaction();
-    SqlStatement(main, QStringLiteral("savepoint PELLORI_DELETE")).execute();
-    try {
-        for (const std::unique_ptr<SqlStatement>& statement : m_deleteStatements) {
-            statement->close();
-            statement->setParam(QStringLiteral("o_id"), key);
-            statement->execute();
-        }
-    } catch (...) {
-        try {
-            SqlStatement(main, QStringLiteral("rollback to savepoint PELLORI_DELETE")).execute();
-        } catch (...) {
-            // The first error is the one to report.
-        }
-        throw;
-    }
-    SqlStatement(main, QStringLiteral("release savepoint PELLORI_DELETE")).execute();
-    main.commitRetaining();
+    // When the database refuses, the list is not read again.
+    m_deletion->deleteContact(dbdataset_object->value(QStringLiteral("O_ID")).toInt());
     rereadToLastRow();
 }
 

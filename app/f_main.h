@@ -25,7 +25,7 @@ class DataSource;
 class DBLookupComboBox;
 class IniSnapshot;
 class OuterGeometry;
-class SqlStatement;
+class ContactDeletion;
 
 class Tf_mainForm : public QMainWindow, public Session {
     Q_OBJECT
@@ -116,7 +116,7 @@ private:
     std::unique_ptr<QueryDataSet> ibquery_listgroups;
     DataSource* dbsource_object = nullptr;
     DataSource* datasource_groups = nullptr;
-    std::vector<std::unique_ptr<SqlStatement>> m_deleteStatements;   // sql_delete_address ... sql_delete_object
+    std::unique_ptr<ContactDeletion> m_deletion;
 
     // Controls, named as their roles.
     QPushButton* btn_displayall = nullptr;

@@ -2,6 +2,7 @@
 
 #include "data/DataSet.h"
 #include "data/DbTransaction.h"
+#include "data/Savepoint.h"
 #include "data/SqlStatement.h"
 #include "editors/EditorCommon.h"
 #include "editors/EditorErrorText.h"
@@ -61,8 +62,6 @@ std::unique_ptr<QueryDataSet> lookupList(DbTransaction& main, const char* name, 
     ds->setSelectSql(QLatin1String(sql));
     return ds;
 }
-
-const QString kSavepoint = QStringLiteral("PELLORI_PERSON_SAVE");
 
 } // namespace
 
@@ -282,19 +281,9 @@ void Tf_persons::savePersonRecord()
     // All or nothing: the required fields are checked before any statement
     // runs, and the object and person updates share one savepoint.
     dataset_person->checkRequired();
-    DbTransaction& tr = *transaction_personthings;
-    SqlStatement(tr, QStringLiteral("savepoint ") + kSavepoint).execute();
-    try {
-        dataset_person->post();
-    } catch (...) {
-        try {
-            SqlStatement(tr, QStringLiteral("rollback to savepoint ") + kSavepoint).execute();
-        } catch (...) {
-            // The first error is the one to report.
-        }
-        throw;
-    }
-    SqlStatement(tr, QStringLiteral("release savepoint ") + kSavepoint).execute();
+    Savepoint both(*transaction_personthings, QStringLiteral("PELLORI_PERSON_SAVE"));
+    dataset_person->post();
+    both.release();
 }
 
 void Tf_persons::saveRecord()
