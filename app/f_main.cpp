@@ -17,6 +17,7 @@
 #include "settings/AppError.h"
 #include "settings/IniFile.h"
 #include "widgets/CommandGuard.h"
+#include "widgets/ContextMenu.h"
 #include "widgets/DBLookupComboBox.h"
 #include "widgets/DataGrid.h"
 #include "widgets/DataSource.h"
@@ -395,7 +396,7 @@ void Tf_mainForm::buildContextMenu()
 
     RxDBGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(RxDBGrid1, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { PopupMenu1->popup(RxDBGrid1->viewport()->mapToGlobal(pos)); });
+            [this](const QPoint& pos) { showContextMenu(PopupMenu1, RxDBGrid1->viewport()->mapToGlobal(pos)); });
 }
 
 void Tf_mainForm::connectCommands()

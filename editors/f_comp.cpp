@@ -8,6 +8,7 @@
 #include "settings/AppError.h"
 #include "settings/Language.h"
 #include "widgets/CommandGuard.h"
+#include "widgets/ContextMenu.h"
 #include "widgets/DBEdit.h"
 #include "widgets/DBMemo.h"
 #include "widgets/DataGrid.h"
@@ -165,7 +166,7 @@ void Tf_company::buildControls()
     onTriggered(miShowDetails, this, [this] { miShowDetailsClick(); });
     RxDBGrid_persons->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(RxDBGrid_persons, &QWidget::customContextMenuRequested, personsMenu,
-            [this, personsMenu](const QPoint& pos) { personsMenu->popup(RxDBGrid_persons->viewport()->mapToGlobal(pos)); });
+            [this, personsMenu](const QPoint& pos) { showContextMenu(personsMenu, RxDBGrid_persons->viewport()->mapToGlobal(pos)); });
     connect(RxDBGrid_persons, &QAbstractItemView::doubleClicked, this, [this] { guarded([this] { miShowDetailsClick(); }); });
 
     // The tabbed area's own context menu is the address list's.

@@ -12,6 +12,7 @@
 #include "settings/AppError.h"
 #include "settings/Language.h"
 #include "widgets/CommandGuard.h"
+#include "widgets/ContextMenu.h"
 #include "widgets/DBEdit.h"
 #include "widgets/DBLookupComboBox.h"
 #include "widgets/DBMemo.h"
@@ -201,7 +202,7 @@ void Tf_persons::buildControls()
         item->setObjectName(QLatin1String(name));
         control->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(control, &QWidget::customContextMenuRequested, menu,
-                [control, menu](const QPoint& pos) { menu->popup(control->mapToGlobal(pos)); });
+                [control, menu](const QPoint& pos) { showContextMenu(menu, control->mapToGlobal(pos)); });
         return item;
     };
     NewSalutation1 = contextMenu(m_salutation, "NewSalutation1", QStringLiteral("New Salutation"));

@@ -6,6 +6,7 @@
 #include "settings/AppError.h"
 #include "settings/Language.h"
 #include "widgets/CommandGuard.h"
+#include "widgets/ContextMenu.h"
 #include "widgets/DBNavigator.h"
 #include "widgets/DataGrid.h"
 #include "widgets/DataSource.h"
@@ -79,7 +80,7 @@ DetailList::DetailList(const DetailListConfig& config, Session& session, std::fu
     onTriggered(m_newItem, this, [this] { openLookupEditor(); });
     m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_grid, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { m_menu->popup(m_grid->viewport()->mapToGlobal(pos)); });
+            [this](const QPoint& pos) { showContextMenu(m_menu, m_grid->viewport()->mapToGlobal(pos)); });
 }
 
 DetailList::~DetailList()
