@@ -15,6 +15,9 @@ MainErrorReport mainWindowErrorReport(const std::exception& error, const TLang& 
     if (text.contains(QLatin1String("FK5_PERSON")))
         return {lang.text(QStringLiteral("databaseerror")) + QStringLiteral("\n\r\n\r")
                 + lang.text(QStringLiteral("error_person_exist"))};
+    if (db->isConcurrentChange())
+        return {lang.text(QStringLiteral("databaseerror")) + QStringLiteral("\n\r\n\r")
+                + lang.text(QStringLiteral("shared_concurrentchange"))};
     // Firebird 3 words a refused login "... set up a Firebird login."; the code is what to trust.
     if (db->isLoginRefused() || text.contains(QLatin1String("Firebird Login")))
         return {ReplaceReturn(lang.text(QStringLiteral("initializationerror"))), true};

@@ -122,10 +122,13 @@ void Connection::open()
     };
     // Empty values are sent as they are: a configuration that leaves the user
     // name or password empty logs in with empty values, not with built-in ones.
-    for (const auto& p : resolveParams(params))
+    for (const auto& p : resolveParams(params)) {
         for (const auto& t : tags)
             if (t.first == p.first)
                 dpb->insertString(&st, t.second, p.second.toLatin1().constData());
+        if (p.first == QLatin1String("connect_timeout"))
+            dpb->insertInt(&st, isc_dpb_connect_timeout, p.second.toInt());
+    }
     IProvider* provider = master()->getDispatcher();
     struct ProviderRelease {
         IProvider* p;

@@ -35,7 +35,8 @@ public:
     const QString& databaseName() const { return m_databaseName; }
 
     // Lines such as "user_name=SYSDBA", "password=...", "lc_ctype=ISO8859_1",
-    // "config=Providers = Loopback". Values are taken as Latin-1 bytes.
+    // "config=Providers = Loopback", "connect_timeout=15" (seconds, for a server).
+    // Values are taken as Latin-1 bytes.
     QStringList params;
 
     // Attaches when not attached yet; throws DbError when refused.

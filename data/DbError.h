@@ -13,6 +13,12 @@ public:
     // The client library's code for a refused user name or password (isc_login).
     static constexpr long kLoginRefused = 335544472L;
     bool isLoginRefused() const { return m_code == kLoginRefused; }
+    // Another transaction holds the row, or changed it since this one's snapshot
+    // (isc_lock_conflict, isc_deadlock, isc_update_conflict): nothing was written.
+    bool isConcurrentChange() const
+    {
+        return m_code == 335544345L || m_code == 335544336L || m_code == 335544451L;
+    }
 
 private:
     long m_code;

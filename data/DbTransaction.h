@@ -39,6 +39,10 @@ public:
     DbTransaction& operator=(const DbTransaction&) = delete;
 
     static QStringList readCommitted() { return {"read_committed", "rec_version", "nowait"}; }
+    // An editing window's: a snapshot of when it began. Saving over a row that
+    // someone else has changed since then, or holds now, fails at once, so no
+    // change is silently overwritten and no window waits on another user.
+    static QStringList editing() { return {"concurrency", "nowait"}; }
 
     // Throws when the connection has already gone.
     Connection& connection() const;

@@ -10,6 +10,18 @@ namespace {
 // The parts of these messages are joined with line feed and carriage return, in that order.
 const QString kBreak = QStringLiteral("\n\r\n\r");
 
+bool concurrentChange(const std::exception& error)
+{
+    const auto* db = dynamic_cast<const DbError*>(&error);
+    return db && db->isConcurrentChange();
+}
+
+// Both editors: the save met another user's change; the input stays in the window.
+const QString kConcurrentChange = QStringLiteral("Database Error:") + kBreak
+    + QStringLiteral("Another user has changed this contact since you opened it, or is changing it just now. "
+                     "Nothing was saved, and your input is still here.")
+    + kBreak + QStringLiteral("Close with Cancel and open the contact again to see the other change.");
+
 bool databaseErrorNaming(const std::exception& error, const char* constraint)
 {
     const auto* db = dynamic_cast<const DbError*>(&error);
@@ -28,6 +40,8 @@ QString personEditorErrorText(const std::exception& error)
         return QStringLiteral("Database Error:") + kBreak
                + QStringLiteral("You have already used an internet-entry of the same type.") + kBreak
                + QStringLiteral("Please choose another type.");
+    if (concurrentChange(error))
+        return kConcurrentChange;
     return errorMessage(error);
 }
 
@@ -36,6 +50,8 @@ QString companyEditorErrorText(const std::exception& error)
     if (databaseErrorNaming(error, "FK5_PERSON"))
         return QStringLiteral("Database Error:") + kBreak
                + QStringLiteral("There exists at least one person which works at this firm you want to delete.");
+    if (concurrentChange(error))
+        return kConcurrentChange;
     return errorMessage(error);
 }
 

@@ -35,7 +35,7 @@ QuickAddDialog::QuickAddDialog(const Config& config, Session& session, QWidget* 
     if (config.setsOwnCaption)
         applyCatalogueCaption();
 
-    m_transaction = std::make_unique<DbTransaction>(session.connection());
+    m_transaction = std::make_unique<DbTransaction>(session.connection(), DbTransaction::editing());
     m_dataSet = std::make_unique<EditableDataSet>(*m_transaction);
     EditableDataSet& ds = *m_dataSet;
     ds.setObjectName(config.dataSetName);

@@ -55,8 +55,8 @@ const ContactEditor::Frame kFrame{
 Tf_company::Tf_company(Session& session, QWidget* owner) : ContactEditor(kFrame, session, owner)
 {
     // Both with the server's defaults: a snapshot that waits on locks.
-    transaction_companydetails = std::make_unique<DbTransaction>(session.connection());
-    IBTransaction_persons = std::make_unique<DbTransaction>(session.connection());
+    transaction_companydetails = std::make_unique<DbTransaction>(session.connection(), DbTransaction::editing());
+    IBTransaction_persons = std::make_unique<DbTransaction>(session.connection(), DbTransaction::editing());
 
     dataset_object = std::make_unique<EditableDataSet>(*transaction_companydetails);
     EditableDataSet& ds = *dataset_object;

@@ -84,7 +84,7 @@ const ContactEditor::Frame kFrame{
 
 Tf_persons::Tf_persons(Session& session, QWidget* owner) : ContactEditor(kFrame, session, owner)
 {
-    transaction_personthings = std::make_unique<DbTransaction>(session.connection(), DbTransaction::readCommitted());
+    transaction_personthings = std::make_unique<DbTransaction>(session.connection(), DbTransaction::editing());
     dataset_person = std::make_unique<EditableDataSet>(*transaction_personthings);
     EditableDataSet& ds = *dataset_person;
     ds.setObjectName(QStringLiteral("dataset_person"));

@@ -218,6 +218,10 @@ const QList<LangKey> kKeys = {
     {"vcard", "vcard_titlescreated", "Titles created: %NAMES%."},
     {"vcard", "vcard_card", "Line %LINE%: %NAME%"},
     {"vcard", "vcard_cardunnamed", "Line %LINE%"},
+    // An address book shared on a server.
+    {"shared", "shared_concurrentchange",
+     "Another user is changing this contact just now, or has just changed it. Nothing was changed here; "
+     "please try again."},
 };
 
 #undef PELLORI_FIELD

@@ -16,6 +16,8 @@ const QList<IniKey> kStartUpKeys = {
     {"Database", "dbpassword"},
     {"Database", "dbusername"},
     {"Database", "lc_ctype"},
+    {"Database", "server"},
+    {"Database", "database"},
     {"MainWindow", "WindowsState"},
     {"MainWindow", "Left"},
     {"MainWindow", "Top"},

@@ -39,13 +39,28 @@ std::optional<QString> PelloriSession::versionMessage(const IniSnapshot& ini) co
 
 void PelloriSession::setUpConnection(const IniSnapshot& ini)
 {
-    m_connection.setDatabaseName(m_programDir + QStringLiteral("PELLORI.QVX"));
     const QString db = QStringLiteral("Database");
+    m_connection.setDatabaseName(databaseName(ini.readString(db, QStringLiteral("server")),
+                                              ini.readString(db, QStringLiteral("database"))));
     const QByteArray password = DecodeBase64Text(ini.readString(db, QStringLiteral("dbpassword")).toLatin1());
     // Appended: a later line replaces the built-in one, also with an empty value.
     m_connection.params << QStringLiteral("user_name=") + ini.readString(db, QStringLiteral("dbusername"))
                         << QStringLiteral("password=") + QString::fromLatin1(password)
                         << QStringLiteral("lc_ctype=") + ini.readString(db, QStringLiteral("lc_ctype"));
+    // A server that does not answer is reported within seconds, not after the
+    // client library's three minutes.
+    if (!ini.readString(db, QStringLiteral("server")).trimmed().isEmpty())
+        m_connection.params << QStringLiteral("connect_timeout=15");
+}
+
+QString PelloriSession::databaseName(const QString& server, const QString& database) const
+{
+    // No server: the file beside the program, through the embedded engine.
+    // Otherwise the remote provider's "host[/port]:database".
+    const QString host = server.trimmed();
+    if (host.isEmpty())
+        return m_programDir + QStringLiteral("PELLORI.QVX");
+    return host + QLatin1Char(':') + database.trimmed();
 }
 
 void PelloriSession::readStandardValues(const IniSnapshot& ini)

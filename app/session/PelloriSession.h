@@ -42,8 +42,11 @@ public:
     // The version test: nothing when it passes, otherwise the message to show
     // (which a loaded catalogue may make empty).
     std::optional<QString> versionMessage(const IniSnapshot& ini) const;
-    // The database path and the three configured attach parameters after the built-in ones.
+    // The database (the file beside the program, or the configured server's
+    // database) and the three configured attach parameters after the built-in ones.
     void setUpConnection(const IniSnapshot& ini);
+    // What the connection attaches to for the keys server and database.
+    QString databaseName(const QString& server, const QString& database) const;
     // The six standard type keys and the doctors group (throws at the first
     // non-integer, keeping what the later keys held), then the administrator mode.
     void readStandardValues(const IniSnapshot& ini);

@@ -25,7 +25,7 @@ DetailList::DetailList(const DetailListConfig& config, Session& session, std::fu
     const TLang& lang = session.lang();
 
     // The list's own transaction, with the server's defaults (a snapshot that waits on locks).
-    m_transaction = std::make_unique<DbTransaction>(session.connection());
+    m_transaction = std::make_unique<DbTransaction>(session.connection(), DbTransaction::editing());
     // The names of types or groups, read committed through the main window's transaction.
     m_lookup = std::make_unique<QueryDataSet>(session.mainTransaction());
     m_lookup->setObjectName(config.lookupName);

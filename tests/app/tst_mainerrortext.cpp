@@ -54,9 +54,13 @@ void TestMainErrorText::errorMessages_data()
     QTest::newRow("login text in lower case")
         << 0 << QStringLiteral("firebird login refused") << 335544344L << QStringLiteral("firebird login refused")
         << false;
-    QTest::newRow("other database error") << 0 << QStringLiteral("lock conflict on no wait transaction")
-                                          << 335544345L << QStringLiteral("lock conflict on no wait transaction")
-                                          << false;
+    QTest::newRow("other database error") << 0 << QStringLiteral("arithmetic exception") << 335544321L
+                                          << QStringLiteral("arithmetic exception") << false;
+    const QString concurrent = QStringLiteral("Database Error:\n\r\n\rAnother user is changing this contact just now, "
+                                              "or has just changed it. Nothing was changed here; please try again.");
+    for (const long code : {335544345L, 335544336L, 335544451L})
+        QTest::addRow("concurrent change %ld", code) << 0 << QStringLiteral("lock conflict on no wait transaction")
+                                                     << code << concurrent << false;
     QTest::newRow("program error naming the constraint")
         << 1 << QStringLiteral("FK5_PERSON Firebird Login") << 0L << QStringLiteral("FK5_PERSON Firebird Login")
         << false;

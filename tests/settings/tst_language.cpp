@@ -69,13 +69,14 @@ void TestLanguage::keyTable()
     }
     QCOMPARE(keys.size(), TLang::keys().size());
     QCOMPARE(sectionOrder, QStringList({"f_Main", "common", "f_add_company", "f_add_person", "f_compy", "f_person",
-                                        "f_birth", "f_standardvalues", "vcard"}));
+                                        "f_birth", "f_standardvalues", "vcard", "shared"}));
     const QList<int> counts = {30, 34, 3, 5, 1, 6, 12, 7};
     for (int i = 0; i < counts.size(); ++i)
         QCOMPARE(perSection.value(sectionOrder[i]), counts[i]);
-    // The vCard section's keys carry its name, so that none can shadow an older key.
+    // Our own sections' keys carry their name, so that none can shadow an older key.
     for (const LangKey& entry : TLang::keys())
-        QCOMPARE(QByteArray(entry.section) == "vcard", QByteArray(entry.key).startsWith("vcard_"));
+        for (const QByteArray own : {"vcard", "shared"})
+            QCOMPARE(QByteArray(entry.section) == own, QByteArray(entry.key).startsWith(own + '_'));
 }
 
 void TestLanguage::noFileKeepsBuiltIns()
