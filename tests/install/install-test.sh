@@ -17,7 +17,7 @@ sql() { "$isql" -q -ch ISO8859_1 "$prefix/PELLORI.QVX" <<<"$1"; }
 
 "$cmake_bin" --install "$build" --prefix "$prefix" || fail "first install"
 
-for f in pellori data/schema.sql data/demo.sql scripts/make-demo.sh pellori.svg README.md \
+for f in pellori data/schema.sql data/demo.sql scripts/make-demo.sh scripts/make-server-db.sh pellori.svg README.md \
          PELLORI.QVX Pellori.ini; do
   [ -s "$prefix/$f" ] || fail "missing $prefix/$f"
 done
