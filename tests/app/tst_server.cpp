@@ -23,9 +23,12 @@ namespace {
 
 const QString kChristine = QStringLiteral("Bauer, Christine");
 
-QByteArray serverIni(const ProgramDir& dir, const QByteArray& server = "127.0.0.1")
+// The folder's configuration names the server, and the server may use its book.
+void configureServer(const ProgramDir& dir, const QByteArray& server = "127.0.0.1")
 {
-    return iniText("server=" + server + "\r\ndatabase=" + dir.database().toLocal8Bit() + "\r\n");
+    LocalServer::share(dir.database());
+    dir.write(QStringLiteral("Pellori.ini"),
+              iniText("server=" + server + "\r\ndatabase=" + dir.database().toLocal8Bit() + "\r\n"));
 }
 
 void retype(DBEdit* e, const QString& text)
@@ -78,8 +81,7 @@ void tst_Server::attachesThroughTheServer()
     if (!m_unavailable.isEmpty())
         QSKIP(qPrintable(m_unavailable));
     ProgramDir dir;
-    LocalServer::share(dir.database());
-    dir.write(QStringLiteral("Pellori.ini"), serverIni(dir, " 127.0.0.1/3050 "));
+    configureServer(dir, " 127.0.0.1/3050 ");
     RecordingMessages rec;
     Tf_mainForm w(dir.path());
     QVERIFY2(rec.messages.isEmpty(), qPrintable(rec.messages.join('|')));
@@ -96,7 +98,7 @@ void tst_Server::aServerThatIsNotThereIsReported()
 {
     // Nothing listens on port 1: the client library's text, and the program goes on.
     ProgramDir dir;
-    dir.write(QStringLiteral("Pellori.ini"), serverIni(dir, "127.0.0.1/1"));
+    configureServer(dir, "127.0.0.1/1");
     RecordingMessages rec;
     Tf_mainForm w(dir.path());
     QCOMPARE(rec.messages.size(), 1);
@@ -112,8 +114,7 @@ void tst_Server::theSecondSaveIsRefusedAndKeepsItsInput()
     if (!m_unavailable.isEmpty())
         QSKIP(qPrintable(m_unavailable));
     ProgramDir dir;
-    LocalServer::share(dir.database());
-    dir.write(QStringLiteral("Pellori.ini"), serverIni(dir));
+    configureServer(dir);
     RecordingMessages rec;
     auto w = std::make_unique<Tf_mainForm>(dir.path());
     QVERIFY(w->contacts().locate(QStringLiteral("O_NAME"), kChristine));
@@ -126,7 +127,7 @@ void tst_Server::theSecondSaveIsRefusedAndKeepsItsInput()
         auto* field = editor.findChild<DBEdit*>(QStringLiteral("dbedit_nickname"));
         retype(field, QStringLiteral("Tina"));
         // The other user opens her after us and saves first.
-        const QString failed = runOther({QStringLiteral("--save-nickname"), dir.path(), key, QStringLiteral("Chris")});
+        const QString failed = runOther({QStringLiteral("--save-nickname"), dir.path(), key, QStringLiteral("Christel")});
         QVERIFY2(failed.isEmpty(), qPrintable(failed));
         editor.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
         // The editor's handler, then the main window's: each names the other user.
@@ -136,7 +137,7 @@ void tst_Server::theSecondSaveIsRefusedAndKeepsItsInput()
         QVERIFY(editor.isVisible());
         QCOMPARE(field->text(), QStringLiteral("Tina"));
     }   // released: committing it writes nothing
-    QCOMPARE(committedValues(LocalServer::remote(dir.database()), nickname), QStringList{"Chris"});
+    QCOMPARE(committedValues(LocalServer::remote(dir.database()), nickname), QStringList{"Christel"});
 }
 
 void tst_Server::aDeleteIsSeenAfterTheNextReread()
@@ -144,8 +145,7 @@ void tst_Server::aDeleteIsSeenAfterTheNextReread()
     if (!m_unavailable.isEmpty())
         QSKIP(qPrintable(m_unavailable));
     ProgramDir dir;
-    LocalServer::share(dir.database());
-    dir.write(QStringLiteral("Pellori.ini"), serverIni(dir));
+    configureServer(dir);
     RecordingMessages rec;
     Tf_mainForm w(dir.path());
     QVERIFY(w.contacts().locate(QStringLiteral("O_NAME"), kChristine));
