@@ -2,6 +2,7 @@
 // What every benchmark needs: isql-fb for building databases, a whole
 // command timed, and the median of several runs.
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -21,6 +22,15 @@ inline QByteArray isql(const QString& db, const QByteArray& input)
     p.closeWriteChannel();
     p.waitForFinished(-1);
     return p.readAll();
+}
+
+// A new database at db holding the schema alone.
+inline void createWithSchema(const QString& db)
+{
+    isql({}, QString("create database '%1' page_size 8192 default character set ISO8859_1;\n").arg(db).toLatin1());
+    QFile schema(PELLORI_SCHEMA_SQL);
+    schema.open(QIODevice::ReadOnly);
+    isql(db, schema.readAll());
 }
 
 inline double median(std::vector<double> v)

@@ -34,10 +34,7 @@ const QString kStatement = "select * from p_view_company_and_person order by o_n
 QString makeDatabase(const QTemporaryDir& dir, const QString& name, int contacts, bool notes)
 {
     const QString db = dir.filePath(name);
-    isql({}, QString("create database '%1' page_size 8192 default character set ISO8859_1;\n").arg(db).toLatin1());
-    QFile schema(PELLORI_SCHEMA_SQL);
-    schema.open(QIODevice::ReadOnly);
-    isql(db, schema.readAll());
+    pellori::bench::createWithSchema(db);
     // Every fifth contact a company, the others persons with a first name.
     const QByteArray fill = QString(
         "set term ^;\n"

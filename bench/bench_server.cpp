@@ -31,9 +31,9 @@ using pellori::bench::timeMs;
 const QString kPersonSql =
     "select person.*, object.* from person, object where ((p_id = :p_id) and (object.o_id = person.p_id))";
 
-void createEmpty(const QString& db)
+void createShared(const QString& db)
 {
-    isql({}, QString("create database '%1' page_size 8192 default character set ISO8859_1;\n").arg(db).toLatin1());
+    pellori::bench::createWithSchema(db);
     // The server may run as its own user: it must read and write the file.
     QFile::setPermissions(db, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup
                                   | QFile::ReadOther | QFile::WriteOther);
@@ -44,10 +44,7 @@ void createEmpty(const QString& db)
 QString makeDatabase(const QTemporaryDir& dir, int contacts)
 {
     const QString db = dir.filePath("SHARED.QVX");
-    createEmpty(db);
-    QFile schema(PELLORI_SCHEMA_SQL);
-    schema.open(QIODevice::ReadOnly);
-    isql(db, schema.readAll());
+    createShared(db);
     const QByteArray fill = QString(
         "set term ^;\n"
         "execute block as declare i integer = 0; declare id integer; begin\n"
@@ -192,7 +189,7 @@ int main(int argc, char** argv)
 
     // A small book first: no use building the large one for a server that cannot open it.
     const QString probe = dir.filePath("PROBE.QVX");
-    createEmpty(probe);
+    createShared(probe);
     try {
         Connection c;
         login(c, "127.0.0.1:" + probe);
