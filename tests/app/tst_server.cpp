@@ -57,7 +57,8 @@ class tst_Server : public QObject {
 private slots:
     void initTestCase();
     void attachesThroughTheServer();
-    void aServerThatIsNotThereIsReported();
+    void aMissingServerOrBookIsReported_data();
+    void aMissingServerOrBookIsReported();
     void theSecondSaveIsRefusedAndKeepsItsInput();
     void aDeleteIsSeenAfterTheNextReread();
 
@@ -94,16 +95,32 @@ void tst_Server::attachesThroughTheServer()
     QCOMPARE(protocol.value(QStringLiteral("MON$REMOTE_PROTOCOL")).toString().trimmed(), QStringLiteral("TCPv4"));
 }
 
-void tst_Server::aServerThatIsNotThereIsReported()
+void tst_Server::aMissingServerOrBookIsReported_data()
 {
-    // Nothing listens on port 1: the client library's text, and the program goes on.
+    QTest::addColumn<QByteArray>("server");
+    QTest::addColumn<bool>("otherBook");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("nothing listens") << QByteArray("127.0.0.1/1") << false
+                                     << QStringLiteral("Unable to complete network request");
+    QTest::newRow("no such book") << QByteArray("127.0.0.1") << true << QStringLiteral("No such file");
+}
+
+void tst_Server::aMissingServerOrBookIsReported()
+{
+    // The client library's text, and the program goes on without a book.
+    QFETCH(QByteArray, server);
+    QFETCH(bool, otherBook);
+    QFETCH(QString, shown);
+    if (otherBook && !m_unavailable.isEmpty())
+        QSKIP(qPrintable(m_unavailable));
     ProgramDir dir;
-    configureServer(dir, "127.0.0.1/1");
+    configureServer(dir, server);
+    if (otherBook)
+        QVERIFY(QFile::remove(dir.database()));
     RecordingMessages rec;
     Tf_mainForm w(dir.path());
     QCOMPARE(rec.messages.size(), 1);
-    QVERIFY2(rec.messages.first().contains(QLatin1String("Unable to complete network request")),
-             qPrintable(rec.messages.first()));
+    QVERIFY2(rec.messages.first().contains(shown), qPrintable(rec.messages.first()));
     QVERIFY(!w.terminationRequested());
     QVERIFY(!w.connection().isConnected());
     QVERIFY(!w.contacts().isOpen());
