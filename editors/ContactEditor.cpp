@@ -1,6 +1,8 @@
 #include "editors/ContactEditor.h"
 
 #include "editors/EditorCommon.h"
+#include "editors/detail/DetailList.h"
+#include "widgets/DataGrid.h"
 #include "settings/Language.h"
 #include "widgets/CommandGuard.h"
 #include "widgets/MessageService.h"
@@ -16,6 +18,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace pellori {
@@ -23,11 +26,7 @@ namespace pellori {
 ContactEditor::ContactEditor(const Frame& frame, Session& session, QWidget* owner)
     : QDialog(owner), m_session(session), m_frame(frame)
 {
-    setObjectName(frame.objectName);
-    setWindowTitle(frame.caption);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
-    setFont(editor::windowFont());
+    editor::setUpWindow(this, frame.objectName, frame.caption);
 
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("client"));
@@ -71,6 +70,34 @@ ContactEditor::ContactEditor(const Frame& frame, Session& session, QWidget* owne
 }
 
 ContactEditor::~ContactEditor() { ErrorHandlers::remove(this); }
+
+void ContactEditor::addDetailLists(QTabWidget* tabs, Variant variant, const std::function<QVariant()>& contactKey)
+{
+    for (DetailKind kind : detailKinds()) {
+        const DetailListConfig& config = detailListConfig(kind, variant);
+        auto* list = new DetailList(config, m_session, contactKey, tabs);
+        tabs->addTab(list, m_session.lang().text(config.tabKey, config.tabTitle));
+        m_lists << list;
+    }
+}
+
+void ContactEditor::applyDetailColumnWidths()
+{
+    for (DetailList* list : std::as_const(m_lists))
+        list->grid()->applyColumnWidths();
+}
+
+void ContactEditor::openDetailLists(int key)
+{
+    for (DetailKind kind : {DetailKind::Address, DetailKind::Communication, DetailKind::Group, DetailKind::Internet})
+        m_lists[int(kind)]->open(key);
+}
+
+void ContactEditor::releaseDetailLists()
+{
+    qDeleteAll(m_lists);
+    m_lists.clear();
+}
 
 void ContactEditor::saveAndClose()
 {

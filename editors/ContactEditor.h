@@ -4,16 +4,21 @@
 // "Cancel && Close" and the buttons of the same name, the "?" menu, the error
 // handler that runs before the main window's while the editor exists, and the
 // keys: Esc never closes an editor, Enter presses only a focused button.
+#include "editors/detail/DetailListConfig.h"
+
 #include <QDialog>
+#include <QList>
 #include <functional>
 
 class QAction;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QTabWidget;
 
 namespace pellori {
 
+class DetailList;
 class Session;
 
 class ContactEditor : public QDialog {
@@ -33,6 +38,9 @@ public:
 
     ~ContactEditor() override;
 
+    // One of the four detail lists, by its DetailKind; null before they are added.
+    DetailList* detailList(int index) const { return m_lists.value(index); }
+
 protected:
     ContactEditor(const Frame& frame, Session& session, QWidget* owner);
 
@@ -40,6 +48,13 @@ protected:
     QWidget* client() const { return m_client; }
     QPushButton* saveButton() const { return m_save; }
     QPushButton* cancelButton() const { return m_cancel; }
+    // The four detail tabs of the variant on tabs; a new row belongs to the contact contactKey gives.
+    void addDetailLists(QTabWidget* tabs, Variant variant, const std::function<QVariant()>& contactKey);
+    void applyDetailColumnWidths();
+    // Addresses, numbers, groups, internet entries: the order of the entry.
+    void openDetailLists(int key);
+    // Each commits its own transaction; before the record they belong to goes.
+    void releaseDetailLists();
     // Writes the record when it was changed; throws to keep the window open.
     virtual void saveRecord() = 0;
     // The frame's captions from the catalogue (the editor replaces its labels itself).
@@ -61,6 +76,7 @@ private:
     QMenu* m_recordMenu = nullptr;
     QAction* SaveClose1 = nullptr;
     QAction* m_closeItem = nullptr;
+    QList<DetailList*> m_lists;
 };
 
 } // namespace pellori

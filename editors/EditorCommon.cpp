@@ -1,7 +1,6 @@
 #include "editors/EditorCommon.h"
 
 #include "dialogs/f_notimplemented.h"
-#include "editors/detail/DetailList.h"
 #include "settings/Language.h"
 #include "widgets/CommandGuard.h"
 #include "widgets/Session.h"
@@ -10,7 +9,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTabWidget>
+#include <QDialog>
 
 namespace pellori::editor {
 
@@ -19,6 +18,15 @@ QFont windowFont()
     QFont f(QStringLiteral("MS Sans Serif"));
     f.setPixelSize(11);
     return f;
+}
+
+void setUpWindow(QDialog* window, const QString& objectName, const QString& caption)
+{
+    window->setObjectName(objectName);
+    window->setWindowTitle(caption);
+    window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowCloseButtonHint);
+    window->setFont(windowFont());
 }
 
 QFont fieldFont()
@@ -57,19 +65,6 @@ QMenu* addHelpMenu(QMenuBar* bar, Session& session, QWidget* window, const QStri
     help->setObjectName(QStringLiteral("m_help"));
     onTriggered(help, window, [window] { showNotImplemented(window); });
     return menu;
-}
-
-QList<DetailList*> addDetailTabs(QTabWidget* tabs, Variant variant, Session& session,
-                                 const std::function<QVariant()>& contactKey)
-{
-    QList<DetailList*> lists;
-    for (DetailKind kind : detailKinds()) {
-        const DetailListConfig& config = detailListConfig(kind, variant);
-        auto* list = new DetailList(config, session, contactKey, tabs);
-        tabs->addTab(list, session.lang().text(config.tabKey, config.tabTitle));
-        lists << list;
-    }
-    return lists;
 }
 
 } // namespace pellori::editor

@@ -24,11 +24,7 @@ namespace pellori {
 QuickAddDialog::QuickAddDialog(const Config& config, Session& session, QWidget* owner)
     : QDialog(owner), m_config(config), m_session(session)
 {
-    setObjectName(config.className);
-    setWindowTitle(config.caption);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
-    setFont(editor::windowFont());
+    editor::setUpWindow(this, config.className, config.caption);
     setFixedSize(config.clientSize);
     centreOnWorkArea(this);
     const TLang& lang = session.lang();

@@ -103,15 +103,12 @@ Tf_company::~Tf_company()
 {
     datasource_object->setDataSet(nullptr);
     datasource_persons->setDataSet(nullptr);
-    qDeleteAll(m_lists);   // each commits its own transaction
-    m_lists.clear();
+    releaseDetailLists();
     dataset_object.reset();
     IBQuery_persons.reset();
     transaction_companydetails.reset();
     IBTransaction_persons.reset();
 }
-
-DetailList* Tf_company::detailList(int index) const { return m_lists.value(index); }
 
 void Tf_company::buildControls()
 {
@@ -143,8 +140,8 @@ void Tf_company::buildControls()
     pagecontrol_company = new QTabWidget(client);
     pagecontrol_company->setObjectName(QStringLiteral("pagecontrol_company"));
     pagecontrol_company->setGeometry(8, 192, 737, 249);
-    m_lists = editor::addDetailTabs(pagecontrol_company, Variant::Company, m_session,
-                                    [this] { return dataset_object->value(QStringLiteral("O_ID")); });
+    addDetailLists(pagecontrol_company, Variant::Company,
+                   [this] { return dataset_object->value(QStringLiteral("O_ID")); });
 
     // The persons who work here: read-only, opening one shows it in the person editor.
     TabSheet2 = new QWidget(pagecontrol_company);
@@ -170,7 +167,7 @@ void Tf_company::buildControls()
     connect(RxDBGrid_persons, &QAbstractItemView::doubleClicked, this, [this] { guarded([this] { miShowDetailsClick(); }); });
 
     // The tabbed area's own context menu is the address list's.
-    if (DetailList* addresses = m_lists.value(int(DetailKind::Address))) {
+    if (DetailList* addresses = detailList(int(DetailKind::Address))) {
         pagecontrol_company->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(pagecontrol_company, &QWidget::customContextMenuRequested, this, [this, addresses](const QPoint& pos) {
             if (auto* item = addresses->findChild<QAction*>(QStringLiteral("NewAdresstype1"))) {
@@ -201,8 +198,7 @@ void Tf_company::FormCreate()
         replaceCaptions();
     // No key yet: the record holds no row until the opener gives one.
     dataset_object->open();
-    for (DetailList* list : std::as_const(m_lists))
-        list->grid()->applyColumnWidths();
+    applyDetailColumnWidths();
     pagecontrol_company->setCurrentIndex(0);
 }
 
@@ -211,8 +207,7 @@ void Tf_company::setContactKey(int key)
     dataset_object->close();
     dataset_object->setParam(QStringLiteral("o_id"), key);
     dataset_object->open();
-    for (DetailKind kind : {DetailKind::Address, DetailKind::Communication, DetailKind::Group, DetailKind::Internet})
-        m_lists[int(kind)]->open(key);
+    openDetailLists(key);
     IBQuery_persons->close();
     IBQuery_persons->setParam(QStringLiteral("c_id"), key);
     IBQuery_persons->open();

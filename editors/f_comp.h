@@ -20,7 +20,6 @@ class DataSource;
 class DBEdit;
 class DBMemo;
 class DbTransaction;
-class DetailList;
 class EditableDataSet;
 class QueryDataSet;
 class Session;
@@ -36,7 +35,6 @@ public:
 
     EditableDataSet& companyRecord() const { return *dataset_object; }
     QueryDataSet& persons() const { return *IBQuery_persons; }
-    DetailList* detailList(int index) const;
 
 protected:
     void saveRecord() override;
@@ -59,7 +57,6 @@ private:
     QTabWidget* pagecontrol_company = nullptr;
     QWidget* TabSheet2 = nullptr;
     DataGrid* RxDBGrid_persons = nullptr;
-    QList<DetailList*> m_lists;
     QAction* miShowDetails = nullptr;
 };
 

@@ -7,7 +7,6 @@
 #include "editors/EditorCommon.h"
 #include "editors/EditorErrorText.h"
 #include "editors/f_add_company.h"
-#include "editors/detail/DetailList.h"
 #include "lookups/LookupEditors.h"
 #include "settings/AppError.h"
 #include "settings/Language.h"
@@ -16,7 +15,6 @@
 #include "widgets/DBEdit.h"
 #include "widgets/DBLookupComboBox.h"
 #include "widgets/DBMemo.h"
-#include "widgets/DataGrid.h"
 #include "widgets/DataSource.h"
 #include "widgets/MessageService.h"
 #include "widgets/Session.h"
@@ -126,14 +124,11 @@ Tf_persons::~Tf_persons()
 {
     // Unsaved edits are dropped; the controls let go of the record before it goes.
     datasource_person->setDataSet(nullptr);
-    qDeleteAll(m_lists);   // each commits its own transaction
-    m_lists.clear();
+    releaseDetailLists();
     sql_update_additional.reset();
     dataset_person.reset();
     transaction_personthings.reset();
 }
-
-DetailList* Tf_persons::detailList(int index) const { return m_lists.value(index); }
 
 void Tf_persons::buildControls()
 {
@@ -192,8 +187,8 @@ void Tf_persons::buildControls()
     pagecontrol_person->setObjectName(QStringLiteral("pagecontrol_person"));
     pagecontrol_person->setGeometry(8, 256, 737, 249);
     pagecontrol_person->tabBar()->setExpanding(false);
-    m_lists = editor::addDetailTabs(pagecontrol_person, Variant::Person, m_session,
-                                    [this] { return dataset_person->value(QStringLiteral("P_ID")); });
+    addDetailLists(pagecontrol_person, Variant::Person,
+                   [this] { return dataset_person->value(QStringLiteral("P_ID")); });
 
     // The context menus of the salutation, title and employer lists.
     const auto contextMenu = [this](QWidget* control, const char* name, const QString& text) {
@@ -247,8 +242,7 @@ void Tf_persons::FormCreate()
         list->last();
     }
     IBDataSet_yn->open();
-    for (DetailList* list : std::as_const(m_lists))
-        list->grid()->applyColumnWidths();
+    applyDetailColumnWidths();
     pagecontrol_person->setCurrentIndex(0);
 }
 
@@ -257,9 +251,7 @@ void Tf_persons::setContactKey(int key)
     dataset_person->close();
     dataset_person->setParam(QStringLiteral("p_id"), key);
     dataset_person->open();
-    // Addresses, numbers, groups, internet entries: the order of the entry.
-    for (DetailKind kind : {DetailKind::Address, DetailKind::Communication, DetailKind::Group, DetailKind::Internet})
-        m_lists[int(kind)]->open(key);
+    openDetailLists(key);
 }
 
 void Tf_persons::dataset_personBeforePost()

@@ -21,7 +21,6 @@ class DBEdit;
 class DBLookupComboBox;
 class DBMemo;
 class DbTransaction;
-class DetailList;
 class EditableDataSet;
 class QueryDataSet;
 class Session;
@@ -38,7 +37,6 @@ public:
     void setContactKey(int key);
 
     EditableDataSet& personRecord() const { return *dataset_person; }
-    DetailList* detailList(int index) const;
 
 protected:
     void saveRecord() override;
@@ -66,7 +64,6 @@ private:
     DBEdit *m_familyName = nullptr, *m_firstName = nullptr, *m_nickname = nullptr, *m_birthday = nullptr;
     DBMemo* m_additional = nullptr;
     QTabWidget* pagecontrol_person = nullptr;
-    QList<DetailList*> m_lists;
     QAction* NewSalutation1 = nullptr;
     QAction* newTitle1 = nullptr;
     QAction* newCompany1 = nullptr;
