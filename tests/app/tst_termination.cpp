@@ -1,6 +1,7 @@
 // SIGTERM while the database is open: the program's own handler ends the event
 // loop, and the open transaction is still there to be committed, instead of the
 // client library shutting the engine down under the program.
+#include "TestConnection.h"
 #include "TestDb.h"
 #include "app/TerminationSignals.h"
 #include "data/Connection.h"
@@ -37,8 +38,7 @@ void TestTermination::signalEndsEventLoopAndKeepsTheWork()
     const QString name = QStringLiteral("Nach Signal %1").arg(signal);
     {
         Connection c;
-        c.setDatabaseName(db.path());
-        c.params = QStringList{"user_name=SYSDBA", "password=x", "lc_ctype=ISO8859_1"};
+        test::attachTo(c, db.path());
         DbTransaction tr(c, DbTransaction::readCommitted());
         SqlStatement insert(tr, "insert into groupt (g_name) values (:name)");
         insert.setParam("name", name);

@@ -1,5 +1,6 @@
 // Text the database's character set cannot hold is refused where it enters,
 // with nothing written; every byte ISO-8859-1 has comes back as it went in.
+#include "TestConnection.h"
 #include "TestDb.h"
 #include "data/Connection.h"
 #include "data/DataSet.h"
@@ -10,15 +11,10 @@
 #include <QTest>
 
 using namespace pellori;
+using pellori::test::attachTo;
 using pellori::test::TestDb;
 
 namespace {
-
-void attachTo(Connection& c, const QString& path)
-{
-    c.setDatabaseName(path);
-    c.params = QStringList{"user_name=SYSDBA", "password=x", "lc_ctype=ISO8859_1"};
-}
 
 void configureGroups(EditableDataSet& ds)
 {

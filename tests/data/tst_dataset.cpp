@@ -1,5 +1,6 @@
 // The data layer against real embedded databases: parameter binding, the save
 // order, key read-back, transactions and their visibility, lazy fetching.
+#include "TestConnection.h"
 #include "TestDb.h"
 #include "data/Connection.h"
 #include "data/DataSet.h"
@@ -11,15 +12,10 @@
 #include <QTest>
 
 using namespace pellori;
+using pellori::test::attachTo;
 using pellori::test::TestDb;
 
 namespace {
-
-void attachTo(Connection& c, const QString& path)
-{
-    c.setDatabaseName(path);
-    c.params = QStringList{"user_name=SYSDBA", "password=masterkey", "lc_ctype=ISO8859_1"};
-}
 
 // The address-type list as the lookup editors configure it.
 void configureTypes(EditableDataSet& ds)

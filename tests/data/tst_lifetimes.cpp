@@ -1,5 +1,6 @@
 // No order of destruction leaves anything pointing at what has gone, and
 // closing the connection ends open work the way releasing a transaction does.
+#include "TestConnection.h"
 #include "TestDb.h"
 #include "data/Connection.h"
 #include "data/DataSet.h"
@@ -11,15 +12,10 @@
 #include <memory>
 
 using namespace pellori;
+using pellori::test::attachTo;
 using pellori::test::TestDb;
 
 namespace {
-
-void attachTo(Connection& c, const QString& path)
-{
-    c.setDatabaseName(path);
-    c.params = QStringList{"user_name=SYSDBA", "password=x", "lc_ctype=ISO8859_1"};
-}
 
 // The salutation list, editable, as the lookup editors have it.
 std::unique_ptr<EditableDataSet> salutations(DbTransaction& tr)

@@ -1,6 +1,7 @@
 // Statements send exactly what they are given or refuse it: integers never
 // wrap, changed statements take effect, a failed prepare leaves nothing behind,
 // and the whole text reaches the server.
+#include "TestConnection.h"
 #include "TestDb.h"
 #include "data/Connection.h"
 #include "data/DataSet.h"
@@ -12,15 +13,10 @@
 #include <QTest>
 
 using namespace pellori;
+using pellori::test::attachTo;
 using pellori::test::TestDb;
 
 namespace {
-
-void attachTo(Connection& c, const QString& path)
-{
-    c.setDatabaseName(path);
-    c.params = QStringList{"user_name=SYSDBA", "password=x", "lc_ctype=ISO8859_1"};
-}
 
 QString scalar(DbTransaction& tr, const QString& sql)
 {

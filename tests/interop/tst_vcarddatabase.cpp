@@ -3,6 +3,7 @@
 // import cancelled or failing at any point leaves nothing behind; an export
 // reads the contacts asked for, in their order; every text the import shows
 // has its place in the catalogue.
+#include "TestConnection.h"
 #include "TestDb.h"
 #include "data/Connection.h"
 #include "data/DbTransaction.h"
@@ -16,15 +17,10 @@
 #include <QtTest>
 
 using namespace pellori;
+using pellori::test::attachTo;
 using namespace pellori::interop;
 
 namespace {
-
-void attachTo(Connection& c, const QString& path)
-{
-    c.setDatabaseName(path);
-    c.params = QStringList{"user_name=SYSDBA", "password=masterkey", "lc_ctype=ISO8859_1"};
-}
 
 // Every row of a select as one text, in sorted order: what has been committed.
 QStringList rows(const QString& path, const QString& select)
