@@ -40,8 +40,12 @@ std::optional<QString> PelloriSession::versionMessage(const IniSnapshot& ini) co
 void PelloriSession::setUpConnection(const IniSnapshot& ini)
 {
     const QString db = QStringLiteral("Database");
-    m_connection.setDatabaseName(databaseName(ini.readString(db, QStringLiteral("server")),
-                                              ini.readString(db, QStringLiteral("database"))));
+    // No server: the file beside the program, through the embedded engine.
+    // Otherwise the remote provider's "host[/port]:database".
+    const QString server = ini.readString(db, QStringLiteral("server")).trimmed();
+    m_connection.setDatabaseName(server.isEmpty()
+                                     ? m_programDir + QStringLiteral("PELLORI.QVX")
+                                     : server + QLatin1Char(':') + ini.readString(db, QStringLiteral("database")).trimmed());
     const QByteArray password = DecodeBase64Text(ini.readString(db, QStringLiteral("dbpassword")).toLatin1());
     // Appended: a later line replaces the built-in one, also with an empty value.
     m_connection.params << QStringLiteral("user_name=") + ini.readString(db, QStringLiteral("dbusername"))
@@ -49,18 +53,8 @@ void PelloriSession::setUpConnection(const IniSnapshot& ini)
                         << QStringLiteral("lc_ctype=") + ini.readString(db, QStringLiteral("lc_ctype"));
     // A server that does not answer is reported within seconds, not after the
     // client library's three minutes.
-    if (!ini.readString(db, QStringLiteral("server")).trimmed().isEmpty())
+    if (!server.isEmpty())
         m_connection.params << QStringLiteral("connect_timeout=15");
-}
-
-QString PelloriSession::databaseName(const QString& server, const QString& database) const
-{
-    // No server: the file beside the program, through the embedded engine.
-    // Otherwise the remote provider's "host[/port]:database".
-    const QString host = server.trimmed();
-    if (host.isEmpty())
-        return m_programDir + QStringLiteral("PELLORI.QVX");
-    return host + QLatin1Char(':') + database.trimmed();
 }
 
 void PelloriSession::readStandardValues(const IniSnapshot& ini)

@@ -45,8 +45,6 @@ public:
     // The database (the file beside the program, or the configured server's
     // database) and the three configured attach parameters after the built-in ones.
     void setUpConnection(const IniSnapshot& ini);
-    // What the connection attaches to for the keys server and database.
-    QString databaseName(const QString& server, const QString& database) const;
     // The six standard type keys and the doctors group (throws at the first
     // non-integer, keeping what the later keys held), then the administrator mode.
     void readStandardValues(const IniSnapshot& ini);
