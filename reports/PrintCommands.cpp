@@ -35,13 +35,13 @@ constexpr AddressBook kBooks[] = {
     {"AddressbookL1", K::Letters, "Addressbook (X..., Y..., Z...)", " (X..., Y..., Z...)", "XYZ"},
 };
 
-// Creates the window, lets `prepare` replace its statement and set its title,
-// previews it; the window goes when the preview closes or a step fails.
-template <typename Window, typename Prepare>
-void runReport(Session& session, QWidget* owner, Prepare prepare)
+// Creates the window (with the further arguments), sets its title, previews
+// it; the window goes when the preview closes or a step fails.
+template <typename Window, typename... Args>
+void runReport(const QString& title, Session& session, QWidget* owner, const Args&... args)
 {
-    auto window = std::make_unique<Window>(session, owner);
-    prepare(*window);
+    auto window = std::make_unique<Window>(session, owner, args...);
+    window->setTitle(title);
     window->preview();
 }
 
@@ -70,34 +70,25 @@ void printAddressBook(const AddressBook& book, Session& session, QWidget* owner)
 
 void printAllContacts(Session& session, QWidget* owner)
 {
-    runReport<Tf_print_ad_book>(session, owner, [&](Tf_print_ad_book& w) {
-        w.setTitle(reports::addressBookTitle(session.lang()));
-    });
+    runReport<Tf_print_ad_book>(reports::addressBookTitle(session.lang()), session, owner);
 }
 
 void PrintAddressBookForLetters(const QString& letters, Session& session, QWidget* owner)
 {
-    runReport<Tf_print_ad_book>(session, owner, [&](Tf_print_ad_book& w) {
-        w.replaceMasterStatement(queries::addressBookLetters(letters));
-        w.setTitle(reports::letterRangeTitle(session.lang(), letters));
-    });
+    runReport<Tf_print_ad_book>(reports::letterRangeTitle(session.lang(), letters), session, owner,
+                                queries::addressBookLetters(letters));
 }
 
 void printDoctors(Session& session, QWidget* owner)
 {
     // Checked before anything opens: only a number may enter the statement.
     const int group = StrToInt(session.standardValues().doctors);
-    runReport<Tf_print_ad_book>(session, owner, [&](Tf_print_ad_book& w) {
-        w.replaceMasterStatement(queries::addressBookGroup(group));
-        w.setTitle(reports::doctorsTitle(session.lang()));
-    });
+    runReport<Tf_print_ad_book>(reports::doctorsTitle(session.lang()), session, owner, queries::addressBookGroup(group));
 }
 
 void printBirthdayList(Session& session, QWidget* owner)
 {
-    runReport<Tf_birthday>(session, owner, [&](Tf_birthday& w) {
-        w.setTitle(reports::birthdayListTitle(session.lang(), QDate::currentDate()));
-    });
+    runReport<Tf_birthday>(reports::birthdayListTitle(session.lang(), QDate::currentDate()), session, owner);
 }
 
 } // namespace pellori

@@ -36,8 +36,6 @@ Tf_birthday::Tf_birthday(Session& session, QWidget* owner)
     buildReport();
     m_months.afterScroll = [this] { IBQuery_monthsAfterScroll(); };
     IBQuery_months->open();
-    if (!IBQuery_months->isEmpty())
-        IBQuery_monthsAfterScroll();
 }
 
 Tf_birthday::~Tf_birthday() = default;

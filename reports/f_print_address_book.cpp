@@ -33,9 +33,9 @@ const FontStyle k8{.pointSize = 8};
 
 } // namespace
 
-Tf_print_ad_book::Tf_print_ad_book(Session& session, QWidget* owner)
+Tf_print_ad_book::Tf_print_ad_book(Session& session, QWidget* owner, const QString& masterSql)
     : QWidget(owner, Qt::Window), m_session(session),
-      IBQuery_objects(reportQuery(session.mainTransaction(), queries::addressBookAll(),
+      IBQuery_objects(reportQuery(session.mainTransaction(), masterSql.isEmpty() ? queries::addressBookAll() : masterSql,
                                   {{"O_ID", FieldKind::Integer}, {"O_CID", FieldKind::Integer}, {"O_NAME"},
                                    {"O_ADDITIONAL", FieldKind::Memo}})),
       IBQuery_communication(reportQuery(session.mainTransaction(), queries::addressBookCommunication(),
@@ -54,8 +54,6 @@ Tf_print_ad_book::Tf_print_ad_book(Session& session, QWidget* owner)
     buildReport();
     m_objects.afterScroll = [this] { IBQuery_objectsAfterScroll(); };
     IBQuery_objects->open();
-    if (!IBQuery_objects->isEmpty())
-        IBQuery_objectsAfterScroll();
 }
 
 Tf_print_ad_book::~Tf_print_ad_book() = default;
@@ -122,15 +120,6 @@ void Tf_print_ad_book::buildReport()
     footer.add({.name = "QRSysData3", .kind = ItemKind::PageNumber, .leftMm = 116.4, .topMm = 4.2, .font = {.pointSize = 6}});
 
     Report::keepTogether({&object, &objectChild, &telephone, &assistant, &internet, &address, &company, &employees});
-}
-
-void Tf_print_ad_book::replaceMasterStatement(const QString& sql)
-{
-    IBQuery_objects->close();
-    IBQuery_objects->setSelectSql(sql);
-    IBQuery_objects->open();
-    if (!IBQuery_objects->isEmpty())
-        IBQuery_objectsAfterScroll();
 }
 
 void Tf_print_ad_book::setTitle(const QString& title) { QRLabel7->text = title; }

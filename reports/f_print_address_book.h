@@ -1,8 +1,8 @@
 #pragma once
 // The address book report's window: never shown, it holds the report and its
 // six queries on the session's connection and main transaction. A print
-// command creates it, may replace the master statement, sets the title, opens
-// the preview and destroys it.
+// command creates it with its master statement, sets the title, opens the
+// preview and destroys it.
 #include "reports/DataSetQuery.h"
 #include "reports/engine/Report.h"
 
@@ -16,12 +16,11 @@ class Session;
 class Tf_print_ad_book : public QWidget {
     Q_OBJECT
 public:
-    // Opens the master list with the statement of all living contacts.
-    Tf_print_ad_book(Session& session, QWidget* owner);
+    // Opens the master list with the statement given (all living contacts
+    // unless another is); the details follow it as the report moves.
+    Tf_print_ad_book(Session& session, QWidget* owner, const QString& masterSql = QString());
     ~Tf_print_ad_book() override;
 
-    // Closes the master list, gives it the statement and opens it again.
-    void replaceMasterStatement(const QString& sql);
     // The caption of the title text; the report puts nothing there itself.
     void setTitle(const QString& title);
     // The modal preview; returns when the user closes it.

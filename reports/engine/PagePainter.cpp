@@ -6,6 +6,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
+#include <optional>
 
 namespace pellori::report {
 
@@ -27,6 +28,7 @@ void paintPage(QPainter& painter, const Page& page)
     painter.save();
     painter.scale(device->logicalDpiX() / kLayoutDpi, device->logicalDpiY() / kLayoutDpi);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    std::optional<FontStyle> current;   // a page has few styles: set one only when it changes
     for (const PlacedItem& item : page.items) {
         const QRectF r = px(item.rectMm);
         if (item.kind == PlacedItem::Kind::Rule) {
@@ -35,7 +37,10 @@ void paintPage(QPainter& painter, const Page& page)
             continue;
         }
         painter.setPen(Qt::black);
-        painter.setFont(reportFont(item.font));
+        if (current != item.font) {
+            painter.setFont(reportFont(item.font));
+            current = item.font;
+        }
         if (item.clip)
             painter.setClipRect(r);
         const Qt::Alignment horizontal = item.alignment & Qt::AlignHorizontal_Mask;
