@@ -3,6 +3,7 @@
 #include "data/Connection.h"
 #include "data/DbError.h"
 #include "data/DbTransaction.h"
+#include "data/LookupList.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -482,11 +483,9 @@ void DataSet::setLookup(int fieldIndex, const QVariant& shown)
     const FieldDef& f = m_fields[fieldIndex];
     QVariant key;
     if (!value::isNull(shown) && !shown.toString().isEmpty()) {
-        DataSet* lookup = f.lookupDataSet;
-        const int r = lookup->findRow(lookup->fieldIndex(f.lookupResultField), shown.toString());
-        if (r < 0)
+        key = keyForText(*f.lookupDataSet, f.lookupResultField, f.lookupKeyField, shown.toString());
+        if (value::isNull(key))
             throw AppError(QStringLiteral("'%1' is not a valid value for field '%2'").arg(shown.toString(), f.name));
-        key = lookup->value(r, lookup->fieldIndex(f.lookupKeyField));
     }
     setValue(f.keyField, key);
 }
@@ -511,6 +510,7 @@ void DataSet::setValue(int fieldIndex, const QVariant& value)
     if (m_state == State::Browse)
         edit();
     m_buffer[fieldIndex] = converted;
+    m_index.remove(fieldIndex);   // the row being edited shows the new value
     m_modified = true;
     emit rowChanged(m_current);
 }
@@ -677,6 +677,7 @@ void DataSet::cancel()
         setCurrent(m_rows.size() == 0 ? -1 : qMin(pos, rowCount() - 1));
     } else if (m_state == State::Edit) {
         m_buffer.clear();
+        rowsChangedBy();
         m_state = State::Browse;
         m_modified = false;
         emit stateChanged();

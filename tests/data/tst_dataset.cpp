@@ -67,6 +67,7 @@ private slots:
     void refusedInsertKeepsRowInInsertState();
     void unchangedNewRowIsDroppedWhenLeaving();
     void locateBookmarksAndScrollEvents();
+    void findRowFollowsEditsAndCancel();
     void integerFieldRefusesText();
     void generatorValueIsTakenInTransaction();
 };
@@ -462,6 +463,26 @@ void TestDataSet::unchangedNewRowIsDroppedWhenLeaving()
     QCOMPARE(ds.rowCount(), rows + 1);
     tr.commit();
     QCOMPARE(scalar(db.path(), "select at_sortid from addresstype where at_name = 'Lager'"), QString("99"));
+}
+
+void TestDataSet::findRowFollowsEditsAndCancel()
+{
+    TestDb db;
+    Connection c;
+    attachTo(c, db.path());
+    DbTransaction tr(c);
+    EditableDataSet ds(tr);
+    configureTypes(ds);
+    ds.open();
+    const int name = ds.fieldIndex("AT_NAME");
+    const QString before = ds.text(0, name);
+    QCOMPARE(ds.findRow(name, before), 0);   // builds the index
+    ds.setValue(name, "Ferienhaus");
+    QCOMPARE(ds.findRow(name, "Ferienhaus"), 0);
+    QCOMPARE(ds.findRow(name, before), -1);
+    ds.cancel();
+    QCOMPARE(ds.findRow(name, before), 0);
+    QCOMPARE(ds.findRow(name, "Ferienhaus"), -1);
 }
 
 void TestDataSet::locateBookmarksAndScrollEvents()
