@@ -102,10 +102,9 @@ QString Connection::charset() const
     return cs.isEmpty() ? QStringLiteral("ISO8859_1") : cs.toUpper();
 }
 
-TextEncoding Connection::encoding() const
+TextEncoding Connection::encodingOf(const QString& charset)
 {
-    const QString cs = charset();
-    return cs == "UTF8" || cs == "UNICODE_FSS" ? TextEncoding::Utf8 : TextEncoding::Latin1;
+    return charset == "UTF8" || charset == "UNICODE_FSS" ? TextEncoding::Utf8 : TextEncoding::Latin1;
 }
 
 void Connection::open()
@@ -137,6 +136,7 @@ void Connection::open()
     const SignalHandlersKept keep;
     const QByteArray name = m_databaseName.toLocal8Bit();
     m_attachment = provider->attachDatabase(&st, name.constData(), dpb->getBufferLength(&st), dpb->getBuffer(&st));
+    m_encoding = encodingOf(charset());
 }
 
 void Connection::closeCursorsOf(DbTransaction* t)

@@ -50,7 +50,8 @@ public:
 
     // The character set in force (the last lc_ctype line; ISO8859_1 when none or empty).
     QString charset() const;
-    TextEncoding encoding() const;
+    // Fixed while attached: read once at the attach, not for every value decoded.
+    TextEncoding encoding() const { return m_attachment ? m_encoding : encodingOf(charset()); }
     // The one place where database text and QString meet.
     QString decode(QByteArrayView bytes) const { return value::decode(bytes, encoding()); }
     // Refuses text the character set cannot hold, naming `field`.
@@ -76,8 +77,11 @@ public:
     void closeCursorsOf(DbTransaction* t);
 
 private:
+    static TextEncoding encodingOf(const QString& charset);
+
     QString m_databaseName;
     Firebird::IAttachment* m_attachment = nullptr;
+    TextEncoding m_encoding = TextEncoding::Latin1;
     QList<DbTransaction*> m_transactions;
     QList<Statement*> m_statements;
 };

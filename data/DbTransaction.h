@@ -46,7 +46,6 @@ public:
 
     // Throws when the connection has already gone.
     Connection& connection() const;
-    bool hasConnection() const { return m_connection != nullptr; }
     const QStringList& params() const { return m_params; }
 
     void start();

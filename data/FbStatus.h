@@ -44,7 +44,6 @@ public:
     BuilderHolder(const BuilderHolder&) = delete;
     BuilderHolder& operator=(const BuilderHolder&) = delete;
     Firebird::IXpbBuilder* operator->() const { return m_b; }
-    Firebird::IXpbBuilder* get() const { return m_b; }
 
 private:
     Firebird::IXpbBuilder* m_b;

@@ -103,13 +103,6 @@ const char* RowStore::seek(const QByteArray& row, int field)
     return p;
 }
 
-bool RowStore::isNull(int row, int field) const
-{
-    if (row < 0 || row >= size() || field < 0 || field >= fieldCount())
-        return true;
-    return *seek(m_rows[size_t(row)], field) == kNull;
-}
-
 QVariant RowStore::decode(const char* p, int field) const
 {
     const FieldKind kind = m_kinds[field];

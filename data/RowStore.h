@@ -19,9 +19,7 @@ public:
 
     int size() const { return int(m_rows.size()); }
     void clear() { m_rows.clear(); }
-    void reserve(int rows) { m_rows.reserve(size_t(rows)); }
 
-    bool isNull(int row, int field) const;
     QVariant value(int row, int field) const;
     QList<QVariant> values(int row) const;
 
@@ -46,7 +44,6 @@ public:
             m_bytes.resize(0);
             return out;
         }
-        void reserve(qsizetype n) { m_bytes.reserve(n); }
 
     private:
         QByteArray m_bytes;

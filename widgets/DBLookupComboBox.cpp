@@ -24,11 +24,6 @@ public:
         m_key = key;
         endResetModel();
     }
-    void reset()
-    {
-        beginResetModel();
-        endResetModel();
-    }
     int rowCount(const QModelIndex& parent = {}) const override
     {
         return parent.isValid() || !usable() ? 0 : m_list->rowCount();
@@ -73,7 +68,6 @@ void DBLookupComboBox::setListSource(DataSet* list, const QString& listField, co
     m_list = list;
     m_listField = listField;
     m_keyField = keyField;
-    m_model->setColumns(list, list ? list->fieldIndex(listField) : -1, list ? list->fieldIndex(keyField) : -1);
     if (list) {
         const auto reload = [this] { reloadList(); };
         m_listConnections << connect(list, &DataSet::opened, this, reload)
