@@ -53,7 +53,4 @@ void storeStandardKeys(const QString& configPath, const StandardKeys& keys, Stan
 // What OK says when a choice holds no key; `label` names the choice as the dialog shows it.
 QString missingChoiceMessage(const QString& label);
 
-// The program's built-in database password, whose encoding the dialog shows first.
-inline constexpr const char* kBuiltInPassword = "*vemlox!";
-
 } // namespace pellori

@@ -2,7 +2,6 @@
 
 #include "editors/EditorCommon.h"
 #include "editors/detail/DetailList.h"
-#include "widgets/DataGrid.h"
 #include "settings/Language.h"
 #include "widgets/CommandGuard.h"
 #include "widgets/MessageService.h"
@@ -79,12 +78,6 @@ void ContactEditor::addDetailLists(QTabWidget* tabs, Variant variant, const std:
         tabs->addTab(list, m_session.lang().text(config.tabKey, config.tabTitle));
         m_lists << list;
     }
-}
-
-void ContactEditor::applyDetailColumnWidths()
-{
-    for (DetailList* list : std::as_const(m_lists))
-        list->grid()->applyColumnWidths();
 }
 
 void ContactEditor::openDetailLists(int key)

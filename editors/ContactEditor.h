@@ -50,7 +50,6 @@ protected:
     QPushButton* cancelButton() const { return m_cancel; }
     // The four detail tabs of the variant on tabs; a new row belongs to the contact contactKey gives.
     void addDetailLists(QTabWidget* tabs, Variant variant, const std::function<QVariant()>& contactKey);
-    void applyDetailColumnWidths();
     // Addresses, numbers, groups, internet entries: the order of the entry.
     void openDetailLists(int key);
     // Each commits its own transaction; before the record they belong to goes.

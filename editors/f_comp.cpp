@@ -54,7 +54,7 @@ const ContactEditor::Frame kFrame{
 
 Tf_company::Tf_company(Session& session, QWidget* owner) : ContactEditor(kFrame, session, owner)
 {
-    // Both with the server's defaults: a snapshot that waits on locks.
+    // Both snapshots that do not wait on another's locks.
     transaction_companydetails = std::make_unique<DbTransaction>(session.connection(), DbTransaction::editing());
     IBTransaction_persons = std::make_unique<DbTransaction>(session.connection(), DbTransaction::editing());
 
@@ -198,7 +198,6 @@ void Tf_company::FormCreate()
         replaceCaptions();
     // No key yet: the record holds no row until the opener gives one.
     dataset_object->open();
-    applyDetailColumnWidths();
     pagecontrol_company->setCurrentIndex(0);
 }
 

@@ -242,7 +242,6 @@ void Tf_persons::FormCreate()
         list->last();
     }
     IBDataSet_yn->open();
-    applyDetailColumnWidths();
     pagecontrol_person->setCurrentIndex(0);
 }
 

@@ -32,7 +32,7 @@ LookupEditor::LookupEditor(const Config& config, Session& session, QWidget* owne
     setWindowFlags(flags);
     setWindowTitle(config.caption);
 
-    // Data: the table in a transaction of this window's own, with the server's defaults.
+    // Data: the table in a transaction of this window's own, a snapshot that does not wait.
     m_transaction = std::make_unique<DbTransaction>(session.connection(), DbTransaction::editing());
     m_dataset = std::make_unique<EditableDataSet>(*m_transaction);
     m_dataset->setObjectName(QStringLiteral("dataset_") + config.table);

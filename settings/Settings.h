@@ -10,6 +10,8 @@ class IniSnapshot;
 struct IniKey;
 
 inline constexpr const char* kRequiredIniVersion = "1.0";
+// The program's built-in database password, sent before the configured one.
+inline constexpr const char* kBuiltInPassword = "*vemlox!";
 
 // Decimal integer with optional sign in 32-bit range; leading spaces are allowed.
 // Anything else throws AppError("'<text>' is not a valid integer value").

@@ -17,7 +17,7 @@ PelloriSession::PelloriSession(const QString& programDir)
 
 QStringList PelloriSession::builtInLogin()
 {
-    return {QStringLiteral("user_name=QVXPELLORI"), QStringLiteral("password=*vemlox!"),
+    return {QStringLiteral("user_name=QVXPELLORI"), QStringLiteral("password=") + QLatin1String(kBuiltInPassword),
             QStringLiteral("lc_ctype=ISO8859_1")};
 }
 

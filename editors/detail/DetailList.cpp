@@ -24,7 +24,7 @@ DetailList::DetailList(const DetailListConfig& config, Session& session, std::fu
     setObjectName(config.tabName);
     const TLang& lang = session.lang();
 
-    // The list's own transaction, with the server's defaults (a snapshot that waits on locks).
+    // The list's own transaction: a snapshot that does not wait on another's locks.
     m_transaction = std::make_unique<DbTransaction>(session.connection(), DbTransaction::editing());
     // The names of types or groups, read committed through the main window's transaction.
     m_lookup = std::make_unique<QueryDataSet>(session.mainTransaction());
@@ -101,7 +101,6 @@ void DetailList::open(const QVariant& contactKey)
     m_dataSet->open();
     m_lookup->close();
     m_lookup->open();
-    m_grid->applyColumnWidths();
 }
 
 void DetailList::fillNewRow()
