@@ -394,9 +394,7 @@ void Tf_mainForm::buildContextMenu()
     PopupMenu1->addSeparator();
     popup_deleteitem = addItem(PopupMenu1, "popup_deleteitem", QStringLiteral("Delete item"));
 
-    RxDBGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(RxDBGrid1, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { showContextMenu(PopupMenu1, RxDBGrid1->viewport()->mapToGlobal(pos)); });
+    attachContextMenu(RxDBGrid1, PopupMenu1);
 }
 
 void Tf_mainForm::connectCommands()

@@ -161,21 +161,14 @@ void Tf_company::buildControls()
     miShowDetails->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     RxDBGrid_persons->addAction(miShowDetails);
     onTriggered(miShowDetails, this, [this] { miShowDetailsClick(); });
-    RxDBGrid_persons->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(RxDBGrid_persons, &QWidget::customContextMenuRequested, personsMenu,
-            [this, personsMenu](const QPoint& pos) { showContextMenu(personsMenu, RxDBGrid_persons->viewport()->mapToGlobal(pos)); });
+    attachContextMenu(RxDBGrid_persons, personsMenu);
     connect(RxDBGrid_persons, &QAbstractItemView::doubleClicked, this, [this] { guarded([this] { miShowDetailsClick(); }); });
 
     // The tabbed area's own context menu is the address list's.
-    if (DetailList* addresses = detailList(int(DetailKind::Address))) {
-        pagecontrol_company->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(pagecontrol_company, &QWidget::customContextMenuRequested, this, [this, addresses](const QPoint& pos) {
-            if (auto* item = addresses->findChild<QAction*>(QStringLiteral("NewAdresstype1"))) {
-                QMenu menu;
-                menu.addAction(item);
-                menu.exec(pagecontrol_company->mapToGlobal(pos));
-            }
-        });
+    if (auto* item = detailList(int(DetailKind::Address))->findChild<QAction*>(QStringLiteral("NewAdresstype1"))) {
+        auto* tabsMenu = new QMenu(pagecontrol_company);
+        tabsMenu->addAction(item);
+        attachContextMenu(pagecontrol_company, tabsMenu);
     }
 
     QWidget* order[] = {m_name1, m_name2, pagecontrol_company, saveButton(), cancelButton(), m_additional};

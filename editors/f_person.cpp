@@ -195,9 +195,7 @@ void Tf_persons::buildControls()
         auto* menu = new QMenu(control);
         QAction* item = menu->addAction(text);
         item->setObjectName(QLatin1String(name));
-        control->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(control, &QWidget::customContextMenuRequested, menu,
-                [control, menu](const QPoint& pos) { showContextMenu(menu, control->mapToGlobal(pos)); });
+        attachContextMenu(control, menu);
         return item;
     };
     NewSalutation1 = contextMenu(m_salutation, "NewSalutation1", QStringLiteral("New Salutation"));

@@ -1,5 +1,6 @@
 #include "widgets/ContextMenu.h"
 
+#include <QAbstractScrollArea>
 #include <QGuiApplication>
 #include <QMenu>
 
@@ -16,6 +17,15 @@ void showContextMenu(QMenu* menu, const QPoint& globalPos)
             menu->setActiveAction(action);
             return;
         }
+}
+
+void attachContextMenu(QWidget* widget, QMenu* menu)
+{
+    widget->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(widget, &QWidget::customContextMenuRequested, menu, [widget, menu](const QPoint& pos) {
+        auto* area = qobject_cast<QAbstractScrollArea*>(widget);
+        showContextMenu(menu, (area ? area->viewport() : widget)->mapToGlobal(pos));
+    });
 }
 
 } // namespace pellori

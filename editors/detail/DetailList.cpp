@@ -78,9 +78,7 @@ DetailList::DetailList(const DetailListConfig& config, Session& session, std::fu
     m_newItem = m_menu->addAction(config.menuText);
     m_newItem->setObjectName(config.menuName);
     onTriggered(m_newItem, this, [this] { openLookupEditor(); });
-    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_grid, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { showContextMenu(m_menu, m_grid->viewport()->mapToGlobal(pos)); });
+    attachContextMenu(m_grid, m_menu);
 }
 
 DetailList::~DetailList()
