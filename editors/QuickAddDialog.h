@@ -52,7 +52,6 @@ public:
     QuickAddDialog(const Config& config, Session& session, QWidget* owner);
     ~QuickAddDialog() override;
 
-    EditableDataSet& record() const { return *m_dataSet; }
     // The catalogue's caption, as the main window's commands set it.
     void applyCatalogueCaption();
 

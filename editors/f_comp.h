@@ -33,7 +33,6 @@ public:
     // The entry: the key into the company record, the four lists and the persons list, in that order.
     void setContactKey(int key);
 
-    EditableDataSet& companyRecord() const { return *dataset_object; }
     QueryDataSet& persons() const { return *IBQuery_persons; }
 
 protected:

@@ -36,7 +36,6 @@ public:
     // The entry: the key into the person record and then into the four lists, in that order.
     void setContactKey(int key);
 
-    EditableDataSet& personRecord() const { return *dataset_person; }
 
 protected:
     void saveRecord() override;

@@ -20,15 +20,6 @@ const QStringList kNothingToStore = {
     "SORT-STRING", "NAME", "PROFILE", "SOURCE", "MAILER", "X-MS-OL-DEFAULT-POSTAL-ADDRESS", "X-ABADR",
 };
 
-QString joinNonEmpty(const QStringList& parts, const QString& separator = QStringLiteral(" "))
-{
-    QStringList kept;
-    for (const QString& p : parts)
-        if (!p.trimmed().isEmpty())
-            kept << p.trimmed();
-    return kept.join(separator);
-}
-
 bool allEmpty(const QStringList& parts)
 {
     return std::all_of(parts.begin(), parts.end(), [](const QString& p) { return p.trimmed().isEmpty(); });
@@ -167,6 +158,15 @@ QString withoutParentheses(QString group)
 }
 
 } // namespace
+
+QString joinNonEmpty(const QStringList& parts, const QString& separator)
+{
+    QStringList kept;
+    for (const QString& p : parts)
+        if (!p.trimmed().isEmpty())
+            kept << p.trimmed();
+    return kept.join(separator);
+}
 
 SplitNumber splitNumber(const QString& text)
 {

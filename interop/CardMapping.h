@@ -45,5 +45,7 @@ struct SplitNumber {
 SplitNumber splitNumber(const QString& text);
 // The written form that splitNumber gives back as the same prefix and number.
 QString joinNumber(const QString& prefix, const QString& number);
+// The parts that hold more than blanks, trimmed and joined.
+QString joinNonEmpty(const QStringList& parts, const QString& separator = QStringLiteral(" "));
 
 } // namespace pellori::interop

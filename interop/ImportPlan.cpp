@@ -29,20 +29,11 @@ int indexOfId(const QList<NamedKey>& list, int id)
     return -1;
 }
 
-QString joined(const QStringList& parts, const QString& separator)
-{
-    QStringList kept;
-    for (const QString& p : parts)
-        if (!p.trimmed().isEmpty())
-            kept << p.trimmed();
-    return kept.join(separator);
-}
-
 QString displayName(const PlannedContact& c) { return listName(c.O_TYPE, c.O_NAME1, c.O_NAME2); }
 
 QString companyKey(const QString& name1, const QString& name2)
 {
-    return joined({name1, name2}, QStringLiteral(" ")).simplified().toCaseFolded();
+    return joinNonEmpty({name1, name2}, QStringLiteral(" ")).simplified().toCaseFolded();
 }
 
 QString flag(bool set) { return set ? QStringLiteral("@") : QStringLiteral("-"); }
@@ -285,7 +276,7 @@ private:
         for (const ContactAddress& a : c.addresses) {
             const std::optional<int> type = wantedType(DetailKind::Address, types, a.type, a.typeWords, standard);
             const QString postcode = a.postcode.trimmed();
-            const QString written = joined({a.street, joined({postcode, a.town}, QStringLiteral(" ")), a.country},
+            const QString written = joinNonEmpty({a.street, joinNonEmpty({postcode, a.town}, QStringLiteral(" ")), a.country},
                                            QStringLiteral(", "));
             if (!type) {
                 note({.kind = NoteKind::NoType, .field = Field::Street, .value = written});
@@ -303,7 +294,7 @@ private:
                           .stored = written});
                     continue;
                 }
-                town = joined({postcode, town}, QStringLiteral(" "));
+                town = joinNonEmpty({postcode, town}, QStringLiteral(" "));
                 postcodeInTown = true;
             }
             planned.A_STREET = text(Field::Street, a.street, columns::A_STREET, false);

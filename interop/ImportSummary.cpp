@@ -12,11 +12,6 @@ const MessageKey kTitles{"vcard_titlescreated", "Titles created: %NAMES%."};
 const MessageKey kCard{"vcard_card", "Line %LINE%: %NAME%"};
 const MessageKey kUnnamedCard{"vcard_cardunnamed", "Line %LINE%"};
 
-QString lookUp(const MessageKey& key, const TextSource& texts)
-{
-    return texts ? texts(key.key, key.builtIn) : QString::fromLatin1(key.builtIn);
-}
-
 QString quotedList(const QStringList& names)
 {
     QStringList quoted;
@@ -36,7 +31,7 @@ const QList<MessageKey>& summaryKeys()
 ImportSummary importSummary(const ImportPlan& plan, const QString& fileName, const TextSource& texts)
 {
     ImportSummary s;
-    s.headline = fillPlaceholders(lookUp(kAdded, texts),
+    s.headline = fillPlaceholders(messageText(kAdded, texts),
                                   {{QStringLiteral("%ADDED%"), QString::number(plan.contacts.size())},
                                    {QStringLiteral("%CARDS%"), QString::number(plan.cards.size())},
                                    {QStringLiteral("%FILE%"), fileName}});
@@ -48,13 +43,13 @@ ImportSummary importSummary(const ImportPlan& plan, const QString& fileName, con
         {&kCompanies, companies}, {&kGroups, plan.newGroups}, {&kTitles, plan.newTitles}};
     for (const auto& [key, names] : created)
         if (!names.isEmpty())
-            s.overview << fillPlaceholders(lookUp(*key, texts), {{QStringLiteral("%NAMES%"), quotedList(names)}});
+            s.overview << fillPlaceholders(messageText(*key, texts), {{QStringLiteral("%NAMES%"), quotedList(names)}});
 
     for (const CardReport& card : plan.cards) {
         if (card.notes.isEmpty())
             continue;
         CardSummary c;
-        c.heading = fillPlaceholders(lookUp(card.name.isEmpty() ? kUnnamedCard : kCard, texts),
+        c.heading = fillPlaceholders(messageText(card.name.isEmpty() ? kUnnamedCard : kCard, texts),
                                      {{QStringLiteral("%LINE%"), QString::number(card.line)},
                                       {QStringLiteral("%NAME%"), card.name}});
         for (const Note& note : card.notes)
@@ -62,7 +57,7 @@ ImportSummary importSummary(const ImportPlan& plan, const QString& fileName, con
         s.cards << c;
     }
     if (s.cards.isEmpty())
-        s.overview << lookUp(kAllStored, texts);
+        s.overview << messageText(kAllStored, texts);
     return s;
 }
 

@@ -1,5 +1,7 @@
 #include "interop/Latin1Text.h"
 
+#include "data/FieldValue.h"
+
 #include <optional>
 
 namespace pellori::interop {
@@ -34,13 +36,7 @@ constexpr Replacement kReplacements[] = {
     {.from = U'\u200D', .to = ""}, {.from = U'\u2060', .to = ""}, {.from = U'\uFEFF', .to = ""},
 };
 
-bool isLatin1(const QString& s)
-{
-    for (const QChar c : s)
-        if (c.unicode() > 0xFF)
-            return false;
-    return true;
-}
+bool isLatin1(const QString& s) { return value::firstUnstorable(s, TextEncoding::Latin1) < 0; }
 
 bool isCombining(char32_t c)
 {

@@ -98,12 +98,12 @@ const NoteText kNotes[] = {
      .text = {"vcard_noprefix", "Number \"%VALUE%\" has no prefix to tell apart: stored without one."}},
 };
 
-QString lookUp(const MessageKey& key, const TextSource& texts)
+} // namespace
+
+QString messageText(const MessageKey& key, const TextSource& texts)
 {
     return texts ? texts(key.key, key.builtIn) : QString::fromLatin1(key.builtIn);
 }
-
-} // namespace
 
 const QList<MessageKey>& messageKeys()
 {
@@ -125,7 +125,7 @@ QString readErrorText(const ReadError& error, const TextSource& texts)
 {
     for (const auto& e : kReadErrors)
         if (e.kind == error.kind)
-            return lookUp(e.text, texts)
+            return messageText(e.text, texts)
                 .replace(QLatin1String("%LINE%"), QString::number(error.line))
                 .replace(QLatin1String("%OTHER%"), QString::number(error.otherLine))
                 .replace(QLatin1String("%TEXT%"), error.text);
@@ -154,7 +154,7 @@ QString fieldName(Field field, const TextSource& texts)
 {
     for (const auto& f : kFields)
         if (f.field == field)
-            return lookUp(f.text, texts);
+            return messageText(f.text, texts);
     return QString();
 }
 
@@ -163,7 +163,7 @@ QString noteText(const Note& note, const TextSource& texts)
     for (const auto& n : kNotes)
         if (n.kind == note.kind) {
             // Values last: a value may itself hold "%...%".
-            QString text = lookUp(n.text, texts)
+            QString text = messageText(n.text, texts)
                                .replace(QLatin1String("%FIELD%"), fieldName(note.field, texts))
                                .replace(QLatin1String("%LENGTH%"), QString::number(note.length));
             return fillPlaceholders(text, {{QStringLiteral("%VALUE%"), note.value},

@@ -75,6 +75,8 @@ struct Note {
     bool operator==(const Note&) const = default;
 };
 
+// The catalogue's text of the key, or its built-in one without a catalogue.
+QString messageText(const MessageKey& key, const TextSource& texts = {});
 // Every placeholder replaced by its value in one pass, so that a value
 // holding "%...%" itself stays as it is.
 QString fillPlaceholders(const QString& text, const QList<std::pair<QString, QString>>& values);

@@ -83,14 +83,6 @@ QStringList Property::parameter(const QString& parameterName) const
     return values;
 }
 
-bool Property::hasParameter(const QString& parameterName) const
-{
-    for (const Parameter& p : parameters)
-        if (p.name.compare(parameterName, Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
-}
-
 QStringList Property::types() const
 {
     // TYPE="work,voice" is two values, as RFC 6350 writes it.
@@ -161,15 +153,6 @@ const Property* Card::first(const QString& name) const
         if (p.name == name)
             return &p;
     return nullptr;
-}
-
-QList<const Property*> Card::all(const QString& name) const
-{
-    QList<const Property*> found;
-    for (const Property& p : properties)
-        if (p.name == name)
-            found << &p;
-    return found;
 }
 
 QList<const Property*> Card::group(const QString& groupName) const

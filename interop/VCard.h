@@ -24,7 +24,6 @@ struct Property {
 
     // Every value of every parameter of that name, in order.
     QStringList parameter(const QString& name) const;
-    bool hasParameter(const QString& name) const;
     // TYPE values, lower case.
     QStringList types() const;
     // PREF=1, or "pref" among the types.
@@ -53,7 +52,6 @@ struct Card {
     int line = 0;          // line of BEGIN:VCARD
 
     const Property* first(const QString& name) const;
-    QList<const Property*> all(const QString& name) const;
     // The properties of one group (Apple's item1.TEL with item1.X-ABLabel).
     QList<const Property*> group(const QString& groupName) const;
 };

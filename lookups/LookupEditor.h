@@ -48,7 +48,6 @@ public:
     LookupEditor(const Config& config, Session& session, QWidget* owner);
     ~LookupEditor() override;
 
-    const Config& config() const { return m_config; }
     EditableDataSet& dataset() const { return *m_dataset; }
     DataGrid* grid() const { return m_grid; }
 

@@ -31,15 +31,10 @@ public:
                QWidget* parent = nullptr);
     ~DetailList() override;
 
-    const DetailListConfig& config() const { return m_config; }
     // The contact key as the select's parameter; the list and its lookup list open.
     void open(const QVariant& contactKey);
 
     EditableDataSet& dataSet() const { return *m_dataSet; }
-    QueryDataSet& lookup() const { return *m_lookup; }
-    DbTransaction& transaction() const { return *m_transaction; }
-    DataGrid* grid() const { return m_grid; }
-    DBNavigator* navigator() const { return m_navigator; }
 
 private:
     void fillNewRow();
