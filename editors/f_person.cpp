@@ -288,34 +288,22 @@ void Tf_persons::saveRecord()
 
 void Tf_persons::openListEditor(LookupList which, QueryDataSet& list)
 {
-    rereadAfter(list, [&] { openLookupEditor(which, m_session, this, false); });
+    rereadToLastAfter(list, [&] { openLookupEditor(which, m_session, this, false); });
 }
 
 void Tf_persons::newCompany1Click()
 {
     // A company added there can be chosen at once; it is not chosen for the user.
-    rereadAfter(*query_worksat, [this] {
+    rereadToLastAfter(*query_worksat, [this] {
         const std::unique_ptr<Tf_add_new_company> dialog = std::make_unique<Tf_add_new_company>(m_session, this);
         execModal(dialog.get());
     });
 }
 
-void Tf_persons::rereadAfter(QueryDataSet& list, const std::function<void()>& open)
+void Tf_persons::rereadToLastAfter(QueryDataSet& list, const std::function<void()>& open)
 {
-    // The list is read again afterwards, also when the window ended in an error,
-    // and moves to its last row, where a row just added stands.
-    struct Reread {
-        QueryDataSet& list;
-        ~Reread()
-        {
-            guarded([this] {
-                list.close();
-                list.open();
-                list.last();
-            });
-        }
-    } reread{list};
-    open();
+    // Read again also when the window ended in an error; a row just added stands last.
+    rereadAfter(list, open, [&list] { list.last(); });
 }
 
 void Tf_persons::NewSalutation1Click() { openListEditor(LookupList::Salutations, *dataset_salutation); }

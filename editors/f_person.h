@@ -47,7 +47,7 @@ private:
     void savePersonRecord();
     void dataset_personBeforePost();
     void openListEditor(LookupList which, QueryDataSet& list);
-    void rereadAfter(QueryDataSet& list, const std::function<void()>& open);
+    void rereadToLastAfter(QueryDataSet& list, const std::function<void()>& open);
     void newCompany1Click();
     void NewSalutation1Click();
     void newTitle1Click();

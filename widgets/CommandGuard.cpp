@@ -1,5 +1,6 @@
 #include "widgets/CommandGuard.h"
 
+#include "data/DataSet.h"
 #include "settings/AppError.h"
 
 #include <QAbstractButton>
@@ -72,6 +73,24 @@ QMetaObject::Connection onTriggered(QAction* action, QObject* context, std::func
 QMetaObject::Connection onClicked(QAbstractButton* button, QObject* context, std::function<void()> command)
 {
     return onSignal(button, &QAbstractButton::clicked, context, std::move(command));
+}
+
+void rereadAfter(DataSet& list, const std::function<void()>& run, const std::function<void()>& then)
+{
+    struct Reread {
+        DataSet& list;
+        const std::function<void()>& then;
+        ~Reread()
+        {
+            guarded([this] {
+                list.close();
+                list.open();
+                if (then)
+                    then();
+            });
+        }
+    } reread{list, then};
+    run();
 }
 
 } // namespace pellori

@@ -13,6 +13,8 @@ class QAbstractButton;
 
 namespace pellori {
 
+class DataSet;
+
 class ErrorHandlers {
 public:
     using Handler = std::function<void(const std::exception&)>;
@@ -28,6 +30,10 @@ QString errorMessage(const std::exception& error);
 
 // Runs a command; returns true when it finished without an error or abort.
 bool guarded(const std::function<void()>& command);
+
+// Runs `run`, then reads the list again (and runs `then`, guarded), also when
+// `run` ended in an error: a window opened in between may have changed the list.
+void rereadAfter(DataSet& list, const std::function<void()>& run, const std::function<void()>& then = {});
 
 // Connects a signal to a command that runs guarded.
 template <typename Sender, typename Signal>

@@ -126,18 +126,9 @@ void DetailList::openLookupEditor()
 {
     // Whatever the list editor does, this list's names are read again after it,
     // so that a type just added can be chosen at once.
-    struct Reread {
-        DetailList* list;
-        ~Reread()
-        {
-            guarded([this] {
-                list->m_lookup->close();
-                list->m_lookup->open();
-                list->m_grid->viewport()->update();
-            });
-        }
-    } reread{this};
-    ::pellori::openLookupEditor(m_config.lookupEditor, m_session, window(), false);
+    rereadAfter(
+        *m_lookup, [this] { ::pellori::openLookupEditor(m_config.lookupEditor, m_session, window(), false); },
+        [this] { m_grid->viewport()->update(); });
 }
 
 } // namespace pellori
