@@ -1,9 +1,13 @@
 #include "dialogs/f_notimplemented.h"
 
 #include "dialogs/f_help_main.h"
+#include "widgets/CommandGuard.h"
+#include "widgets/Session.h"
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 
 namespace pellori {
@@ -42,6 +46,20 @@ void showNotImplemented(QWidget* owner)
 {
     auto* notice = new Tf_not_implemented(owner);
     notice->show();
+}
+
+HelpMenu addHelpMenu(QMenuBar* bar, Session& session, QWidget* window, const QString& title, const QString& helpText,
+                     const char* menuName)
+{
+    QMenu* menu = bar->addMenu(title);
+    menu->setObjectName(QLatin1String(menuName));
+    if (QAction* faq = session.faqAction())
+        menu->addAction(faq);
+    menu->addSeparator();
+    QAction* help = menu->addAction(helpText);
+    help->setObjectName(QStringLiteral("m_help"));
+    onTriggered(help, window, [window] { showNotImplemented(window); });
+    return {menu, help};
 }
 
 } // namespace pellori

@@ -3,10 +3,15 @@
 // Not modal; closing hides it, its owner destroys it.
 #include <QDialog>
 
+class QAction;
 class QLabel;
+class QMenu;
+class QMenuBar;
 class QPushButton;
 
 namespace pellori {
+
+class Session;
 
 class Tf_not_implemented : public QDialog {
     Q_OBJECT
@@ -24,5 +29,14 @@ private:
 
 // Creates a new notice owned by the window of the Help item and shows it.
 void showNotImplemented(QWidget* owner);
+
+// The "?" menu (named menuName): the main window's FAQ item, a separator, and
+// Help (named m_help), which shows the notice owned by the window.
+struct HelpMenu {
+    QMenu* menu;
+    QAction* help;
+};
+HelpMenu addHelpMenu(QMenuBar* bar, Session& session, QWidget* window, const QString& title, const QString& helpText,
+                     const char* menuName);
 
 } // namespace pellori

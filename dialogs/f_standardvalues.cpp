@@ -175,15 +175,11 @@ void Tf_standard::buildMenus()
     m_menu->setObjectName(QStringLiteral("m_menu"));
     m_close = m_menu->addAction(lang.text(QStringLiteral("close"), QStringLiteral("Close")));
     m_close->setObjectName(QStringLiteral("m_close"));
-    m_question = menubar->addMenu(QStringLiteral("?"));
-    m_question->setObjectName(QStringLiteral("m_question"));
-    if (QAction* faq = m_session.faqAction())
-        m_question->addAction(faq);
-    m_question->addSeparator();
-    m_help = m_question->addAction(lang.text(QStringLiteral("help"), QStringLiteral("Help")));
-    m_help->setObjectName(QStringLiteral("m_help"));
+    const HelpMenu question = addHelpMenu(menubar, m_session, this, QStringLiteral("?"),
+                                          lang.text(QStringLiteral("help"), QStringLiteral("Help")), "m_question");
+    m_question = question.menu;
+    m_help = question.help;
     onTriggered(m_close, this, [this] { m_closeClick(); });
-    onTriggered(m_help, this, [this] { m_helpClick(); });
     layout()->setMenuBar(menubar);
 }
 
@@ -244,8 +240,6 @@ void Tf_standard::btn_encodeClick()
 }
 
 void Tf_standard::m_closeClick() { close(); }
-
-void Tf_standard::m_helpClick() { showNotImplemented(this); }
 
 bool Tf_standard::eventFilter(QObject* watched, QEvent* event)
 {

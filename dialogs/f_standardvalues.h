@@ -65,7 +65,6 @@ private:
     void btn_cancelClick();
     void btn_encodeClick();
     void m_closeClick();
-    void m_helpClick();
 
     // The text that names a box: its heading, with the label beside it.
     QString choiceLabel(int index) const;

@@ -1,5 +1,6 @@
 #include "editors/ContactEditor.h"
 
+#include "dialogs/f_notimplemented.h"
 #include "editors/EditorCommon.h"
 #include "editors/detail/DetailList.h"
 #include "settings/Language.h"
@@ -57,8 +58,8 @@ ContactEditor::ContactEditor(const Frame& frame, Session& session, QWidget* owne
     m_closeItem->setObjectName(QStringLiteral("m_close"));
     onTriggered(SaveClose1, this, [this] { saveAndClose(); });
     onTriggered(m_closeItem, this, [this] { QDialog::reject(); });
-    editor::addHelpMenu(bar, session, this, frame.helpMenuTitle,
-                        session.lang().text(QStringLiteral("help"), frame.helpItemText));
+    addHelpMenu(bar, session, this, frame.helpMenuTitle, session.lang().text(QStringLiteral("help"), frame.helpItemText),
+                "m_info");
 
     // The client area keeps its size, the menu bar comes on top of it; centred on the desktop.
     setFixedSize(frame.clientSize.width(), frame.clientSize.height() + bar->sizeHint().height());

@@ -1,15 +1,10 @@
 #include "editors/EditorCommon.h"
 
-#include "dialogs/f_notimplemented.h"
 #include "settings/Language.h"
 #include "widgets/CommandGuard.h"
-#include "widgets/Session.h"
 
-#include <QAction>
-#include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QDialog>
+#include <QLabel>
 
 namespace pellori::editor {
 
@@ -52,19 +47,6 @@ QLabel* picture(QWidget* parent, Picture which, const QRect& place)
     l->setGeometry(place);
     l->setPixmap(pelloriPicture(which, place.size()));
     return l;
-}
-
-QMenu* addHelpMenu(QMenuBar* bar, Session& session, QWidget* window, const QString& title, const QString& helpText)
-{
-    QMenu* menu = bar->addMenu(title);
-    menu->setObjectName(QStringLiteral("m_info"));
-    if (QAction* faq = session.faqAction())
-        menu->addAction(faq);
-    menu->addSeparator();
-    QAction* help = menu->addAction(helpText);
-    help->setObjectName(QStringLiteral("m_help"));
-    onTriggered(help, window, [window] { showNotImplemented(window); });
-    return menu;
 }
 
 } // namespace pellori::editor

@@ -1,19 +1,16 @@
 #pragma once
 // What the contact editors and the quick-add dialogs have in common: their
-// window and font, the "?" menu, the decorative picture.
+// window and font, the decorative picture.
 #include "resources/Pictures.h"
 
 #include <QFont>
 
 class QDialog;
 class QLabel;
-class QMenu;
-class QMenuBar;
 class QWidget;
 
 namespace pellori {
 
-class Session;
 class TLang;
 
 namespace editor {
@@ -28,10 +25,6 @@ void setUpWindow(QDialog* window, const QString& objectName, const QString& capt
 QLabel* label(QWidget* parent, const char* name, const QString& text, int left, int top);
 // The decorative picture at its place, in proportion.
 QLabel* picture(QWidget* parent, Picture which, const QRect& place);
-
-// The "?" menu: the main window's FAQ item, a separator, and Help, which shows
-// the not-implemented notice owned by the window.
-QMenu* addHelpMenu(QMenuBar* bar, Session& session, QWidget* window, const QString& title, const QString& helpText);
 
 } // namespace editor
 } // namespace pellori

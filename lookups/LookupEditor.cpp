@@ -66,15 +66,12 @@ LookupEditor::LookupEditor(const Config& config, Session& session, QWidget* owne
     m_menu.list->setObjectName(QStringLiteral("m_list"));
     m_menu.close = m_menu.list->addAction(lang.text(QStringLiteral("close"), config.closeText));
     m_menu.close->setObjectName(QStringLiteral("m_close"));
-    m_menu.question = menubar->addMenu(config.questionMenu);
-    m_menu.question->setObjectName(QStringLiteral("m_question"));
-    if (QAction* faq = session.faqAction())
-        m_menu.question->addAction(faq);
-    m_menu.question->addSeparator();
-    m_menu.help = m_menu.question->addAction(lang.text(QStringLiteral("help"), config.helpText));
-    m_menu.help->setObjectName(QStringLiteral("m_help"));
+    const HelpMenu question =
+        addHelpMenu(menubar, session, this, config.questionMenu, lang.text(QStringLiteral("help"), config.helpText),
+                    "m_question");
+    m_menu.question = question.menu;
+    m_menu.help = question.help;
     onTriggered(m_menu.close, this, [this] { m_closeClick(); });
-    onTriggered(m_menu.help, this, [this] { m_helpClick(); });
 
     m_datasource = new DataSource(m_dataset.get(), this);
     m_grid = new DataGrid(this);
@@ -118,8 +115,6 @@ void LookupEditor::applyCatalogueCaption(const TLang& lang)
 }
 
 void LookupEditor::m_closeClick() { close(); }
-
-void LookupEditor::m_helpClick() { showNotImplemented(this); }
 
 void LookupEditor::dropUnpostedRow()
 {

@@ -60,7 +60,6 @@ protected:
 
 private:
     void m_closeClick();
-    void m_helpClick();
     void dropUnpostedRow();
 
     Config m_config;
