@@ -1,7 +1,6 @@
 #include "editors/EditorCommon.h"
 
 #include "settings/Language.h"
-#include "widgets/CommandGuard.h"
 
 #include <QDialog>
 #include <QLabel>
