@@ -68,15 +68,18 @@ void TestLanguage::keyTable()
         QVERIFY2(qstrlen(entry.builtIn) > 0, entry.key);
     }
     QCOMPARE(keys.size(), TLang::keys().size());
-    QCOMPARE(sectionOrder, QStringList({"f_Main", "common", "f_add_company", "f_add_person", "f_compy", "f_person",
-                                        "f_birth", "f_standardvalues", "vcard", "shared"}));
+    // The first edition's eight sections first, in their order; the program's own after them.
+    QCOMPARE(sectionOrder.mid(0, 8), QStringList({"f_Main", "common", "f_add_company", "f_add_person", "f_compy",
+                                                  "f_person", "f_birth", "f_standardvalues"}));
     const QList<int> counts = {30, 34, 3, 5, 1, 6, 12, 7};
     for (int i = 0; i < counts.size(); ++i)
         QCOMPARE(perSection.value(sectionOrder[i]), counts[i]);
     // Our own sections' keys carry their name, so that none can shadow an older key.
+    const QStringList own = sectionOrder.mid(8);
+    QVERIFY(own.contains("vcard") && own.contains("shared"));
     for (const LangKey& entry : TLang::keys())
-        for (const QByteArray own : {"vcard", "shared"})
-            QCOMPARE(QByteArray(entry.section) == own, QByteArray(entry.key).startsWith(own + '_'));
+        for (const QString& section : own)
+            QCOMPARE(QLatin1String(entry.section) == section, QString::fromLatin1(entry.key).startsWith(section + '_'));
 }
 
 void TestLanguage::noFileKeepsBuiltIns()
