@@ -81,7 +81,8 @@ QuickAddDialog::QuickAddDialog(const Config& config, Session& session, QWidget* 
     m_cancel = new QPushButton(lang.text(QStringLiteral("btncancel"), QStringLiteral("Cancel")), this);
     m_cancel->setObjectName(QStringLiteral("btn_cancel"));
     m_cancel->setGeometry(config.cancelPlace);
-    m_cancel->setAutoDefault(false);
+    // Enter presses the focused button, OK or Cancel; elsewhere it presses OK.
+    m_cancel->setAutoDefault(true);
     onClicked(m_ok, this, [this] { confirm(); });
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     order.insert(config.okTabOrder, m_ok);
