@@ -151,10 +151,7 @@ void Tf_mainForm::buildDataSets()
         {.name = QStringLiteral("O_NAME"), .kind = FieldKind::Text, .size = 255, .title = QStringLiteral("Name")});
     dbdataset_object->addField(
         {.name = QStringLiteral("O_TYPE"), .kind = FieldKind::Text, .size = 1, .visible = false});
-    // Ctrl+Del in the grid removes the object row alone; the database guards its
-    // references. A delete is made durable at once, so that a crash cannot bring it back.
-    dbdataset_object->setDeleteSql(QStringLiteral("delete from object\nwhere\n  O_ID = :OLD_O_ID"));
-    dbdataset_object->AfterDelete = [this](DataSet&) { m_session.mainTransaction().commitRetaining(); };
+    // The list deletes no row of its own: a contact goes with all its rows, through "Delete item".
     m_deletion = std::make_unique<ContactDeletion>(main);
 
     ibquery_listgroups = std::make_unique<QueryDataSet>(main);
@@ -234,9 +231,13 @@ bool Tf_mainForm::eventFilter(QObject* watched, QEvent* event)
 {
     // A line edit claims Ctrl+C, Ctrl+D and Ctrl+E for itself (copy, delete,
     // end of line). The search box has the focus most of the time, so the
-    // window's commands on those keys come first there, while they are enabled.
+    // window's commands on those keys come first there, while they are enabled;
+    // only with text selected, Ctrl+C copies it.
     if (watched == FullTextSearch && event->type() == QEvent::ShortcutOverride) {
-        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Copy) && FullTextSearch->hasSelectedText())
+            return QMainWindow::eventFilter(watched, event);
+        const QKeySequence pressed(key->keyCombination());
         for (const QAction* a : {m_menu.exit, m_menu.company, m_menu.person, m_menu.details})
             if (a->isEnabled() && a->shortcut() == pressed) {
                 event->ignore();
@@ -392,7 +393,11 @@ void Tf_mainForm::buildContextMenu()
     m_menu.add_new_person = addItem(m_menu.add_new, "m_add_new_person", QStringLiteral("&Person"),
                                     QKeySequence(Qt::CTRL | Qt::Key_P));
     PopupMenu1->addSeparator();
-    popup_deleteitem = addItem(PopupMenu1, "popup_deleteitem", QStringLiteral("Delete item"));
+    // Ctrl+Del in the list, the grids' delete key, deletes the contact as this item does.
+    popup_deleteitem = addItem(PopupMenu1, "popup_deleteitem", QStringLiteral("Delete item"),
+                               QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    popup_deleteitem->setShortcutContext(Qt::WidgetShortcut);
+    RxDBGrid1->addAction(popup_deleteitem);
 
     attachContextMenu(RxDBGrid1, PopupMenu1);
 }
