@@ -133,6 +133,7 @@ void QuickAddDialog::confirm()
     if (ds.state() == DataSet::State::Insert)
         ds.post();
     const int key = ds.value(QStringLiteral("O_ID")).toInt();
+    m_newKey = key;
     if (m_config.opensPerson)
         m_session.openPersonEditor(key);
     else

@@ -8,6 +8,7 @@
 #include "ProgramDir.h"
 #include "TestDb.h"
 #include "data/DbError.h"
+#include "data/DbTransaction.h"
 #include "data/SqlStatement.h"
 #include "settings/AppError.h"
 #include "settings/IniFile.h"
@@ -860,6 +861,16 @@ void tst_MainForm::administrationOpensLookupEditors()
                                            "<groups>", "<salutations>", "<titles>"}));
     QCOMPARE(w->findChildren<QDialog*>().size(), 0);
     QVERIFY2(rec.messages.isEmpty(), qPrintable(rec.messages.join(QLatin1Char('|'))));
+
+    // A group added in the groups editor is offered by the group box at once.
+    rec.modalHandlers << [&w](QDialog*) {
+        DbTransaction tr(w->connection());
+        SqlStatement(tr, QStringLiteral("insert into groupt (g_name) values ('Nachbarn')")).execute();
+        tr.commit();
+        return 0;
+    };
+    the<QAction>(w, "m_groups")->trigger();
+    QVERIFY(the<QComboBox>(w, "RxDBLookupCombo_groups")->findText(QStringLiteral("Nachbarn")) >= 0);
 }
 
 void tst_MainForm::emptyCatalogueKeepsFixedParts()
