@@ -36,6 +36,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScopeGuard>
 #include <QUrl>
 
 namespace pellori {
@@ -151,10 +152,7 @@ void Tf_mainForm::buildDataSets()
         {.name = QStringLiteral("O_NAME"), .kind = FieldKind::Text, .size = 255, .title = QStringLiteral("Name")});
     dbdataset_object->addField(
         {.name = QStringLiteral("O_TYPE"), .kind = FieldKind::Text, .size = 1, .visible = false});
-    // Ctrl+Del in the grid removes the object row alone; the database guards its
-    // references. A delete is made durable at once, so that a crash cannot bring it back.
-    dbdataset_object->setDeleteSql(QStringLiteral("delete from object\nwhere\n  O_ID = :OLD_O_ID"));
-    dbdataset_object->AfterDelete = [this](DataSet&) { m_session.mainTransaction().commitRetaining(); };
+    // The list deletes no row of its own: a contact goes with all its rows, through "Delete item".
     m_deletion = std::make_unique<ContactDeletion>(main);
 
     ibquery_listgroups = std::make_unique<QueryDataSet>(main);
@@ -234,9 +232,13 @@ bool Tf_mainForm::eventFilter(QObject* watched, QEvent* event)
 {
     // A line edit claims Ctrl+C, Ctrl+D and Ctrl+E for itself (copy, delete,
     // end of line). The search box has the focus most of the time, so the
-    // window's commands on those keys come first there, while they are enabled.
+    // window's commands on those keys come first there, while they are enabled;
+    // only with text selected, Ctrl+C copies it.
     if (watched == FullTextSearch && event->type() == QEvent::ShortcutOverride) {
-        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Copy) && FullTextSearch->hasSelectedText())
+            return QMainWindow::eventFilter(watched, event);
+        const QKeySequence pressed(key->keyCombination());
         for (const QAction* a : {m_menu.exit, m_menu.company, m_menu.person, m_menu.details})
             if (a->isEnabled() && a->shortcut() == pressed) {
                 event->ignore();
@@ -392,7 +394,11 @@ void Tf_mainForm::buildContextMenu()
     m_menu.add_new_person = addItem(m_menu.add_new, "m_add_new_person", QStringLiteral("&Person"),
                                     QKeySequence(Qt::CTRL | Qt::Key_P));
     PopupMenu1->addSeparator();
-    popup_deleteitem = addItem(PopupMenu1, "popup_deleteitem", QStringLiteral("Delete item"));
+    // Ctrl+Del in the list, the grids' delete key, deletes the contact as this item does.
+    popup_deleteitem = addItem(PopupMenu1, "popup_deleteitem", QStringLiteral("Delete item"),
+                               QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    popup_deleteitem->setShortcutContext(Qt::WidgetShortcut);
+    RxDBGrid1->addAction(popup_deleteitem);
 
     attachContextMenu(RxDBGrid1, PopupMenu1);
 }
@@ -417,8 +423,12 @@ void Tf_mainForm::connectCommands()
         {m_menu.communication, LookupList::CommunicationTypes}, {m_menu.groups, LookupList::Groups},
         {m_menu.salutation, LookupList::Salutations},   {m_menu.title, LookupList::Titles},
     };
+    // The group box reads the groups again afterwards, whatever happened in the editor.
     for (const auto& [item, list] : lookups)
-        onTriggered(item, this, [this, list = list] { openLookupEditor(list, *this, this, true); });
+        onTriggered(item, this, [this, list = list] {
+            const auto reread = qScopeGuard([this] { guarded([this] { rereadGroupList(); }); });
+            openLookupEditor(list, *this, this, true);
+        });
 
     for (int i = 0; i < int(addressBooks().size()); ++i)
         onTriggered(addressBookItems[i], this, [this, i] { printAddressBook(addressBooks()[i], *this, this); });
@@ -521,6 +531,18 @@ void Tf_mainForm::openGroupList()
     ibquery_listgroups->open();
     ibquery_listgroups->last();
     RxDBLookupCombo_groups->setKeyValue(QVariant());
+}
+
+void Tf_mainForm::rereadGroupList()
+{
+    if (!ibquery_listgroups->isOpen())
+        return;   // start-up never reached it; "All" does not either
+    // The group chosen stays chosen while it is still listed.
+    const QVariant group = RxDBLookupCombo_groups->keyValue();
+    ibquery_listgroups->close();
+    ibquery_listgroups->open();
+    ibquery_listgroups->last();
+    RxDBLookupCombo_groups->setKeyValue(group);
 }
 
 void Tf_mainForm::requestTermination()
@@ -640,6 +662,8 @@ void Tf_mainForm::RxDBGrid1DblClick() { ShowDetails(); }
 void Tf_mainForm::openPersonEditor(int key)
 {
     // Each call owns exactly the window it creates, so editors may be stacked.
+    // An editor can add groups through its group list's menu.
+    const auto reread = qScopeGuard([this] { guarded([this] { rereadGroupList(); }); });
     const std::unique_ptr<Tf_persons> editor = std::make_unique<Tf_persons>(*this, this);
     if (lang().Loaded)
         editor->setWindowTitle(lang().text(QStringLiteral("persons")));
@@ -649,6 +673,7 @@ void Tf_mainForm::openPersonEditor(int key)
 
 void Tf_mainForm::openCompanyEditor(int key)
 {
+    const auto reread = qScopeGuard([this] { guarded([this] { rereadGroupList(); }); });
     const std::unique_ptr<Tf_company> editor = std::make_unique<Tf_company>(*this, this);
     if (lang().Loaded)
         editor->setWindowTitle(lang().text(QStringLiteral("companies")));
@@ -663,22 +688,43 @@ void Tf_mainForm::AddNewPerson() { addNew(false); }
 void Tf_mainForm::addNew(bool company)
 {
     // Confirmed, cancelled or failed: the dialog is released, then the list is
-    // read again and moves to its last row.
+    // read again, on the new contact when one was made, else on its last row.
     std::exception_ptr failure;
-    try {
+    int added = 0;
+    {
         std::unique_ptr<QuickAddDialog> dialog;
-        if (company)
-            dialog = std::make_unique<Tf_add_new_company>(*this, this);
-        else
-            dialog = std::make_unique<Tf_add_new_person>(*this, this);
-        dialog->applyCatalogueCaption();
-        execModal(dialog.get());
-    } catch (...) {
-        failure = std::current_exception();
+        try {
+            if (company)
+                dialog = std::make_unique<Tf_add_new_company>(*this, this);
+            else
+                dialog = std::make_unique<Tf_add_new_person>(*this, this);
+            dialog->applyCatalogueCaption();
+            execModal(dialog.get());
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        added = dialog ? dialog->newKey() : 0;
     }
-    rereadToLastRow();
+    if (added != 0)
+        listNewContact(added);
+    else
+        rereadToLastRow();
     if (failure)
         std::rethrow_exception(failure);
+}
+
+void Tf_mainForm::listNewContact(int key)
+{
+    dbdataset_object->close();
+    dbdataset_object->open();
+    if (dbdataset_object->locate(QStringLiteral("O_ID"), key))
+        return;
+    // The search in force hides it: the list shows everyone again, and says why.
+    FullTextSearch->clear();
+    RxDBLookupCombo_groups->setKeyValue(QVariant());
+    SearchByText();
+    dbdataset_object->locate(QStringLiteral("O_ID"), key);
+    showMessage(this, lang().text(QStringLiteral("list_allagain")));
 }
 
 void Tf_mainForm::rereadToLastRow()
@@ -704,12 +750,8 @@ void Tf_mainForm::m_importvcardClick()
     const int first = importVCards(*this, this);
     if (first == 0)
         return;
-    // The import may have brought new groups; the group chosen stays chosen.
-    const QVariant group = RxDBLookupCombo_groups->keyValue();
-    ibquery_listgroups->close();
-    ibquery_listgroups->open();
-    ibquery_listgroups->last();
-    RxDBLookupCombo_groups->setKeyValue(group);
+    // The import may have brought new groups.
+    rereadGroupList();
     // The list as it was asked for, with the first imported contact current when it shows it.
     dbdataset_object->close();
     dbdataset_object->open();

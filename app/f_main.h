@@ -74,6 +74,7 @@ private:
     void replaceCaptions();
     void startUp();
     void openGroupList();
+    void rereadGroupList();
     void layoutClient(const QSize& client);
     int labelMinWidth() const;
     int topRowMinWidth() const;
@@ -92,6 +93,7 @@ private:
     void addNew(bool company);
     void popup_deleteitemClick();
     void rereadToLastRow();
+    void listNewContact(int key);
     void btn_fulltextsearchClick();
     void btn_displayallClick();
     void btn_groupsearchClick();

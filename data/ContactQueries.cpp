@@ -4,11 +4,15 @@
 
 namespace pellori::queries {
 
-QString upperAsciiLetters(QString text)
+QString upperLatin1Letters(QString text)
 {
-    for (QChar& c : text)
-        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
-            c = QChar(c.unicode() - 'a' + 'A');
+    // The small letters a to z and \u00E0 to \u00FE (less the division sign) lie
+    // 0x20 above their capitals; \u00DF and \u00FF have no capital in Latin-1.
+    for (QChar& c : text) {
+        const char16_t u = c.unicode();
+        if ((u >= 'a' && u <= 'z') || (u >= 0xE0 && u <= 0xFE && u != 0xF7))
+            c = QChar(char16_t(u - 0x20));
+    }
     return text;
 }
 
@@ -30,19 +34,25 @@ QList<DeleteStatement> contactDeleteStatements()
     };
 }
 
+namespace {
+// Every list of contacts is in German order, whichever statement made it.
+const QString kOrderByName = QStringLiteral("order by o_name collate de_de");
+} // namespace
+
 QString initialContacts()
 {
-    return QStringLiteral("select * from p_view_company_and_person order by o_name collate de_de");
+    return QStringLiteral("select * from p_view_company_and_person ") + kOrderByName;
 }
 
 QString textSearch(const QString& searchText)
 {
     QStringList lines{QStringLiteral("select * from p_view_company_and_person")};
     if (!searchText.isEmpty()) {
-        const QString pattern = QLatin1Char('%') + upperAsciiLetters(searchText) + QLatin1Char('%');
+        // The database's upper() on a Latin-1 column capitalises the same letters.
+        const QString pattern = QLatin1Char('%') + upperLatin1Letters(searchText) + QLatin1Char('%');
         lines << QStringLiteral("where upper(o_name) like ") + sqlLiteral(pattern);
     }
-    lines << QStringLiteral("order by o_name");
+    lines << kOrderByName;
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -52,7 +62,7 @@ QString groupSearch(const QString& groupValue)
     if (!groupValue.isEmpty())
         lines << QStringLiteral("where o_id in (select b2g_oid from belong2group where b2g_gid = ") + groupValue
                      + QLatin1Char(')');
-    lines << QStringLiteral("order by o_name");
+    lines << kOrderByName;
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -10,7 +10,8 @@ namespace pellori::queries {
 
 // Lines of a statement are joined with "\n".
 QString initialContacts();
-// The name search: a to z upper-cased, the text quoted as an SQL literal.
+// The name search: the Latin-1 letters upper-cased, the text quoted as an SQL
+// literal. Both searches order as the first list does, in German order.
 QString textSearch(const QString& searchText);
 // The group search; the value is a key taken from the group list.
 QString groupSearch(const QString& groupValue);
@@ -41,8 +42,9 @@ struct DeleteStatement {
 };
 QList<DeleteStatement> contactDeleteStatements();
 
-// Only a to z change; every other character, umlauts too, stays as typed.
-QString upperAsciiLetters(QString text);
+// Every Latin-1 small letter that has a Latin-1 capital becomes that capital,
+// as the database's upper() does on a Latin-1 column; all else stays as typed.
+QString upperLatin1Letters(QString text);
 // Encloses in single quotes and doubles every single quote inside.
 QString sqlLiteral(QString text);
 

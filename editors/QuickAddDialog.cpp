@@ -81,7 +81,8 @@ QuickAddDialog::QuickAddDialog(const Config& config, Session& session, QWidget* 
     m_cancel = new QPushButton(lang.text(QStringLiteral("btncancel"), QStringLiteral("Cancel")), this);
     m_cancel->setObjectName(QStringLiteral("btn_cancel"));
     m_cancel->setGeometry(config.cancelPlace);
-    m_cancel->setAutoDefault(false);
+    // Enter presses the focused button, OK or Cancel; elsewhere it presses OK.
+    m_cancel->setAutoDefault(true);
     onClicked(m_ok, this, [this] { confirm(); });
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     order.insert(config.okTabOrder, m_ok);
@@ -132,6 +133,7 @@ void QuickAddDialog::confirm()
     if (ds.state() == DataSet::State::Insert)
         ds.post();
     const int key = ds.value(QStringLiteral("O_ID")).toInt();
+    m_newKey = key;
     if (m_config.opensPerson)
         m_session.openPersonEditor(key);
     else

@@ -54,6 +54,8 @@ public:
 
     // The catalogue's caption, as the main window's commands set it.
     void applyCatalogueCaption();
+    // The key of the contact this dialog inserted; 0 while there is none.
+    int newKey() const { return m_newKey; }
 
 private:
     void confirm();
@@ -66,6 +68,7 @@ private:
     DataSource* m_source = nullptr;
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;
+    int m_newKey = 0;
 };
 
 } // namespace pellori

@@ -26,6 +26,24 @@ QString trimControl(const QString& s)
 
 bool isYes(const QVariant& flag) { return textOf(flag) == QLatin1String("@"); }
 
+// A menu caption as printed text: the access key's "&" goes, "&&" prints one "&".
+QString withoutAccessKey(const QString& caption)
+{
+    QString text;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == QLatin1Char('&') && ++i == caption.size())
+            break;
+        text += caption.at(i);
+    }
+    return text;
+}
+
+// The catalogue shares these keys with menu items, whose captions carry access keys.
+QString titleWord(const TLang& lang, const char* key, const char* builtIn)
+{
+    return withoutAccessKey(lang.text(QLatin1String(key), QLatin1String(builtIn)));
+}
+
 } // namespace
 
 bool hasText(const QVariant& value) { return !textOf(value).isEmpty(); }
@@ -77,7 +95,7 @@ QString monthName(const TLang& lang, int month)
     return lang.text(QStringLiteral("month%1").arg(month, 2, 10, QLatin1Char('0')), QLatin1String(builtIn[month - 1]));
 }
 
-QString addressBookTitle(const TLang& lang) { return lang.text(QStringLiteral("addressbook"), QStringLiteral("AddressBook")); }
+QString addressBookTitle(const TLang& lang) { return titleWord(lang, "addressbook", "AddressBook"); }
 
 QString letterRangeTitle(const TLang& lang, const QString& letters)
 {
@@ -91,12 +109,12 @@ QString doctorsTitle(const TLang& lang)
 {
     if (!lang.Loaded)
         return QStringLiteral("AddressBook - Doctors");
-    return lang.value(QStringLiteral("addressbook")) + QStringLiteral(" - ") + lang.value(QStringLiteral("doctors"));
+    return addressBookTitle(lang) + QStringLiteral(" - ") + titleWord(lang, "doctors", "Doctors");
 }
 
 QString birthdayListTitle(const TLang& lang, const QDate& today)
 {
-    return lang.text(QStringLiteral("birthdaylist"), QStringLiteral("Birthdaylist")) + QLatin1Char(' ')
+    return titleWord(lang, "birthdaylist", "Birthdaylist") + QLatin1Char(' ')
            + QString::number(today.year()).rightJustified(4, QLatin1Char('0'));
 }
 

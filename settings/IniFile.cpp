@@ -271,16 +271,24 @@ IniSnapshot IniSnapshot::parse(QByteArrayView bytes, const QList<IniKey>& keys)
     return snapshot;
 }
 
-QString IniSnapshot::readString(const QString& section, const QString& key, const QString& defaultValue) const
+const IniSnapshot::Slot& IniSnapshot::slot(const QString& section, const QString& key) const
 {
     const QString wantedSection = folded(section), wantedKey = folded(key);
     for (const Slot& slot : m_slots) {
         if (slot.section == wantedSection && slot.key == wantedKey)
-            return slot.found ? slot.value : defaultValue;
+            return slot;
     }
     throw std::logic_error("IniSnapshot: key " + section.toStdString() + "/" + key.toStdString()
                            + " was not read from the file");
 }
+
+QString IniSnapshot::readString(const QString& section, const QString& key, const QString& defaultValue) const
+{
+    const Slot& found = slot(section, key);
+    return found.found ? found.value : defaultValue;
+}
+
+bool IniSnapshot::has(const QString& section, const QString& key) const { return slot(section, key).found; }
 
 // ---------------------------------------------------------------- IniFile
 

@@ -27,6 +27,8 @@ public:
     // One of the keys given when the snapshot was made; any other key throws
     // std::logic_error, since its value was never kept.
     QString readString(const QString& section, const QString& key, const QString& defaultValue = QString()) const;
+    // Whether the file holds that key (one given when the snapshot was made).
+    bool has(const QString& section, const QString& key) const;
 
 private:
     struct Slot {
@@ -35,6 +37,7 @@ private:
         bool found = false;
         QString value;
     };
+    const Slot& slot(const QString& section, const QString& key) const;
     QList<Slot> m_slots;
 };
 

@@ -231,7 +231,20 @@ const QList<LangKey> kKeys = {
     {"shared", "shared_concurrentchange",
      "Another user is changing this contact just now, or has just changed it. Nothing was changed here; "
      "please try again."},
+    // The contact list.
+    {"list", "list_allagain",
+     "The search in force does not find the new contact, so the list shows all contacts again."},
 };
+
+// The sections of the catalogue's first edition; a file made for it holds every key of
+// them. Keys added later in sections of their own keep their built-in text where a
+// file lacks them.
+bool inFirstEdition(const LangKey& entry)
+{
+    static const QStringList sections = {"f_Main", "common", "f_add_company", "f_add_person",
+                                         "f_compy", "f_person", "f_birth", "f_standardvalues"};
+    return sections.contains(QLatin1String(entry.section));
+}
 
 #undef PELLORI_FIELD
 
@@ -277,8 +290,9 @@ void TLang::LoadLanguageFile(const QString& directory)
     if (!IsRequiredIniVersion(file.readString(QStringLiteral("Pellori"), QStringLiteral("Version"))))
         return;
     for (const LangKey& entry : kKeys) {
-        m_texts.insert(QLatin1String(entry.key),
-                       file.readString(QLatin1String(entry.section), QLatin1String(entry.key)));
+        const QString section = QLatin1String(entry.section), key = QLatin1String(entry.key);
+        if (inFirstEdition(entry) || file.has(section, key))
+            m_texts.insert(key, file.readString(section, key));
     }
     Loaded = true;
 }
@@ -290,15 +304,20 @@ QString TLang::value(const QString& key) const
 
 QString TLang::text(const QString& key) const
 {
-    if (Loaded)
-        return value(key);
     const LangKey* entry = findKey(key);
-    return entry ? QString::fromLatin1(entry->builtIn) : QString();
+    return text(key, entry ? QString::fromLatin1(entry->builtIn) : QString());
 }
 
 QString TLang::text(const QString& key, const QString& builtIn) const
 {
-    return Loaded ? value(key) : builtIn;
+    if (!Loaded)
+        return builtIn;
+    // A loaded file's text wins, even an empty one; a later key the file lacks keeps its own.
+    const auto found = m_texts.constFind(key);
+    if (found != m_texts.cend())
+        return *found;
+    const LangKey* entry = findKey(key);
+    return entry && !inFirstEdition(*entry) ? builtIn : QString();
 }
 
 QString ReplaceReturn(QString text)

@@ -119,8 +119,9 @@ void DBLookupComboBox::keyPressEvent(QKeyEvent* event)
     if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier && m_link->dataSet()) {
         const FieldDef* f = m_link->field();
         if (f && !f->required && m_link->canWrite()) {
-            if (!guarded([&] { m_link->write(QVariant()); }))
-                load();
+            // The link does not echo the control's own write: show what will be saved.
+            guarded([&] { m_link->write(QVariant()); });
+            load();
             event->accept();
             return;
         }

@@ -109,7 +109,10 @@ void DBNavigator::run(Button b)
         case Prior: ds->prior(); break;
         case Next: ds->next(); break;
         case Last: ds->last(); break;
-        case Insert: ds->insert(); break;
+        case Insert:
+            ds->insert();
+            m_source->focusNewRow();   // what is typed next belongs to the new row
+            break;
         case Delete:
             if (!confirm(window(), DataGrid::deleteQuestion(), ConfirmButtons::OkCancel))
                 break;

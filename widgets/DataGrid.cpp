@@ -70,6 +70,7 @@ void DataGrid::setDataSource(DataSource* source)
             setFocus(Qt::OtherFocusReason);
         });
         connect(source, &DataSource::discardRequested, this, &DataGrid::closeCellEditorQuietly);
+        connect(source, &DataSource::newRowFocusRequested, this, &DataGrid::focusFirstEditableCell);
         // A save started elsewhere (the navigator) takes the text being typed first.
         source->addWriter(this, [this] {
             if (!commitCellEditor())
@@ -168,6 +169,23 @@ void DataGrid::deleteCurrentRow()
     });
 }
 
+void DataGrid::focusFirstEditableCell()
+{
+    const DataSet* ds = dataSet();
+    if (!m_model || !ds || ds->recNo() < 0 || ds->recNo() >= m_model->rowCount())
+        return;
+    for (int c = 0; c < m_model->columnCount(); ++c) {
+        const QModelIndex cell = m_model->index(ds->recNo(), c);
+        if (m_model->flags(cell) & Qt::ItemIsEditable) {
+            m_syncing = true;
+            setCurrentIndex(cell);
+            m_syncing = false;
+            setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
 void DataGrid::moveBelowLastRow()
 {
     guarded([this] {
@@ -206,6 +224,20 @@ void DataGrid::keyPressEvent(QKeyEvent* event)
     }
     if (key == Qt::Key_Delete && mods == Qt::ControlModifier) {
         deleteCurrentRow();
+        event->accept();
+        return;
+    }
+    // Ctrl+End reaches the last row of the whole list, not of the rows read so far.
+    if ((key == Qt::Key_End || key == Qt::Key_Home) && mods == Qt::ControlModifier && ds && ds->isOpen()) {
+        guarded([&] {
+            if (!commitCellEditor())
+                throw SilentAbort();
+            closeCellEditorQuietly();
+            if (key == Qt::Key_End)
+                ds->last();
+            else
+                ds->first();
+        });
         event->accept();
         return;
     }

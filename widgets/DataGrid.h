@@ -60,6 +60,7 @@ private:
     void onFocusChanged(QWidget* old, QWidget* now);
     bool contains(QWidget* w) const;
     void moveBelowLastRow();
+    void focusFirstEditableCell();
 
     QPointer<DataSource> m_source;
     DataSetModel* m_model = nullptr;

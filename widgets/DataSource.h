@@ -28,6 +28,8 @@ public:
     void updateRecord();
     // Controls drop input not yet written (before a cancel or a delete).
     void discardPending() { emit discardRequested(); }
+    // A row just begun outside the grid (the navigator): the grid takes the focus to it.
+    void focusNewRow() { emit newRowFocusRequested(); }
 
 signals:
     void dataSetChanged();          // another data set, or it opened, closed or was re-read wholesale
@@ -38,6 +40,7 @@ signals:
     void rowsRemoved(int first, int last);
     void focusFieldRequested(const QString& fieldName);
     void discardRequested();
+    void newRowFocusRequested();
 
 private:
     QPointer<DataSet> m_dataSet;

@@ -9,6 +9,7 @@
 #include "data/DataSet.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QApplication>
 #include <QLineEdit>
 #include <QProcess>
@@ -73,6 +74,8 @@ private slots:
     void aDeleteSurvivesTheProgramBeingKilled();
     void stackedEditorsCloseInReverseOrder();
     void cancelledAddStillReReadsToTheLastRow();
+    void aNewContactIsListedAndCurrent_data();
+    void aNewContactIsListedAndCurrent();
 };
 
 void TestContactOperations::deletingAPersonRemovesExactlyItsRows()
@@ -186,6 +189,43 @@ void TestContactOperations::cancelledAddStillReReadsToTheLastRow()
     QCOMPARE(rec.modalTitles, QStringList{"Add new Person"});
     QVERIFY(w->contacts().allFetched());
     QCOMPARE(w->contacts().recNo(), w->contacts().rowCount() - 1);
+}
+
+void TestContactOperations::aNewContactIsListedAndCurrent_data()
+{
+    QTest::addColumn<QString>("search");   // a name search; empty: a search for the first group
+    QTest::addColumn<bool>("allAgain");
+    QTest::newRow("the search finds it") << "neum" << false;
+    QTest::newRow("the group search hides it") << "" << true;
+}
+
+void TestContactOperations::aNewContactIsListedAndCurrent()
+{
+    QFETCH(QString, search);
+    QFETCH(bool, allAgain);
+    RecordingMessages rec;
+    ProgramDir dir;
+    dir.write(QStringLiteral("Pellori.ini"), iniText());
+    Tf_mainForm w(dir.path());
+    auto* text = child<QLineEdit>(&w, "FullTextSearch");
+    text->setText(search);
+    if (search.isEmpty()) {
+        child<QComboBox>(&w, "RxDBLookupCombo_groups")->setCurrentIndex(0);
+        child<QPushButton>(&w, "btn_groupsearch")->click();
+    } else {
+        child<QPushButton>(&w, "btn_fulltextsearch")->click();
+    }
+    rec.modalHandlers << [](QDialog* add) {
+        QTest::keyClicks(child<QLineEdit>(add, "dbedit_familyname"), QStringLiteral("Neumann"));
+        QTest::keyClicks(child<QLineEdit>(add, "dbedit_firstname"), QStringLiteral("Nora"));
+        child<QPushButton>(add, "btn_OK")->click();
+        return int(QDialog::Accepted);
+    };
+    w.findChild<QAction*>(QStringLiteral("m_person"))->trigger();
+    QCOMPARE(w.contacts().value(QStringLiteral("O_NAME")).toString(), QStringLiteral("Neumann, Nora"));
+    QCOMPARE(text->text(), allAgain ? QString() : search);
+    QCOMPARE(child<QComboBox>(&w, "RxDBLookupCombo_groups")->currentIndex(), -1);
+    QCOMPARE(rec.messages.size(), allAgain ? 1 : 0);
 }
 
 // The child of the kill test: deletes one contact, says so, and waits to be killed.

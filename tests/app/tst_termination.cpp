@@ -1,15 +1,19 @@
 // SIGTERM while the database is open: the program's own handler ends the event
 // loop, and the open transaction is still there to be committed, instead of the
-// client library shutting the engine down under the program.
+// client library shutting the engine down under the program. A signal during a
+// start-up message ends the program before its event loop.
+#include "ProgramDir.h"
 #include "TestConnection.h"
 #include "TestDb.h"
+#include "app/Program.h"
 #include "app/TerminationSignals.h"
 #include "data/Connection.h"
 #include "data/DataSet.h"
 #include "data/DbTransaction.h"
 #include "data/SqlStatement.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 #include <csignal>
@@ -19,9 +23,41 @@ using namespace pellori;
 class TestTermination : public QObject {
     Q_OBJECT
 private slots:
+    // First: the others leave the signal received.
+    void signalDuringStartUpMessageEndsTheProgram();
     void signalEndsEventLoopAndKeepsTheWork_data();
     void signalEndsEventLoopAndKeepsTheWork();
 };
+
+void TestTermination::signalDuringStartUpMessageEndsTheProgram()
+{
+    test::ProgramDir dir;
+    // A server on a closed port: start-up shows why it cannot reach the book.
+    dir.write(QStringLiteral("Pellori.ini"), test::iniText("server=127.0.0.1/1\r\ndatabase=/nowhere.qvx\r\n"));
+    QString message;
+    QTimer signalWhileShown;
+    connect(&signalWhileShown, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); box && message.isEmpty()) {
+            message = box->text();
+            ::raise(SIGTERM);
+        }
+    });
+    signalWhileShown.start(10);
+    // Should the signal be lost, this ends the message and the event loop after it.
+    bool lost = false;
+    QTimer watchdog;
+    connect(&watchdog, &QTimer::timeout, [&lost] {
+        lost = true;
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+        QCoreApplication::quit();
+    });
+    watchdog.start(15000);
+    QCOMPARE(runProgram(dir.path()), 0);
+    QVERIFY2(!message.isEmpty(), "no start-up message was shown");
+    QVERIFY2(!lost, qPrintable(message));
+    QVERIFY(terminationSignalled());
+}
 
 void TestTermination::signalEndsEventLoopAndKeepsTheWork_data()
 {
@@ -65,7 +101,7 @@ void TestTermination::signalEndsEventLoopAndKeepsTheWork()
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv);
     TestTermination test;
     // The test framework's crash handler would otherwise take the signals.
     QStringList args = app.arguments();

@@ -40,6 +40,7 @@ class TestQuickAdd : public QObject {
     Q_OBJECT
 private slots:
     void oneKeyForTwoAttemptsCommittedBeforeTheEditor();
+    void cancelInsertsNothing_data();
     void cancelInsertsNothing();
 };
 
@@ -65,18 +66,43 @@ void TestQuickAdd::oneKeyForTwoAttemptsCommittedBeforeTheEditor()
     QCOMPARE(count(db.path(), QString("o_id = %1 and o_type = 'P' and o_name2 = 'Nora'").arg(before + 1)), QString("1"));
 }
 
+void TestQuickAdd::cancelInsertsNothing_data()
+{
+    QTest::addColumn<bool>("company");
+    QTest::addColumn<bool>("byEnter");   // Enter on the focused Cancel, or a click
+    QTest::newRow("company, click") << true << false;
+    QTest::newRow("company, Enter") << true << true;
+    QTest::newRow("person, Enter") << false << true;
+}
+
 void TestQuickAdd::cancelInsertsNothing()
 {
+    QFETCH(bool, company);
+    QFETCH(bool, byEnter);
     TestDb db(TestDb::Demo);
     const QString contacts = count(db.path(), "1 = 1");
     RecordingMessages rec;
     {
         TestSession session(db.path());
-        Tf_add_new_company dialog(session, nullptr);
-        dialog.show();
-        type(&dialog, "dbedit_name1", "Nie Gesehen GmbH");
-        dialog.findChild<QPushButton*>("btn_cancel")->click();
-        QVERIFY(session.openedCompanies.isEmpty());
+        std::unique_ptr<QDialog> dialog;
+        if (company) {
+            dialog = std::make_unique<Tf_add_new_company>(session, nullptr);
+            type(dialog.get(), "dbedit_name1", "Nie Gesehen GmbH");
+        } else {
+            dialog = std::make_unique<Tf_add_new_person>(session, nullptr);
+            type(dialog.get(), "dbedit_familyname", "Nie");
+            type(dialog.get(), "dbedit_firstname", "Gesehen");
+        }
+        dialog->show();
+        auto* cancel = dialog->findChild<QPushButton*>("btn_cancel");
+        if (byEnter) {
+            cancel->setFocus();
+            QTest::keyClick(cancel, Qt::Key_Return);
+        } else {
+            cancel->click();
+        }
+        QVERIFY(!dialog->isVisible());
+        QVERIFY(session.openedCompanies.isEmpty() && session.openedPersons.isEmpty());
     }
     QCOMPARE(count(db.path(), "1 = 1"), contacts);
     QVERIFY(rec.messages.isEmpty());

@@ -139,8 +139,10 @@ private slots:
     void tabMovesOrLeaves();
     void pickListAndLookupColumns();
     void modelFetchesInBatches();
+    void ctrlEndReachesTheLastRowWhole();
     void navigatorEnablesAndRuns();
     void navigatorPostTakesTheCellBeingTyped();
+    void navigatorInsertTakesTheFocusToTheNewRow();
     void boundEditFollowsAndWrites();
     void controlsRefuseUnstorableText();
     void ctrlTabLeavesAndShiftF10OpensTheMenu();
@@ -456,6 +458,28 @@ void TestDataGrid::modelFetchesInBatches()
     source.setDataSet(nullptr);
 }
 
+void TestDataGrid::ctrlEndReachesTheLastRowWhole()
+{
+    Fixture f(manyTitles(300));
+    QueryDataSet titles(*f.tr);
+    titles.setSelectSql("select t_name from title order by t_name");
+    titles.open();
+    DataSource source(&titles);
+    DataGrid grid;
+    grid.setReadOnly(true);
+    grid.setDataSource(&source);
+    grid.resize(300, 200);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    QTest::keyClick(&grid, Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(titles.recNo(), 306);
+    QCOMPARE(grid.currentIndex().row(), 306);
+    QVERIFY(grid.viewport()->rect().contains(grid.visualRect(grid.currentIndex())));
+    QTest::keyClick(&grid, Qt::Key_Home, Qt::ControlModifier);
+    QCOMPARE(titles.recNo(), 0);
+    grid.setDataSource(nullptr);
+}
+
 void TestDataGrid::navigatorEnablesAndRuns()
 {
     Fixture f;
@@ -502,6 +526,19 @@ void TestDataGrid::navigatorPostTakesTheCellBeingTyped()
     QCOMPARE(f.cell(2, 0), QString("Cottage"));
     f.tr->commit();
     QCOMPARE(f.committed("select at_name from addresstype where at_sortid = 3"), QStringList{"Cottage"});
+}
+
+void TestDataGrid::navigatorInsertTakesTheFocusToTheNewRow()
+{
+    Fixture f;
+    f.show();
+    f.after->setFocus();
+    f.nav->findChild<QToolButton*>("nav_insert")->click();
+    QCOMPARE(QApplication::focusWidget(), f.grid);
+    QCOMPARE(f.grid->currentIndex(), f.model()->index(f.ds->recNo(), 0));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S);
+    QVERIFY(f.grid->cellEditor());
+    QCOMPARE(f.after->text(), QString());
 }
 
 void TestDataGrid::boundEditFollowsAndWrites()
@@ -611,6 +648,10 @@ void TestDataGrid::lookupComboShowsAndChoosesKey()
     QCOMPARE(addresses.state(), DataSet::State::Edit);
     addresses.cancel();
     QCOMPARE(combo.currentText(), QString("Ferienwohnung"));
+    // Delete empties a choice that may stay empty, and the box shows it empty.
+    QTest::keyClick(&combo, Qt::Key_Delete);
+    QVERIFY(addresses.value("A_ATID").isNull());
+    QCOMPARE(combo.currentText(), QString());
     source.setDataSet(nullptr);
 }
 

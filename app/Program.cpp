@@ -1,0 +1,25 @@
+#include "app/Program.h"
+
+#include "app/TerminationSignals.h"
+#include "app/f_main.h"
+
+#include <QApplication>
+
+namespace pellori {
+
+int runProgram(const QString& programDir)
+{
+    quitOnTerminationSignals();
+    Tf_mainForm mainForm(programDir);
+    // The event loop has not run yet, so nothing else would see the signal now.
+    if (terminationSignalled())
+        return 0;
+    // A termination requested during start-up or later takes effect in the event loop.
+    QObject::connect(&mainForm, &Tf_mainForm::terminateRequested, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    if (mainForm.terminationRequested())
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    mainForm.show();
+    return QApplication::exec();
+}
+
+} // namespace pellori
