@@ -222,6 +222,9 @@ const QList<LangKey> kKeys = {
     {"shared", "shared_concurrentchange",
      "Another user is changing this contact just now, or has just changed it. Nothing was changed here; "
      "please try again."},
+    {"shared", "shared_contactgone", "This contact no longer exists: another user has deleted it."},
+    // The contact editors' close box.
+    {"shared", "shared_savechanges", "Save changes to this contact?"},
 };
 
 #undef PELLORI_FIELD

@@ -6,7 +6,9 @@
 #include "RecordingMessages.h"
 #include "TestSession.h"
 #include "app/f_main.h"
+#include "data/ContactDeletion.h"
 #include "data/DataSet.h"
+#include "data/DbTransaction.h"
 
 #include <QAction>
 #include <QApplication>
@@ -73,6 +75,8 @@ private slots:
     void aDeleteSurvivesTheProgramBeingKilled();
     void stackedEditorsCloseInReverseOrder();
     void cancelledAddStillReReadsToTheLastRow();
+    void aContactDeletedElsewhereIsSaidGoneAndTheListReadAgain_data();
+    void aContactDeletedElsewhereIsSaidGoneAndTheListReadAgain();
 };
 
 void TestContactOperations::deletingAPersonRemovesExactlyItsRows()
@@ -186,6 +190,33 @@ void TestContactOperations::cancelledAddStillReReadsToTheLastRow()
     QCOMPARE(rec.modalTitles, QStringList{"Add new Person"});
     QVERIFY(w->contacts().allFetched());
     QCOMPARE(w->contacts().recNo(), w->contacts().rowCount() - 1);
+}
+
+void TestContactOperations::aContactDeletedElsewhereIsSaidGoneAndTheListReadAgain_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("person") << QStringLiteral("Bauer, Christine");
+    QTest::newRow("company") << QStringLiteral("Leer GmbH");
+}
+
+void TestContactOperations::aContactDeletedElsewhereIsSaidGoneAndTheListReadAgain()
+{
+    QFETCH(QString, name);
+    RecordingMessages rec;
+    ProgramDir dir;
+    dir.write(QStringLiteral("Pellori.ini"), iniText());
+    runIsql(dir.database(), "insert into object (o_id, o_type, o_name1) values (9001, 'C', 'Leer GmbH');\ncommit;\n");
+    auto w = startOn(dir, name);
+    {
+        DbTransaction other(w->connection());
+        ContactDeletion(other).deleteContact(w->contacts().value(QStringLiteral("O_ID")).toInt());
+        other.commit();
+    }
+    w->findChild<QAction*>(QStringLiteral("m_details"))->trigger();
+    QCOMPARE(rec.messages, QStringList{"This contact no longer exists: another user has deleted it."});
+    QVERIFY(rec.modalTitles.isEmpty());   // no empty editor to type into
+    QVERIFY(w->contacts().rowCount() > 0);
+    QVERIFY(!w->contacts().locate(QStringLiteral("O_NAME"), name));
 }
 
 // The child of the kill test: deletes one contact, says so, and waits to be killed.
