@@ -1,7 +1,6 @@
 #include "editors/ContactEditor.h"
 
 #include "data/DataSet.h"
-
 #include "dialogs/f_notimplemented.h"
 #include "editors/EditorCommon.h"
 #include "editors/detail/DetailList.h"
