@@ -622,8 +622,10 @@ void Tf_mainForm::btn_groupsearchClick()
 
 void Tf_mainForm::ShowDetails()
 {
-    // On an empty list the row has no values: key 0, which finds no contact.
+    // An empty list has no contact to open.
     DataSet& list = *dbdataset_object;
+    if (list.isEmpty())
+        return;
     const int key = list.value(QStringLiteral("O_ID")).toInt();
     if (list.value(QStringLiteral("O_TYPE")).toString() == QLatin1String("C"))
         openCompanyEditor(key);
@@ -659,6 +661,17 @@ void Tf_mainForm::miShowDetailsClick()
 
 void Tf_mainForm::RxDBGrid1DblClick() { ShowDetails(); }
 
+namespace {
+// The list read again, near the row it stood on.
+void rereadContactsAt(DataSet& list)
+{
+    const int row = list.recNo();
+    list.close();
+    list.open();
+    list.moveTo(row);
+}
+} // namespace
+
 void Tf_mainForm::openPersonEditor(int key)
 {
     // Each call owns exactly the window it creates, so editors may be stacked.
@@ -667,8 +680,10 @@ void Tf_mainForm::openPersonEditor(int key)
     const std::unique_ptr<Tf_persons> editor = std::make_unique<Tf_persons>(*this, this);
     if (lang().Loaded)
         editor->setWindowTitle(lang().text(QStringLiteral("persons")));
-    editor->setContactKey(key);
-    execModal(editor.get());
+    if (editor->setContactKey(key))
+        execModal(editor.get());
+    else
+        rereadContactsAt(*dbdataset_object);   // deleted by another user: the editor said so
 }
 
 void Tf_mainForm::openCompanyEditor(int key)
@@ -677,8 +692,10 @@ void Tf_mainForm::openCompanyEditor(int key)
     const std::unique_ptr<Tf_company> editor = std::make_unique<Tf_company>(*this, this);
     if (lang().Loaded)
         editor->setWindowTitle(lang().text(QStringLiteral("companies")));
-    editor->setContactKey(key);
-    execModal(editor.get());
+    if (editor->setContactKey(key))
+        execModal(editor.get());
+    else
+        rereadContactsAt(*dbdataset_object);
 }
 
 void Tf_mainForm::AddNewCompany() { addNew(true); }

@@ -118,7 +118,7 @@ struct PersonEditorData {
     // Returns the rows read: the person's, then each list's.
     QList<int> open(Connection& c, DbTransaction& main, int key)
     {
-        transaction = std::make_unique<DbTransaction>(c, DbTransaction::editing());
+        transaction = std::make_unique<DbTransaction>(c, DbTransaction::editingCurrent());
         person = std::make_unique<EditableDataSet>(*transaction);
         person->setSelectSql(kPersonSql);
         person->setParam("p_id", key);
@@ -127,7 +127,7 @@ struct PersonEditorData {
         for (DetailKind kind : detailKinds()) {
             const DetailListConfig& config = detailListConfig(kind, Variant::Person);
             List l;
-            l.transaction = std::make_unique<DbTransaction>(c, DbTransaction::editing());
+            l.transaction = std::make_unique<DbTransaction>(c, DbTransaction::editingCurrent());
             l.lookup = std::make_unique<QueryDataSet>(main);
             l.lookup->setSelectSql(config.lookupSql);
             l.rows = std::make_unique<EditableDataSet>(*l.transaction);

@@ -634,8 +634,14 @@ void DataSet::post()
     } else {
         if (m_modifySql.isEmpty())
             throw AppError(QStringLiteral("Cannot modify a read-only dataset"));
-        writeStatement(Write::Modify).execute(tr, params);
+        Statement& modify = writeStatement(Write::Modify);
+        modify.execute(tr, params);
+        if (m_checkRows && modify.affectedRows() != 1)
+            throw DbError::rowChangedSinceRead();
     }
+    for (const QString& name : std::as_const(m_versionFields))
+        if (const int v = fieldIndex(name); v >= 0)
+            m_buffer[v] = QVariant(qlonglong(tr.id()));
 
     m_rows.set(m_current, m_buffer);
     rowsChangedBy();
@@ -707,7 +713,10 @@ void DataSet::deleteRow()
         throw AppError(QStringLiteral("Cannot perform this operation on an empty dataset"));
     if (m_deleteSql.isEmpty())
         throw AppError(QStringLiteral("Cannot delete from a read-only dataset"));
-    writeStatement(Write::Delete).execute(requireTransaction(), [this](const QString& name) { return paramFor(name); });
+    Statement& del = writeStatement(Write::Delete);
+    del.execute(requireTransaction(), [this](const QString& name) { return paramFor(name); });
+    if (m_checkRows && del.affectedRows() != 1)
+        throw DbError::rowChangedSinceRead();
     const int pos = m_current;
     m_rows.remove(pos);
     rowsChangedBy();

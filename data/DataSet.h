@@ -161,6 +161,8 @@ protected:
     void setKeyFieldName(const QString& field);
     QString m_generatorField, m_generatorName;
     bool m_refreshAfterPost = false;
+    bool m_checkRows = false;
+    QStringList m_versionFields;
 
 private:
     void ensurePrepared();
@@ -223,6 +225,17 @@ public:
     }
     // Read the row again after every save (columns with defaults or computed in the database).
     void setRefreshAfterPost(bool on) { m_refreshAfterPost = on; }
+    // Saves that must find the row as it was read: the modify and delete statements
+    // single it out by its key and what was read of it (the version fields, read as
+    // RDB$RECORD_VERSION, as :OLD_ parameters), and each must change exactly one row.
+    // None means another user changed or deleted the row since: the save throws
+    // DbError::rowChangedSinceRead and the row keeps its input. After a save the
+    // version fields hold this transaction's number, the row's version from now on.
+    void setRowCheck(const QStringList& versionFields)
+    {
+        m_checkRows = true;
+        m_versionFields = versionFields;
+    }
 
     bool canInsert() const override { return !writeSql(Write::Insert).isEmpty(); }
     bool canModify() const override { return !writeSql(Write::Modify).isEmpty(); }

@@ -17,10 +17,18 @@ public:
     // (isc_lock_conflict, isc_deadlock, isc_update_conflict): nothing was written.
     bool isConcurrentChange() const
     {
-        return m_code == 335544345L || m_code == 335544336L || m_code == 335544451L;
+        return m_code == 335544345L || m_code == 335544336L || m_code == kUpdateConflict;
+    }
+    // A checked update or delete found its row no longer as it was read: it was
+    // changed or deleted by another user since. Reported as an update conflict.
+    static DbError rowChangedSinceRead()
+    {
+        return DbError(QStringLiteral("The row was changed or deleted by another user since it was read"),
+                       kUpdateConflict);
     }
 
 private:
+    static constexpr long kUpdateConflict = 335544451L;   // isc_update_conflict
     long m_code;
 };
 

@@ -43,6 +43,7 @@ void DbTransaction::start()
 {
     if (m_handle)
         return;
+    m_id = 0;
     IAttachment* att = connection().attachment();
     ThrowingStatus st;
     if (m_params.isEmpty()) {
@@ -70,6 +71,31 @@ ITransaction* DbTransaction::handle()
 {
     start();
     return m_handle;
+}
+
+qint64 DbTransaction::id()
+{
+    ITransaction* tr = handle();
+    if (m_id != 0)
+        return m_id;
+    const unsigned char items[] = {isc_info_tra_id, isc_info_end};
+    unsigned char buffer[32] = {};
+    ThrowingStatus st;
+    tr->getInfo(&st, sizeof items, items, sizeof buffer, buffer);
+    if (buffer[0] != isc_info_tra_id)
+        throw AppError(QStringLiteral("The database did not tell the transaction's number"));
+    // Info items: the item, a two-byte length, the value; integers low byte first.
+    const auto number = [&buffer](int at, int length) {
+        qint64 x = 0;
+        for (int i = length - 1; i >= 0; --i)
+            x = (x << 8) | buffer[at + i];
+        return x;
+    };
+    const int length = int(number(1, 2));
+    if (length < 1 || length > 8)
+        throw AppError(QStringLiteral("The database did not tell the transaction's number"));
+    m_id = number(3, length);
+    return m_id;
 }
 
 void DbTransaction::closeUsers()
@@ -107,6 +133,7 @@ void DbTransaction::commitRetaining()
         return;
     ThrowingStatus st;
     m_handle->commitRetaining(&st);
+    m_id = 0;   // the work goes on under a new number
 }
 
 void DbTransaction::endQuietly()

@@ -43,6 +43,11 @@ public:
     // someone else has changed since then, or holds now, fails at once, so no
     // change is silently overwritten and no window waits on another user.
     static QStringList editing() { return {"concurrency", "nowait"}; }
+    // A contact editor's: read committed, so that a lookup row or a company
+    // committed after the window opened can be referred to; no wait, so that a
+    // row another user holds now fails at once. A row changed by another user
+    // since the window read it is told at save by the data set's row check.
+    static QStringList editingCurrent() { return readCommitted(); }
 
     // Throws when the connection has already gone.
     Connection& connection() const;
@@ -56,6 +61,9 @@ public:
     // Makes the work durable, keeps the transaction and its data sets open.
     void commitRetaining();
     bool isActive() const { return m_handle != nullptr; }
+    // The transaction's number (starting it when needed): what RDB$RECORD_VERSION
+    // gives for a row this transaction wrote.
+    qint64 id();
 
     Firebird::ITransaction* handle();   // starts the transaction when needed
 
@@ -72,6 +80,7 @@ private:
     Connection* m_connection;
     QStringList m_params;
     Firebird::ITransaction* m_handle = nullptr;
+    qint64 m_id = 0;   // 0 until asked for after the start
     QList<TransactionUser*> m_users;
 };
 

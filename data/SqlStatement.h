@@ -18,6 +18,8 @@ public:
     const QString& sql() const { return m_sqlText; }
     void setParam(const QString& name, const QVariant& value);
     void execute();
+    // Rows the last execution changed; for a check that it found what it was meant to.
+    quint64 affectedRows() { return m_stmt ? m_stmt->affectedRows() : 0; }
     void close() {}   // nothing stays open between executions
 
     void transactionEnded() override {}

@@ -438,6 +438,13 @@ QList<QVariant> Statement::execute(DbTransaction& tr, const ParamSource& params)
     return out;
 }
 
+quint64 Statement::affectedRows()
+{
+    if (!m_stmt)
+        return 0;
+    return m_stmt->getAffectedRecords(m_status.get());
+}
+
 void Statement::openCursor(DbTransaction& tr, const ParamSource& params)
 {
     closeCursor();

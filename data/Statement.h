@@ -69,6 +69,8 @@ public:
     // Runs a statement; for one with output (insert ... returning, a procedure)
     // the single returned row is passed back, otherwise an empty list.
     QList<QVariant> execute(DbTransaction& tr, const ParamSource& params);
+    // Rows the last execute inserted, changed or deleted (asked of the database).
+    quint64 affectedRows();
 
     // Cursor over a select. fetch() moves to the next row (false at the end, the
     // cursor is then closed); the row is then read column by column below.

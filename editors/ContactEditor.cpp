@@ -1,10 +1,12 @@
 #include "editors/ContactEditor.h"
 
+#include "data/DataSet.h"
 #include "dialogs/f_notimplemented.h"
 #include "editors/EditorCommon.h"
 #include "editors/detail/DetailList.h"
 #include "settings/Language.h"
 #include "widgets/CommandGuard.h"
+#include "widgets/DataSource.h"
 #include "widgets/MessageService.h"
 #include "widgets/OuterGeometry.h"
 #include "widgets/Session.h"
@@ -81,10 +83,20 @@ void ContactEditor::addDetailLists(QTabWidget* tabs, Variant variant, const std:
     }
 }
 
-void ContactEditor::openDetailLists(int key)
+bool ContactEditor::loadContact(EditableDataSet& record, const QString& param, int key)
 {
+    record.close();
+    record.setParam(param, key);
+    record.open();
+    if (record.isEmpty()) {
+        // Opened from a list read before another user deleted it: an empty editor would drop what is typed.
+        showMessage(parentWidget(), m_session.lang().text(QStringLiteral("shared_contactgone")));
+        return false;
+    }
+    // Addresses, numbers, groups, internet entries: the order of the entry.
     for (DetailKind kind : {DetailKind::Address, DetailKind::Communication, DetailKind::Group, DetailKind::Internet})
         m_lists[int(kind)]->open(key);
+    return true;
 }
 
 void ContactEditor::releaseDetailLists()
@@ -95,8 +107,43 @@ void ContactEditor::releaseDetailLists()
 
 void ContactEditor::saveAndClose()
 {
+    // A detail row being typed is saved with the record, not dropped at release.
+    for (DetailList* list : std::as_const(m_lists))
+        list->saveRowBeingEdited();
     saveRecord();
     accept();
+}
+
+bool ContactEditor::hasUnsavedChanges()
+{
+    try {
+        recordSource().updateRecord();
+        const DataSet* record = recordSource().dataSet();
+        if (record && record->isEditing() && record->isModified())
+            return true;
+        for (DetailList* list : std::as_const(m_lists))
+            if (list->hasRowBeingEdited())
+                return true;
+        return false;
+    } catch (const std::exception&) {
+        return true;   // input the record refuses is a change too; saving tells why
+    }
+}
+
+void ContactEditor::reject()
+{
+    // Cancel && Close drops the changes through QDialog::reject() itself; this is the close box.
+    guarded([this] {
+        if (!hasUnsavedChanges()) {
+            QDialog::reject();
+            return;
+        }
+        switch (askYesNoCancel(this, m_session.lang().text(QStringLiteral("shared_savechanges")))) {
+        case Answer::Yes: saveAndClose(); break;
+        case Answer::No: QDialog::reject(); break;
+        case Answer::Cancel: break;
+        }
+    });
 }
 
 void ContactEditor::replaceFrameCaptions()

@@ -3,7 +3,8 @@
 // window centred on the desktop, the record menu with "Save && Close" and
 // "Cancel && Close" and the buttons of the same name, the "?" menu, the error
 // handler that runs before the main window's while the editor exists, and the
-// keys: Esc never closes an editor, Enter presses only a focused button.
+// keys: Esc never closes an editor, Enter presses only a focused button. The
+// close box asks before it drops what was changed.
 #include "editors/detail/DetailListConfig.h"
 
 #include <QDialog>
@@ -18,7 +19,9 @@ class QTabWidget;
 
 namespace pellori {
 
+class DataSource;
 class DetailList;
+class EditableDataSet;
 class Session;
 
 class ContactEditor : public QDialog {
@@ -41,6 +44,10 @@ public:
     // One of the four detail lists, by its DetailKind; null before they are added.
     DetailList* detailList(int index) const { return m_lists.value(index); }
 
+    // The close box (and close()): with nothing changed the editor closes; otherwise
+    // it asks whether to save, and Yes saves as "Save && Close" does.
+    void reject() override;
+
 protected:
     ContactEditor(const Frame& frame, Session& session, QWidget* owner);
 
@@ -50,12 +57,15 @@ protected:
     QPushButton* cancelButton() const { return m_cancel; }
     // The four detail tabs of the variant on tabs; a new row belongs to the contact contactKey gives.
     void addDetailLists(QTabWidget* tabs, Variant variant, const std::function<QVariant()>& contactKey);
-    // Addresses, numbers, groups, internet entries: the order of the entry.
-    void openDetailLists(int key);
+    // The record given the key in its select parameter, then the four lists. False,
+    // after saying so, when the contact is no longer there (deleted by another user).
+    bool loadContact(EditableDataSet& record, const QString& param, int key);
     // Each commits its own transaction; before the record they belong to goes.
     void releaseDetailLists();
     // Writes the record when it was changed; throws to keep the window open.
     virtual void saveRecord() = 0;
+    // The record's controls: their input not yet written goes into the record first.
+    virtual DataSource& recordSource() const = 0;
     // The frame's captions from the catalogue (the editor replaces its labels itself).
     void replaceFrameCaptions();
     // A caption label's text from the catalogue, the label sized to it.
@@ -67,6 +77,8 @@ protected:
 
 private:
     void saveAndClose();
+    // The record or a detail row holds a change not yet saved.
+    bool hasUnsavedChanges();
 
     Frame m_frame;
     QWidget* m_client = nullptr;

@@ -54,33 +54,38 @@ const ContactEditor::Frame kFrame{
 
 Tf_company::Tf_company(Session& session, QWidget* owner) : ContactEditor(kFrame, session, owner)
 {
-    // Both snapshots that do not wait on another's locks.
-    transaction_companydetails = std::make_unique<DbTransaction>(session.connection(), DbTransaction::editing());
-    IBTransaction_persons = std::make_unique<DbTransaction>(session.connection(), DbTransaction::editing());
+    // Read committed, without waiting on another's locks; the record is checked at save.
+    transaction_companydetails = std::make_unique<DbTransaction>(session.connection(), DbTransaction::editingCurrent());
+    IBTransaction_persons = std::make_unique<DbTransaction>(session.connection(), DbTransaction::editingCurrent());
 
     dataset_object = std::make_unique<EditableDataSet>(*transaction_companydetails);
     EditableDataSet& ds = *dataset_object;
     ds.setObjectName(QStringLiteral("dataset_object"));
     ds.setSelectSql(QStringLiteral(
-        "select object.* from object, company where ((object.o_id = company.c_id) and (object.o_id = :o_id))"));
+        "select object.*, object.rdb$record_version as o_version from object, company where ((object.o_id = "
+        "company.c_id) and (object.o_id = :o_id))"));
     ds.setModifySql(QStringLiteral("update object\n"
                                    "set\n"
                                    "  O_ADDITIONAL = :O_ADDITIONAL, O_NAME1 = :O_NAME1, O_NAME2 = :O_NAME2,\n"
                                    "  O_TYPE = :O_TYPE\n"
                                    "where\n"
-                                   "  O_ID = :OLD_O_ID"));
+                                   "  O_ID = :OLD_O_ID and rdb$record_version = :OLD_O_VERSION"));
     ds.setInsertSql(QStringLiteral("insert into object\n"
                                    "  (O_ADDITIONAL, O_ID, O_NAME1, O_NAME2, O_TYPE)\n"
                                    "values\n"
                                    "  (:O_ADDITIONAL, :O_ID, :O_NAME1, :O_NAME2, :O_TYPE)"));
     ds.setDeleteSql(QStringLiteral("delete from object\nwhere\n  O_ID = :OLD_O_ID"));
-    ds.setRefreshSql(QStringLiteral("Select *\nfrom object\nwhere\n  O_ID = :O_ID"));
+    ds.setRefreshSql(QStringLiteral(
+        "Select object.*, object.rdb$record_version as o_version\nfrom object\nwhere\n  O_ID = :O_ID"));
     // The required fields in the order they are checked.
     ds.addField({.name = QStringLiteral("O_TYPE"), .kind = FieldKind::Text, .size = 1, .required = true});
     ds.addField({.name = QStringLiteral("O_NAME1"), .kind = FieldKind::Text, .size = 60, .required = true});
     ds.addField({.name = QStringLiteral("O_ID"), .kind = FieldKind::Integer, .required = true});
     ds.addField({.name = QStringLiteral("O_NAME2"), .kind = FieldKind::Text, .size = 60});
     ds.addField({.name = QStringLiteral("O_ADDITIONAL"), .kind = FieldKind::Memo});
+    // Another user's change since the read is refused at save, never overwritten.
+    ds.addField({.name = QStringLiteral("O_VERSION"), .kind = FieldKind::BigInt});
+    ds.setRowCheck({QStringLiteral("O_VERSION")});
     ds.BeforePost = [this](DataSet&) { dataset_objectBeforePost(); };
 
     IBQuery_persons = std::make_unique<QueryDataSet>(*IBTransaction_persons);
@@ -194,15 +199,14 @@ void Tf_company::FormCreate()
     pagecontrol_company->setCurrentIndex(0);
 }
 
-void Tf_company::setContactKey(int key)
+bool Tf_company::setContactKey(int key)
 {
-    dataset_object->close();
-    dataset_object->setParam(QStringLiteral("o_id"), key);
-    dataset_object->open();
-    openDetailLists(key);
+    if (!loadContact(*dataset_object, QStringLiteral("o_id"), key))
+        return false;
     IBQuery_persons->close();
     IBQuery_persons->setParam(QStringLiteral("c_id"), key);
     IBQuery_persons->open();
+    return true;
 }
 
 void Tf_company::dataset_objectBeforePost()

@@ -31,12 +31,14 @@ public:
     ~Tf_company() override;
 
     // The entry: the key into the company record, the four lists and the persons list, in that order.
-    void setContactKey(int key);
+    // False, after saying so, when the company is no longer there.
+    bool setContactKey(int key);
 
     QueryDataSet& persons() const { return *IBQuery_persons; }
 
 protected:
     void saveRecord() override;
+    DataSource& recordSource() const override { return *datasource_object; }
 
 private:
     void FormCreate();

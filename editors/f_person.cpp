@@ -1,6 +1,7 @@
 #include "editors/f_person.h"
 
 #include "data/DataSet.h"
+#include "data/DbError.h"
 #include "data/DbTransaction.h"
 #include "data/Savepoint.h"
 #include "data/SqlStatement.h"
@@ -51,6 +52,9 @@ QList<FieldDef> personFields()
         {.name = QStringLiteral("P_CID"), .kind = FieldKind::Integer},
         {.name = QStringLiteral("O_NAME2"), .kind = FieldKind::Text, .size = 60},
         {.name = QStringLiteral("O_ADDITIONAL"), .kind = FieldKind::Memo},
+        // The two rows' RDB$RECORD_VERSION as read: a save finds them unchanged or writes nothing.
+        {.name = QStringLiteral("P_VERSION"), .kind = FieldKind::BigInt},
+        {.name = QStringLiteral("O_VERSION"), .kind = FieldKind::BigInt},
     };
 }
 
@@ -82,32 +86,39 @@ const ContactEditor::Frame kFrame{
 
 Tf_persons::Tf_persons(Session& session, QWidget* owner) : ContactEditor(kFrame, session, owner)
 {
-    transaction_personthings = std::make_unique<DbTransaction>(session.connection(), DbTransaction::editing());
+    transaction_personthings = std::make_unique<DbTransaction>(session.connection(), DbTransaction::editingCurrent());
     dataset_person = std::make_unique<EditableDataSet>(*transaction_personthings);
     EditableDataSet& ds = *dataset_person;
     ds.setObjectName(QStringLiteral("dataset_person"));
     ds.setSelectSql(QStringLiteral(
-        "select person.*, object.* from person, object where ((p_id = :p_id) and (object.o_id = person.p_id))"));
+        "select person.*, object.*, person.rdb$record_version as p_version, object.rdb$record_version as o_version "
+        "from person, object where ((p_id = :p_id) and (object.o_id = person.p_id))"));
     ds.setModifySql(QStringLiteral("update person\n"
                                    "set\n"
                                    "  P_ID = :P_ID, P_TID = :P_TID, P_SID = :P_SID, P_BIRTHDAY = :P_BIRTHDAY,\n"
                                    "  P_NICKNAME = :P_NICKNAME, P_CID = :P_CID, P_ALIVE = :P_ALIVE\n"
                                    "where\n"
-                                   "  P_ID = :OLD_P_ID"));
+                                   "  P_ID = :OLD_P_ID and rdb$record_version = :OLD_P_VERSION"));
     ds.setInsertSql(QStringLiteral("insert into person\n"
                                    "  (P_ID, P_TID, P_SID, P_BIRTHDAY, P_NICKNAME, P_CID, P_ALIVE)\n"
                                    "values\n"
                                    "  (:P_ID, :P_TID, :P_SID, :P_BIRTHDAY, :P_NICKNAME, :P_CID, :P_ALIVE)"));
     ds.setDeleteSql(QStringLiteral("delete from person\nwhere\n  P_ID = :OLD_P_ID"));
     ds.setRefreshSql(QStringLiteral(
-        "select person.*, object.o_additional from person, object where ((p_id = :p_id) and (object.o_id = person.p_id))"));
+        "select person.*, object.o_additional, person.rdb$record_version as p_version, "
+        "object.rdb$record_version as o_version from person, object where ((p_id = :p_id) and (object.o_id = "
+        "person.p_id))"));
     for (const FieldDef& f : personFields())
         ds.addField(f);
+    // Read committed, the rows checked at save: another user's change made after
+    // the read is never overwritten (RDB$RECORD_VERSION tells it, whichever column
+    // changed, with one comparison per row and no lock held while the user types).
+    ds.setRowCheck({QStringLiteral("P_VERSION"), QStringLiteral("O_VERSION")});
     ds.BeforePost = [this](DataSet&) { dataset_personBeforePost(); };
     sql_update_additional = std::make_unique<SqlStatement>(
         *transaction_personthings,
         QStringLiteral("update object set o_additional = :o_additional, o_name1 = :o_name1, o_name2 = :o_name2 "
-                       "where (o_id = :o_id)"));
+                       "where (o_id = :o_id) and rdb$record_version = :o_version"));
 
     DbTransaction& main = session.mainTransaction();
     dataset_salutation = lookupList(main, "dataset_salutation", "Select * from salutation order by s_name asc");
@@ -243,13 +254,7 @@ void Tf_persons::FormCreate()
     pagecontrol_person->setCurrentIndex(0);
 }
 
-void Tf_persons::setContactKey(int key)
-{
-    dataset_person->close();
-    dataset_person->setParam(QStringLiteral("p_id"), key);
-    dataset_person->open();
-    openDetailLists(key);
-}
+bool Tf_persons::setContactKey(int key) { return loadContact(*dataset_person, QStringLiteral("p_id"), key); }
 
 void Tf_persons::dataset_personBeforePost()
 {
@@ -263,7 +268,10 @@ void Tf_persons::dataset_personBeforePost()
     sql_update_additional->setParam(QStringLiteral("o_name2"), text("o_name2"));
     sql_update_additional->setParam(QStringLiteral("o_additional"), text("o_additional"));
     sql_update_additional->setParam(QStringLiteral("o_id"), ds.value(QStringLiteral("p_id")).toInt());
+    sql_update_additional->setParam(QStringLiteral("o_version"), ds.oldValue(QStringLiteral("o_version")));
     sql_update_additional->execute();
+    if (sql_update_additional->affectedRows() != 1)
+        throw DbError::rowChangedSinceRead();
 }
 
 void Tf_persons::savePersonRecord()

@@ -34,11 +34,13 @@ public:
     ~Tf_persons() override;
 
     // The entry: the key into the person record and then into the four lists, in that order.
-    void setContactKey(int key);
+    // False, after saying so, when the person is no longer there.
+    bool setContactKey(int key);
 
 
 protected:
     void saveRecord() override;
+    DataSource& recordSource() const override { return *datasource_person; }
 
 private:
     void FormCreate();

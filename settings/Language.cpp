@@ -231,6 +231,9 @@ const QList<LangKey> kKeys = {
     {"shared", "shared_concurrentchange",
      "Another user is changing this contact just now, or has just changed it. Nothing was changed here; "
      "please try again."},
+    {"shared", "shared_contactgone", "This contact no longer exists: another user has deleted it."},
+    // The contact editors' close box.
+    {"shared", "shared_savechanges", "Save changes to this contact?"},
     // The contact list.
     {"list", "list_allagain",
      "The search in force does not find the new contact, so the list shows all contacts again."},

@@ -25,6 +25,18 @@ public:
         box.setDefaultButton(yes);
         return box.exec() == yes;
     }
+    Answer askYesNoCancel(QWidget* parent, const QString& text) override
+    {
+        QMessageBox box(QMessageBox::Question, QApplication::applicationName(), text,
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Cancel);
+        switch (box.exec()) {
+        case QMessageBox::Yes: return Answer::Yes;
+        case QMessageBox::No: return Answer::No;
+        default: return Answer::Cancel;
+        }
+    }
     int execModal(QDialog* dialog) override { return dialog->exec(); }
     void openUrl(const QUrl& url) override { QDesktopServices::openUrl(url); }
     QString chooseOpenFile(QWidget* parent, const QString& caption, const QString& filter) override

@@ -11,6 +11,7 @@ class QUrl;
 namespace pellori {
 
 enum class ConfirmButtons { OkCancel, YesNo };
+enum class Answer { Yes, No, Cancel };
 
 class MessageService {
 public:
@@ -19,6 +20,8 @@ public:
     virtual void showMessage(QWidget* parent, const QString& text) = 0;
     // A confirmation (question icon); true for OK or Yes, false for anything else.
     virtual bool confirm(QWidget* parent, const QString& text, ConfirmButtons buttons) = 0;
+    // A question with Yes, No and Cancel (question icon); closing the box is Cancel.
+    virtual Answer askYesNoCancel(QWidget* parent, const QString& text) = 0;
     // Shows a window modally and returns its result when it closes.
     virtual int execModal(QDialog* dialog) = 0;
     // Hands an address to the desktop (browser, mail program); the result is not examined.
@@ -38,6 +41,10 @@ inline void showMessage(QWidget* parent, const QString& text) { MessageService::
 inline bool confirm(QWidget* parent, const QString& text, ConfirmButtons buttons)
 {
     return MessageService::instance().confirm(parent, text, buttons);
+}
+inline Answer askYesNoCancel(QWidget* parent, const QString& text)
+{
+    return MessageService::instance().askYesNoCancel(parent, text);
 }
 inline int execModal(QDialog* dialog) { return MessageService::instance().execModal(dialog); }
 

@@ -24,8 +24,9 @@ DetailList::DetailList(const DetailListConfig& config, Session& session, std::fu
     setObjectName(config.tabName);
     const TLang& lang = session.lang();
 
-    // The list's own transaction: a snapshot that does not wait on another's locks.
-    m_transaction = std::make_unique<DbTransaction>(session.connection(), DbTransaction::editing());
+    // The list's own transaction: read committed, so that a type or group added
+    // meanwhile can be used; it does not wait on another's locks.
+    m_transaction = std::make_unique<DbTransaction>(session.connection(), DbTransaction::editingCurrent());
     // The names of types or groups, read committed through the main window's transaction.
     m_lookup = std::make_unique<QueryDataSet>(session.mainTransaction());
     m_lookup->setObjectName(config.lookupName);
@@ -41,6 +42,8 @@ DetailList::DetailList(const DetailListConfig& config, Session& session, std::fu
     ds.setRefreshSql(config.refreshSql);
     if (!config.keyField.isEmpty())
         ds.setKeyField(config.keyField);
+    // A row another user changed or deleted since it was read is refused, not overwritten.
+    ds.setRowCheck(config.versionField.isEmpty() ? QStringList{} : QStringList{config.versionField});
     for (const DetailColumn& c : config.columns) {
         FieldDef f{.name = c.field,
                    .kind = c.kind,
@@ -99,6 +102,18 @@ void DetailList::open(const QVariant& contactKey)
     m_dataSet->open();
     m_lookup->close();
     m_lookup->open();
+}
+
+bool DetailList::hasRowBeingEdited()
+{
+    m_source->updateRecord();
+    return m_dataSet->isEditing() && m_dataSet->isModified();
+}
+
+void DetailList::saveRowBeingEdited()
+{
+    m_source->updateRecord();
+    m_dataSet->checkBrowseMode();
 }
 
 void DetailList::fillNewRow()

@@ -36,6 +36,11 @@ public:
 
     EditableDataSet& dataSet() const { return *m_dataSet; }
 
+    // A row being typed (the open cell's text included) has changes not yet saved.
+    bool hasRowBeingEdited();
+    // Saves that row now; an untouched new row is dropped. Throws when it is refused.
+    void saveRowBeingEdited();
+
 private:
     void fillNewRow();
     void checkRow();

@@ -28,7 +28,8 @@ DetailListConfig address(Variant v)
         .transactionName = QStringLiteral("transaction_address"),
         .gridName = QStringLiteral("RxDBGrid_address"),
         .lookupName = QStringLiteral("dataset_addresstype"),
-        .selectSql = QStringLiteral("select address.* from address, addresstype where ((address.a_oid = :p_id) and "
+        .selectSql = QStringLiteral("select address.*, address.rdb$record_version as a_version from address, "
+                                    "addresstype where ((address.a_oid = :p_id) and "
                                     "(address.a_atid = addresstype.at_id)) order by ")
                      + (isPerson(v) ? QStringLiteral("address.a_pref desc, addresstype.at_sortid asc")
                                     : QStringLiteral("addresstype.at_sortid asc")),
@@ -41,10 +42,13 @@ DetailListConfig address(Variant v)
                                     "  A_ATID = :A_ATID, A_COUNTRY = :A_COUNTRY, A_OID = :A_OID, A_POSTCODE = :A_POSTCODE,\n"
                                     "  A_PREF = :A_PREF, A_STREET = :A_STREET, A_TOWN = :A_TOWN\n"
                                     "where\n"
-                                    "  A_ID = :OLD_A_ID"),
-        .deleteSql = QStringLiteral("delete from address\nwhere\n  A_ID = :OLD_A_ID"),
-        .refreshSql = QStringLiteral("Select *\nfrom address\nwhere\n  A_ID = :A_ID"),
+                                    "  A_ID = :OLD_A_ID and rdb$record_version = :OLD_A_VERSION"),
+        .deleteSql = QStringLiteral("delete from address\nwhere\n  A_ID = :OLD_A_ID and rdb$record_version = "
+                                    ":OLD_A_VERSION"),
+        .refreshSql = QStringLiteral("Select address.*, address.rdb$record_version as a_version\nfrom address\n"
+                                     "where\n  A_ID = :A_ID"),
         .keyField = QStringLiteral("A_ID"),
+        .versionField = QStringLiteral("A_VERSION"),
         .ownerField = QStringLiteral("A_OID"),
         .ownerParam = QStringLiteral("p_id"),
         .flagField = QStringLiteral("A_PREF"),
@@ -56,6 +60,7 @@ DetailListConfig address(Variant v)
         .lookupTextField = QStringLiteral("AT_NAME"),
         .columns = {
             {.field = QStringLiteral("A_ID"), .kind = FieldKind::Integer, .visible = false},
+            {.field = QStringLiteral("A_VERSION"), .kind = FieldKind::BigInt, .visible = false},
             {.field = QStringLiteral("A_OID"), .kind = FieldKind::Integer, .required = true, .visible = false},
             {.field = QStringLiteral("A_POSTCODE"), .kind = FieldKind::BigInt, .required = true,
              .titleKey = QStringLiteral("postcode"), .title = QStringLiteral("Postcode"), .width = 60},
@@ -99,7 +104,8 @@ DetailListConfig communication(Variant v)
         .lookupName = QStringLiteral("IBDataSet_ctype"),
         .selectSql = QStringLiteral("select communication.c_id, communication.c_oid, communication.c_ctid, "
                                     "communication.c_pref, communication.c_prefix, communication.c_number, "
-                                    "communication.c_assistent from communication, communicationtype where "
+                                    "communication.c_assistent, communication.rdb$record_version as c_version "
+                                    "from communication, communicationtype where "
                                     "((communication.c_oid = :c_oid) and (communication.c_ctid = "
                                     "communicationtype.ct_id)) ")
                      + (isPerson(v) ? QStringLiteral("order by communication.c_pref desc\n, communicationtype.ct_sortid")
@@ -113,10 +119,13 @@ DetailListConfig communication(Variant v)
                                     "  C_ASSISTENT = :C_ASSISTENT, C_CTID = :C_CTID, C_NUMBER = :C_NUMBER,\n"
                                     "  C_OID = :C_OID, C_PREF = :C_PREF, C_PREFIX = :C_PREFIX\n"
                                     "where\n"
-                                    "  C_ID = :OLD_C_ID"),
-        .deleteSql = QStringLiteral("delete from communication\nwhere\n  C_ID = :OLD_C_ID"),
-        .refreshSql = QStringLiteral("Select *\nfrom communication\nwhere\n  C_ID = :C_ID"),
+                                    "  C_ID = :OLD_C_ID and rdb$record_version = :OLD_C_VERSION"),
+        .deleteSql = QStringLiteral("delete from communication\nwhere\n  C_ID = :OLD_C_ID and rdb$record_version = "
+                                    ":OLD_C_VERSION"),
+        .refreshSql = QStringLiteral("Select communication.*, communication.rdb$record_version as c_version\n"
+                                     "from communication\nwhere\n  C_ID = :C_ID"),
         .keyField = QStringLiteral("C_ID"),
+        .versionField = QStringLiteral("C_VERSION"),
         .ownerField = QStringLiteral("C_OID"),
         .ownerParam = QStringLiteral("c_oid"),
         .flagField = QStringLiteral("C_PREF"),
@@ -128,6 +137,7 @@ DetailListConfig communication(Variant v)
         .lookupTextField = QStringLiteral("CT_NAME"),
         .columns = {
             {.field = QStringLiteral("C_ID"), .kind = FieldKind::Integer, .visible = false},
+            {.field = QStringLiteral("C_VERSION"), .kind = FieldKind::BigInt, .visible = false},
             {.field = QStringLiteral("C_OID"), .kind = FieldKind::Integer, .required = true, .visible = false},
             {.field = QStringLiteral("C_CTID"), .kind = FieldKind::Integer, .required = true, .visible = false},
             {.field = QStringLiteral("C_PREFIX"), .size = 10, .required = true,
@@ -165,7 +175,8 @@ DetailListConfig internet(Variant v)
         .transactionName = QStringLiteral("transaction_internet"),
         .gridName = QStringLiteral("RxDBGrid_internet"),
         .lookupName = QStringLiteral("IBDataSet_itype"),
-        .selectSql = QStringLiteral("select internet.* from internet, internettype where ((internet.i_itid = "
+        .selectSql = QStringLiteral("select internet.*, internet.rdb$record_version as i_version from internet, "
+                                    "internettype where ((internet.i_itid = "
                                     "internettype.it_id) and (internet.i_oid = :i_oid))")
                      + (isPerson(v) ? QStringLiteral(" order by internet.i_pref desc, internettype.it_sort") : QString()),
         .insertSql = QStringLiteral("insert into internet\n"
@@ -176,10 +187,13 @@ DetailListConfig internet(Variant v)
                                     "set\n"
                                     "  I_ITID = :I_ITID, I_NAME = :I_NAME, I_OID = :I_OID, I_PREF = :I_PREF\n"
                                     "where\n"
-                                    "  I_ID = :OLD_I_ID"),
-        .deleteSql = QStringLiteral("delete from internet\nwhere\n  I_ID = :OLD_I_ID"),
-        .refreshSql = QStringLiteral("Select *\nfrom internet\nwhere\n  I_ID = :I_ID"),
+                                    "  I_ID = :OLD_I_ID and rdb$record_version = :OLD_I_VERSION"),
+        .deleteSql = QStringLiteral("delete from internet\nwhere\n  I_ID = :OLD_I_ID and rdb$record_version = "
+                                    ":OLD_I_VERSION"),
+        .refreshSql = QStringLiteral("Select internet.*, internet.rdb$record_version as i_version\nfrom internet\n"
+                                     "where\n  I_ID = :I_ID"),
         .keyField = QStringLiteral("I_ID"),
+        .versionField = QStringLiteral("I_VERSION"),
         .ownerField = QStringLiteral("I_OID"),
         .ownerParam = QStringLiteral("i_oid"),
         .flagField = QStringLiteral("I_PREF"),
@@ -191,6 +205,7 @@ DetailListConfig internet(Variant v)
         .lookupTextField = QStringLiteral("IT_NAME"),
         .columns = {
             {.field = QStringLiteral("I_ID"), .kind = FieldKind::Integer, .visible = false},
+            {.field = QStringLiteral("I_VERSION"), .kind = FieldKind::BigInt, .visible = false},
             {.field = QStringLiteral("I_OID"), .kind = FieldKind::Integer, .required = true, .visible = false},
             {.field = QStringLiteral("I_ITID"), .kind = FieldKind::Integer, .required = true, .visible = false},
             {.field = QStringLiteral("I_NAME"), .size = 100, .required = true,

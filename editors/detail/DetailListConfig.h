@@ -44,6 +44,9 @@ struct DetailListConfig {
     QString dataSetName, transactionName, gridName, lookupName;
     QString selectSql, insertSql, modifySql, deleteSql, refreshSql;
     QString keyField;          // assigned by the database and read back (empty for groups)
+    // The row's RDB$RECORD_VERSION as read, which its modify and delete must still
+    // find (empty for groups: their statements name every column of the row).
+    QString versionField;
     QString ownerField;        // gets the contact key in a new row
     QString ownerParam;        // the select's parameter for the contact key
     QString flagField;         // the "Current" flag (empty for groups)

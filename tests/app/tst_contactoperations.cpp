@@ -6,7 +6,9 @@
 #include "RecordingMessages.h"
 #include "TestSession.h"
 #include "app/f_main.h"
+#include "data/ContactDeletion.h"
 #include "data/DataSet.h"
+#include "data/DbTransaction.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -76,6 +78,8 @@ private slots:
     void cancelledAddStillReReadsToTheLastRow();
     void aNewContactIsListedAndCurrent_data();
     void aNewContactIsListedAndCurrent();
+    void aContactDeletedElsewhereIsSaidGoneAndTheListReadAgain_data();
+    void aContactDeletedElsewhereIsSaidGoneAndTheListReadAgain();
 };
 
 void TestContactOperations::deletingAPersonRemovesExactlyItsRows()
@@ -226,6 +230,43 @@ void TestContactOperations::aNewContactIsListedAndCurrent()
     QCOMPARE(text->text(), allAgain ? QString() : search);
     QCOMPARE(child<QComboBox>(&w, "RxDBLookupCombo_groups")->currentIndex(), -1);
     QCOMPARE(rec.messages.size(), allAgain ? 1 : 0);
+}
+
+void TestContactOperations::aContactDeletedElsewhereIsSaidGoneAndTheListReadAgain_data()
+{
+    QTest::addColumn<QString>("name");   // empty: a search that found nobody
+    QTest::addColumn<QStringList>("shown");
+    const QStringList gone{"This contact no longer exists: another user has deleted it."};
+    QTest::newRow("person") << QStringLiteral("Bauer, Christine") << gone;
+    QTest::newRow("company") << QStringLiteral("Leer GmbH") << gone;
+    QTest::newRow("empty list") << QString() << QStringList{};
+}
+
+void TestContactOperations::aContactDeletedElsewhereIsSaidGoneAndTheListReadAgain()
+{
+    QFETCH(QString, name);
+    QFETCH(QStringList, shown);
+    RecordingMessages rec;
+    ProgramDir dir;
+    dir.write(QStringLiteral("Pellori.ini"), iniText());
+    runIsql(dir.database(), "insert into object (o_id, o_type, o_name1) values (9001, 'C', 'Leer GmbH');\ncommit;\n");
+    auto w = startOn(dir, name.isEmpty() ? QStringLiteral("Leer GmbH") : name);
+    if (name.isEmpty()) {
+        child<QLineEdit>(w.get(), "FullTextSearch")->setText(QStringLiteral("Niemand hier"));
+        child<QPushButton>(w.get(), "btn_fulltextsearch")->click();
+        QVERIFY(w->contacts().isEmpty());
+    } else {
+        DbTransaction other(w->connection());
+        ContactDeletion(other).deleteContact(w->contacts().value(QStringLiteral("O_ID")).toInt());
+        other.commit();
+    }
+    w->findChild<QAction*>(QStringLiteral("m_details"))->trigger();
+    QCOMPARE(rec.messages, shown);
+    QVERIFY(rec.modalTitles.isEmpty());   // no empty editor to type into
+    if (!name.isEmpty()) {
+        QVERIFY(w->contacts().rowCount() > 0);
+        QVERIFY(!w->contacts().locate(QStringLiteral("O_NAME"), name));
+    }
 }
 
 // The child of the kill test: deletes one contact, says so, and waits to be killed.

@@ -136,11 +136,14 @@ void tst_Server::theSecondSaveIsRefusedAndKeepsItsInput()
     auto w = std::make_unique<Tf_mainForm>(dir.path());
     QVERIFY(w->contacts().locate(QStringLiteral("O_NAME"), kChristine));
     const QString key = w->contacts().value(QStringLiteral("O_ID")).toString();
-    const QString nickname = QStringLiteral("select p_nickname from person where p_id = ") + key;
+    const QString names = QStringLiteral("select o_name2 || '/' || p_nickname from object join person on p_id = o_id "
+                                         "where o_id = ") + key;
     {
         Tf_persons editor(*w, nullptr);
         editor.setContactKey(key.toInt());
         editor.show();
+        // A name as well: the object row is refused with the person row, all or nothing.
+        retype(editor.findChild<DBEdit*>(QStringLiteral("dbedit_firstname")), QStringLiteral("Tine"));
         auto* field = editor.findChild<DBEdit*>(QStringLiteral("dbedit_nickname"));
         retype(field, QStringLiteral("Tina"));
         // The other user opens her after us and saves first.
@@ -154,7 +157,7 @@ void tst_Server::theSecondSaveIsRefusedAndKeepsItsInput()
         QVERIFY(editor.isVisible());
         QCOMPARE(field->text(), QStringLiteral("Tina"));
     }   // released: committing it writes nothing
-    QCOMPARE(committedValues(LocalServer::remote(dir.database()), nickname), QStringList{"Christel"});
+    QCOMPARE(committedValues(LocalServer::remote(dir.database()), names), QStringList{"Christine/Christel"});
 }
 
 void tst_Server::aDeleteIsSeenAfterTheNextReread()

@@ -20,6 +20,8 @@ public:
     QStringList messages;                  // every plain message, in order
     QStringList confirmations;             // every confirmation text, in order
     QList<bool> answers;                   // next confirmation answers; empty queue answers false
+    QStringList questions;                 // every Yes/No/Cancel question, in order
+    QList<Answer> choices;                 // next answers to them; empty queue answers Cancel
     QList<std::function<int(QDialog*)>> modalHandlers;  // next modal displays; empty queue: shown, then rejected
     QStringList modalTitles;               // window title of every modal display
     QList<QUrl> urls;                      // every address handed to the desktop
@@ -31,6 +33,11 @@ public:
     {
         confirmations << text;
         return answers.isEmpty() ? false : answers.takeFirst();
+    }
+    Answer askYesNoCancel(QWidget*, const QString& text) override
+    {
+        questions << text;
+        return choices.isEmpty() ? Answer::Cancel : choices.takeFirst();
     }
     int execModal(QDialog* dialog) override
     {

@@ -1,6 +1,7 @@
 // The company editor over the demo database: the first name line is required
 // with its own message, its persons list opens a person and is read again
-// afterwards, and its handler words a refused delete of a firm with staff.
+// afterwards, its handler words a refused delete of a firm with staff, and a
+// save never overwrites another user's change.
 #include "RecordingMessages.h"
 #include "TestDb.h"
 #include "TestSession.h"
@@ -33,6 +34,8 @@ class TestCompanyEditor : public QObject {
 private slots:
     void firstNameLineIsRequired();
     void personsListOpensAPersonAndIsReadAgain();
+    void aSaveFindsTheRecordAsItWasRead_data();
+    void aSaveFindsTheRecordAsItWasRead();
 };
 
 void TestCompanyEditor::firstNameLineIsRequired()
@@ -98,6 +101,42 @@ void TestCompanyEditor::personsListOpensAPersonAndIsReadAgain()
     empty.findChild<QAction*>("miShowDetails")->trigger();
     QCOMPARE(session.openedPersons.size(), 1);
     QVERIFY(rec.messages.isEmpty());
+}
+
+void TestCompanyEditor::aSaveFindsTheRecordAsItWasRead_data()
+{
+    QTest::addColumn<QString>("elsewhere");   // committed by another user after the editor read the company
+    QTest::addColumn<QString>("committed");
+    QTest::newRow("nothing") << QString() << "Neu|";
+    QTest::newRow("second name line") << "update object set o_name2 = 'Dort' where o_id = %1" << "Leer GmbH|Dort";
+}
+
+void TestCompanyEditor::aSaveFindsTheRecordAsItWasRead()
+{
+    QFETCH(QString, elsewhere);
+    QFETCH(QString, committed);
+    TestDb db(TestDb::Demo);
+    db.isql("insert into object (o_id, o_type, o_name1) values (9001, 'C', 'Leer GmbH');\ncommit;\n");
+    RecordingMessages rec;
+    {
+        TestSession session(db.path());
+        Tf_company editor(session, nullptr);
+        QVERIFY(editor.setContactKey(9001));
+        editor.show();
+        auto* name1 = editor.findChild<DBEdit*>("dbedit_name1");
+        name1->selectAll();
+        QTest::keyClicks(name1, "Neu");
+        if (!elsewhere.isEmpty()) {
+            DbTransaction other(session.connection());
+            SqlStatement(other, elsewhere.arg(9001)).execute();
+            other.commit();
+        }
+        editor.findChild<QPushButton*>("btn_save")->click();
+        QCOMPARE(editor.isVisible(), !elsewhere.isEmpty());
+        QCOMPARE(rec.messages.size(), elsewhere.isEmpty() ? 0 : 1);
+    }
+    QCOMPARE(committedValues(db.path(), "select o_name1 || '|' || coalesce(o_name2, '') from object where o_id = 9001"),
+             QStringList{committed});
 }
 
 QTEST_MAIN(TestCompanyEditor)

@@ -1,11 +1,15 @@
 // The person editor over the demo database, driven as its opener and the user
 // drive it: what a save writes (both rows, or nothing at all), the four-digit
-// birthday, the order of the lists, and its own error messages.
+// birthday, the order of the lists, its own error messages, another user's
+// change meanwhile, and the close box.
 #include "RecordingMessages.h"
 #include "TestDb.h"
 #include "TestSession.h"
+#include "data/ContactDeletion.h"
 #include "data/DataSet.h"
 #include "data/DbError.h"
+#include "data/DbTransaction.h"
+#include "data/SqlStatement.h"
 #include "editors/detail/DetailList.h"
 #include "editors/f_person.h"
 #include "widgets/CommandGuard.h"
@@ -65,6 +69,10 @@ private slots:
     void birthdayOf1925SurvivesAndCurrentEntriesComeFirst();
     void secondNumberOfOneTypeGetsTheEditorsMessageFirst();
     void cancelAfterSavingAnAddressKeepsIt();
+    void aChangeCommittedElsewhereIsNeverOverwritten_data();
+    void aChangeCommittedElsewhereIsNeverOverwritten();
+    void theCloseBoxAsksBeforeDroppingChanges_data();
+    void theCloseBoxAsksBeforeDroppingChanges();
 };
 
 void TestPersonEditor::saveWritesBothRowsOrNothing_data()
@@ -187,6 +195,105 @@ void TestPersonEditor::cancelAfterSavingAnAddressKeepsIt()
     QCOMPARE(committedValues(db.path(), QString("select a_postcode from address where a_oid = %1 and "
                                                 "a_town = 'Dresden'").arg(p.key)),
              QStringList{"1067"});
+}
+
+void TestPersonEditor::aChangeCommittedElsewhereIsNeverOverwritten_data()
+{
+    QTest::addColumn<QString>("elsewhere");   // committed by another user after the editor read the person
+    QTest::addColumn<QStringList>("committed");
+    QTest::newRow("object row") << "update object set o_name1 = 'Maier' where o_id = %1" << QStringList{"Maier|Hans|Hansi"};
+    // The object update went through and is undone with the refused person update.
+    QTest::newRow("person row") << "update person set p_nickname = 'Hannes' where p_id = %1"
+                                << QStringList{"Meier|Hans|Hannes"};
+    QTest::newRow("deleted") << "delete" << QStringList{};
+}
+
+void TestPersonEditor::aChangeCommittedElsewhereIsNeverOverwritten()
+{
+    QFETCH(QString, elsewhere);
+    QFETCH(QStringList, committed);
+    TestDb db(TestDb::Demo);
+    const Person p = meier(db.path());
+    db.isql(QString("update person set p_nickname = 'Hansi' where p_id = %1;\ncommit;\n").arg(p.key));
+    RecordingMessages rec;
+    {
+        TestSession session(db.path());
+        Tf_persons editor(session, nullptr);
+        editor.setContactKey(p.key);
+        editor.show();
+        retype(edit(&editor, "dbedit_firstname"), "Johann");
+        retype(edit(&editor, "dbedit_nickname"), "Jo");
+        {
+            DbTransaction other(session.connection());
+            if (elsewhere == "delete")
+                ContactDeletion(other).deleteContact(p.key);
+            else
+                SqlStatement(other, elsewhere.arg(p.key)).execute();
+            other.commit();
+        }
+        button(&editor, "Button1")->click();
+        QCOMPARE(rec.messages.size(), 1);
+        QVERIFY2(rec.messages.first().contains("your input is still here"), qPrintable(rec.messages.first()));
+        QVERIFY(editor.isVisible());
+        QCOMPARE(edit(&editor, "dbedit_firstname")->text(), QString("Johann"));
+    }
+    QCOMPARE(committedValues(db.path(), QString("select o_name1 || '|' || o_name2 || '|' || p_nickname from object "
+                                                "join person on p_id = o_id where o_id = %1").arg(p.key)),
+             committed);
+}
+
+void TestPersonEditor::theCloseBoxAsksBeforeDroppingChanges_data()
+{
+    QTest::addColumn<QString>("change");   // "name", "number" (a row being typed) or nothing
+    QTest::addColumn<bool>("cancelButton");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("asks");
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<QString>("committed");   // first name / numbers 4711
+    QTest::newRow("nothing changed") << "" << false << int(Answer::Cancel) << false << true << "Hans/0";
+    QTest::newRow("name, yes") << "name" << false << int(Answer::Yes) << true << true << "Johann/0";
+    QTest::newRow("name, no") << "name" << false << int(Answer::No) << true << true << "Hans/0";
+    QTest::newRow("name, cancel") << "name" << false << int(Answer::Cancel) << true << false << "Hans/0";
+    QTest::newRow("number, yes") << "number" << false << int(Answer::Yes) << true << true << "Hans/1";
+    QTest::newRow("number, no") << "number" << false << int(Answer::No) << true << true << "Hans/0";
+    QTest::newRow("name, Cancel && Close") << "name" << true << int(Answer::Yes) << false << true << "Hans/0";
+}
+
+void TestPersonEditor::theCloseBoxAsksBeforeDroppingChanges()
+{
+    QFETCH(QString, change);
+    QFETCH(bool, cancelButton);
+    QFETCH(int, answer);
+    QFETCH(bool, asks);
+    QFETCH(bool, closes);
+    QFETCH(QString, committed);
+    TestDb db(TestDb::Demo);
+    const Person p = meier(db.path());
+    RecordingMessages rec;
+    rec.choices << Answer(answer);
+    {
+        TestSession session(db.path());
+        Tf_persons editor(session, nullptr);
+        editor.setContactKey(p.key);
+        editor.show();
+        EditableDataSet& numbers = editor.detailList(int(DetailKind::Communication))->dataSet();
+        QVERIFY(!numbers.isEmpty());
+        if (change == "name")
+            retype(edit(&editor, "dbedit_firstname"), "Johann");
+        else if (change == "number")
+            numbers.setValue("C_NUMBER", "4711");
+        if (cancelButton)
+            button(&editor, "Button2")->click();
+        else
+            editor.close();
+        QCOMPARE(rec.questions, asks ? QStringList{"Save changes to this contact?"} : QStringList{});
+        QCOMPARE(editor.isVisible(), !closes);
+        QVERIFY2(rec.messages.isEmpty(), qPrintable(rec.messages.join('|')));
+    }
+    QCOMPARE(committedValues(db.path(), QString("select o_name2 || '/' || (select count(*) from communication where "
+                                                "c_oid = o_id and c_number = '4711') from object where o_id = %1")
+                                            .arg(p.key)),
+             QStringList{committed});
 }
 
 QTEST_MAIN(TestPersonEditor)

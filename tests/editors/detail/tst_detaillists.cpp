@@ -1,10 +1,12 @@
 // The detail lists of both editors over real databases: the checks in each
-// variant's order, the values a new row starts with, and the memberships
-// singled out by owner and group.
+// variant's order, the values a new row starts with, the memberships singled
+// out by owner and group, and rows another user changed meanwhile.
 #include "RecordingMessages.h"
 #include "TestDb.h"
 #include "TestSession.h"
 #include "data/DataSet.h"
+#include "data/DbTransaction.h"
+#include "data/SqlStatement.h"
 #include "editors/detail/DetailList.h"
 #include "editors/detail/RowChecks.h"
 #include "widgets/CommandGuard.h"
@@ -26,6 +28,8 @@ private slots:
     void newRowsStartFilled_data();
     void newRowsStartFilled();
     void membershipsAreSingledOut();
+    void rowsChangedElsewhereAreNeverOverwritten_data();
+    void rowsChangedElsewhereAreNeverOverwritten();
 };
 
 void TestDetailLists::checksRunInTheVariantsOrder_data()
@@ -139,6 +143,83 @@ void TestDetailLists::membershipsAreSingledOut()
         ds.post();
     }
     QCOMPARE(committedValues(db.path(), groups), (QStringList{"1", "4"}));
+}
+
+void TestDetailLists::rowsChangedElsewhereAreNeverOverwritten_data()
+{
+    QTest::addColumn<DetailKind>("kind");
+    QTest::addColumn<QString>("elsewhere");   // committed by another user after the list was read
+    QTest::addColumn<QString>("field");       // changed here and saved; empty: the row is deleted here
+    QTest::addColumn<QString>("select");
+    QTest::addColumn<QStringList>("committed");   // what the book then holds
+    QTest::newRow("address changed there, then here")
+        << DetailKind::Address << "update address set a_town = 'Dort' where a_oid = 1" << "A_TOWN"
+        << "select a_town from address where a_oid = 1" << QStringList{"Dort"};
+    QTest::newRow("number deleted there, changed here")
+        << DetailKind::Communication << "delete from communication where c_oid = 1" << "C_NUMBER"
+        << "select c_number from communication where c_oid = 1" << QStringList{};
+    QTest::newRow("internet entry changed there, deleted here")
+        << DetailKind::Internet << "update internet set i_name = 'dort@example.org' where i_oid = 1" << ""
+        << "select i_name from internet where i_oid = 1" << QStringList{"dort@example.org"};
+    QTest::newRow("membership moved there, deleted here")
+        << DetailKind::Group << "update belong2group set b2g_gid = 2 where b2g_oid = 1" << ""
+        << "select b2g_gid from belong2group where b2g_oid = 1" << QStringList{"2"};
+    QTest::newRow("nothing there: a row added, changed and deleted here")
+        << DetailKind::Communication << QString() << "C_NUMBER"
+        << "select c_number from communication where c_oid = 1" << QStringList{"1"};
+}
+
+void TestDetailLists::rowsChangedElsewhereAreNeverOverwritten()
+{
+    QFETCH(DetailKind, kind);
+    QFETCH(QString, elsewhere);
+    QFETCH(QString, field);
+    QFETCH(QString, select);
+    QFETCH(QStringList, committed);
+    TestDb db;
+    db.isql("insert into object (o_id, o_type, o_name1) values (1, 'P', 'Meier');\n"
+            "insert into address (a_oid, a_atid, a_pref, a_postcode, a_town, a_street) values (1, 1, '@', 1, 'Hier', 'A');\n"
+            "insert into communication (c_oid, c_ctid, c_pref, c_prefix, c_number) values (1, 1, '@', '030', '1');\n"
+            "insert into internet (i_oid, i_itid, i_pref, i_name) values (1, 1, '@', 'hier@example.org');\n"
+            "insert into belong2group (b2g_oid, b2g_gid) values (1, 1);\ncommit;\n");
+    RecordingMessages rec;
+    QStringList errors;
+    QObject owner;
+    ErrorHandlers::add(&owner, [&](const std::exception& e) { errors << errorMessage(e); });
+    {
+        TestSession session(db.path());
+        DetailList list(detailListConfig(kind, Variant::Person), session, [] { return 1; });
+        list.open(1);
+        EditableDataSet& ds = list.dataSet();
+        QVERIFY(!ds.isEmpty());
+        if (!elsewhere.isEmpty()) {
+            DbTransaction other(session.connection());
+            SqlStatement(other, elsewhere).execute();
+            other.commit();
+        }
+        const auto change = [&](const QString& text) {
+            ds.setValue(field, text);
+            guarded([&] { ds.post(); });
+        };
+        if (elsewhere.isEmpty()) {   // a row of the list's own: its saves do not stand in each other's way
+            ds.append();
+            ds.setValue("C_CTID", 2);
+            ds.setValue("C_PREFIX", "030");
+            change("2");
+            change("3");
+        }
+        if (field.isEmpty() || elsewhere.isEmpty())
+            guarded([&] { ds.deleteRow(); });
+        else
+            change("2");
+        if (!elsewhere.isEmpty()) {
+            QCOMPARE(errors, QStringList{"The row was changed or deleted by another user since it was read"});
+            QCOMPARE(ds.rowCount(), 1);   // the input or the row stays
+            QCOMPARE(ds.isEditing(), !field.isEmpty());
+        }
+    }
+    QVERIFY2(elsewhere.isEmpty() == errors.isEmpty(), qPrintable(errors.join('|')));
+    QCOMPARE(committedValues(db.path(), select), committed);
 }
 
 QTEST_MAIN(TestDetailLists)
