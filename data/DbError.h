@@ -3,6 +3,8 @@
 // message text (which names a violated constraint) and its first error code.
 #include "settings/AppError.h"
 
+#include <QRegularExpression>
+
 namespace pellori {
 
 class DbError : public AppError {
@@ -18,6 +20,17 @@ public:
     bool isConcurrentChange() const
     {
         return m_code == 335544345L || m_code == 335544336L || m_code == 335544451L;
+    }
+
+    // The server's refusal of an access the user was not granted (isc_no_priv):
+    // "no permission for UPDATE access to TABLE OBJECT".
+    static constexpr long kNoPermission = 335544352L;
+    bool isNoPermission() const { return m_code == kNoPermission; }
+    // Refused a read (a select, or a procedure that reads) rather than a change.
+    bool isReadRefused() const
+    {
+        static const QRegularExpression access(QStringLiteral("no permission for (SELECT|EXECUTE) access"));
+        return isNoPermission() && access.match(message()).hasMatch();
     }
 
 private:

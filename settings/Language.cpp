@@ -222,6 +222,18 @@ const QList<LangKey> kKeys = {
     {"shared", "shared_concurrentchange",
      "Another user is changing this contact just now, or has just changed it. Nothing was changed here; "
      "please try again."},
+    {"shared", "shared_readonly",
+     "Your user may read this address book but not change it, so nothing was changed.%RETURN%%RETURN%"
+     "Ask the administrator of the book if you need to change it."},
+    {"shared", "shared_noreadaccess",
+     "The server does not let your user read this address book.%RETURN%%RETURN%"
+     "Pellori.ini must name the role that the administrator of the book gave you, as role=... in section "
+     "[Database]."},
+    {"shared", "shared_inireadable",
+     "Other users of this computer can read or change %FILE%.%RETURN%%RETURN%"
+     "It holds your password for the address book on the server, encoded but not encrypted: whoever can read "
+     "the file can read the password. Make the file yours alone, for example with the command%RETURN%%RETURN%"
+     "chmod 600 \"%FILE%\""},
 };
 
 #undef PELLORI_FIELD

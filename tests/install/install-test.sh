@@ -38,6 +38,7 @@ grep -qx 'Version=1.0' "$ini" || fail "ini version"
 grep -qx 'dbusername=QVXPELLORI' "$ini" || fail "ini user"
 grep -qx 'lc_ctype=ISO8859_1' "$ini" || fail "ini character set"
 [ "$(sed -n 's/^dbpassword=//p' "$ini" | base64 -d)" = '*vemlox!' ] || fail "ini password"
+[ "$(stat -c %a "$ini")" = 600 ] || fail "ini readable by others: $(stat -c %a "$ini")"
 
 # The book holds the schema's tables and no contacts.
 expected="$(iconv -f latin1 -t utf-8 "$schema" | sed -n 's/^CREATE TABLE \([a-z0-9_]*\).*/\1/p' | sort)"
