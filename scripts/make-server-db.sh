@@ -5,9 +5,10 @@
 # address, or host/port): creates DB there (a path on the server, or an alias
 # from its databases.conf) and loads the schema and the demo contacts into it
 # (with --empty: the schema's lookup lists and no contacts), all through the
-# network ("HOST:DB"). Then moves every grant from PUBLIC to the roles
-# PELLORI_EDITOR and PELLORI_READER (data/server-roles.sql), so that no one
-# can use the book before scripts/add-server-user.sh gives them a role.
+# network ("HOST:DB"). Then brings it up to this version with
+# scripts/upgrade-server-db.sh, which also moves every grant from PUBLIC to the
+# roles PELLORI_EDITOR and PELLORI_READER, so that no one can use the book
+# before scripts/add-server-user.sh gives them a role.
 #
 # An existing database is never touched: the server refuses to create a file
 # that exists. When any later step fails, the new database is dropped again,
@@ -15,7 +16,8 @@
 #
 # Logs in as the server's administrator (see scripts/server-login.sh):
 # Firebird 3 lets only SYSDBA and users granted CREATE DATABASE create
-# databases. Needs isql-fb (package firebird3.0-utils, or the path in $ISQL_FB).
+# databases. Needs isql-fb (package firebird3.0-utils, or the path in $ISQL_FB)
+# and the program pellori-upgrade (see scripts/upgrade-server-db.sh).
 set -euo pipefail
 
 contacts=demo
@@ -68,7 +70,9 @@ run_isql -ch ISO8859_1 -i "$repo/data/schema.sql" "$target"
 if [ "$contacts" = demo ]; then
   run_isql -ch ISO8859_1 -i "$repo/data/demo.sql" "$target"
 fi
-run_isql -i "$repo/data/server-roles.sql" "$target"
+# The steps of this version (the history of changes among them), then every
+# grant from PUBLIC to the two roles.
+"$repo/scripts/upgrade-server-db.sh" "$1" "$2" >/dev/null
 finished=yes
 echo "created $target as $admin_user; no one may use it yet."
 echo "Give each person a login and a role: $repo/scripts/add-server-user.sh $1 $2 USER editor|reader"

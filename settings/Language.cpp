@@ -227,6 +227,7 @@ const QList<LangKey> kKeys = {
      "The address book could not be brought up to date, so these functions are unavailable:%RETURN%"
      "%FEATURES%%RETURN%%RETURN%Your contacts are untouched.%RETURN%%RETURN%%ERROR%"},
     {"upgrade", "upgrade_feature_trash", "the trash, and undoing a delete"},
+    {"upgrade", "upgrade_feature_history", "who changed a contact, and when"},
     // An address book shared on a server.
     {"shared", "shared_concurrentchange",
      "Another user is changing this contact just now, or has just changed it. Nothing was changed here; "
@@ -243,6 +244,9 @@ const QList<LangKey> kKeys = {
      "It holds your password for the address book on the server, encoded but not encrypted: whoever can read "
      "the file can read the password. Make the file yours alone, for example with the command%RETURN%%RETURN%"
      "chmod 600 \"%FILE%\""},
+    // Who changed a contact last, on a shared book.
+    {"shared", "shared_lastchanged", "Last changed by %NAME% on %DATE%"},
+    {"shared", "shared_deletedby", "Deleted by %NAME% on %DATE%"},
 };
 
 #undef PELLORI_FIELD
