@@ -17,8 +17,8 @@ sql() { "$isql" -q -ch ISO8859_1 "$prefix/PELLORI.QVX" <<<"$1"; }
 
 "$cmake_bin" --install "$build" --prefix "$prefix" || fail "first install"
 
-for f in pellori data/schema.sql data/demo.sql scripts/make-demo.sh scripts/make-server-db.sh pellori.svg README.md \
-         PELLORI.QVX Pellori.ini; do
+for f in pellori data/schema.sql data/demo.sql data/server-roles.sql scripts/make-demo.sh scripts/make-server-db.sh \
+         scripts/add-server-user.sh scripts/server-login.sh pellori.svg README.md PELLORI.QVX Pellori.ini; do
   [ -s "$prefix/$f" ] || fail "missing $prefix/$f"
 done
 [ -x "$prefix/pellori" ] && [ -x "$prefix/scripts/make-demo.sh" ] || fail "program or script not executable"
