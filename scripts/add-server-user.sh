@@ -101,6 +101,10 @@ echo "$user may now $([ "$4" = editor ] && echo "read and change" || echo "read"
 if [ -n "$generate" ]; then
   echo "Password of $user (shown this once): $password"
 fi
+case "$1" in
+  localhost|localhost/*|127.*)
+    echo "(on the other computers, server= names this one as they reach it, e.g. $(hostname))" >&2 ;;
+esac
 cat <<EOF
 Section [Database] of $user's Pellori.ini (keep that file readable by its owner alone: chmod 600):
 server=$1
