@@ -226,6 +226,7 @@ const QList<LangKey> kKeys = {
     {"upgrade", "upgrade_failed",
      "The address book could not be brought up to date, so these functions are unavailable:%RETURN%"
      "%FEATURES%%RETURN%%RETURN%Your contacts are untouched.%RETURN%%RETURN%%ERROR%"},
+    {"upgrade", "upgrade_feature_history", "who changed a contact, and when"},
     {"upgrade", "upgrade_feature_trash", "the trash, and undoing a delete"},
     // An address book shared on a server.
     {"shared", "shared_concurrentchange",
@@ -237,6 +238,21 @@ const QList<LangKey> kKeys = {
     // The contact list.
     {"list", "list_allagain",
      "The search in force does not find the new contact, so the list shows all contacts again."},
+    {"shared", "shared_readonly",
+     "Your user may read this address book but not change it, so nothing was changed.%RETURN%%RETURN%"
+     "Ask the administrator of the book if you need to change it."},
+    {"shared", "shared_noreadaccess",
+     "The server does not let your user read this address book.%RETURN%%RETURN%"
+     "Pellori.ini must name the role that the administrator of the book gave you, as role=... in section "
+     "[Database]."},
+    {"shared", "shared_inireadable",
+     "Other users of this computer can read or change %FILE%.%RETURN%%RETURN%"
+     "It holds your password for the address book on the server, encoded but not encrypted: whoever can read "
+     "the file can read the password. Make the file yours alone, for example with the command%RETURN%%RETURN%"
+     "chmod 600 \"%FILE%\""},
+    // Who changed a contact last, on a shared book.
+    {"shared", "shared_lastchanged", "Last changed by %NAME% on %DATE%"},
+    {"shared", "shared_deletedby", "Deleted by %NAME% on %DATE%"},
 };
 
 // The sections of the catalogue's first edition; a file made for it holds every key of

@@ -304,6 +304,9 @@ void tst_MainForm::attachParameters_data()
     QTest::newRow("plain password is not Base64")
         << QByteArray("dbusername=QVXPELLORI\r\ndbpassword=*vemlox!\r\nlc_ctype=ISO8859_1\r\n")
         << QStringList{"user_name=QVXPELLORI", "password=", "lc_ctype=ISO8859_1"};
+    QTest::newRow("a role after the login")
+        << QByteArray("dbusername=QVXPELLORI\r\nrole= PELLORI_READER \r\n")
+        << QStringList{"user_name=QVXPELLORI", "password=", "lc_ctype=", "sql_role_name=PELLORI_READER"};
 }
 
 void tst_MainForm::attachParameters()
