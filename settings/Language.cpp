@@ -235,9 +235,6 @@ const QList<LangKey> kKeys = {
     {"shared", "shared_contactgone", "This contact no longer exists: another user has deleted it."},
     // The contact editors' close box.
     {"shared", "shared_savechanges", "Save changes to this contact?"},
-    // The contact list.
-    {"list", "list_allagain",
-     "The search in force does not find the new contact, so the list shows all contacts again."},
     {"shared", "shared_readonly",
      "Your user may read this address book but not change it, so nothing was changed.%RETURN%%RETURN%"
      "Ask the administrator of the book if you need to change it."},
@@ -253,6 +250,9 @@ const QList<LangKey> kKeys = {
     // Who changed a contact last, on a shared book.
     {"shared", "shared_lastchanged", "Last changed by %NAME% on %DATE%"},
     {"shared", "shared_deletedby", "Deleted by %NAME% on %DATE%"},
+    // The contact list.
+    {"list", "list_allagain",
+     "The search in force does not find the new contact, so the list shows all contacts again."},
 };
 
 // The sections of the catalogue's first edition; a file made for it holds every key of
