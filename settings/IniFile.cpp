@@ -104,13 +104,20 @@ ParsedLine parseLine(const char* begin, const char* end)
 }
 
 // Blanks around the value go, then one pair of enclosing quotes, then all
-// past the reader's buffer.
-QString entryValue(const char* valueStart, const char* lineEnd)
+// past the reader's buffer (counted in characters in a UTF-8 file).
+QString entryValue(const char* valueStart, const char* lineEnd, bool utf8)
 {
     Range value = trimBlanks(valueStart, lineEnd);
     if (value.size() >= 2 && (*value.begin == '"' || *value.begin == '\'') && value.end[-1] == *value.begin) {
         ++value.begin;
         --value.end;
+    }
+    if (utf8) {
+        const QString text = QString::fromUtf8(value.begin, value.size());
+        if (text.size() <= kMaxValueLength)
+            return text;
+        // A character beyond the basic plane is not cut in two.
+        return text.left(text.at(kMaxValueLength - 1).isHighSurrogate() ? kMaxValueLength - 1 : kMaxValueLength);
     }
     return QString::fromLatin1(value.begin, qMin(value.size(), kMaxValueLength));
 }
@@ -199,17 +206,22 @@ bool hasBlankEdge(const QString& name)
 
 // ---------------------------------------------------------------- reading
 
-IniSnapshot IniSnapshot::load(const QString& path, const QList<IniKey>& keys)
+IniSnapshot IniSnapshot::load(const QString& path, const QList<IniKey>& keys, FileText encoding)
 {
     QFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
         return parse({}, keys);
-    return parse(file.readAll(), keys);
+    return parse(file.readAll(), keys, encoding);
 }
 
-IniSnapshot IniSnapshot::parse(QByteArrayView bytes, const QList<IniKey>& keys)
+IniSnapshot IniSnapshot::parse(QByteArrayView bytes, const QList<IniKey>& keys, FileText encoding)
 {
     IniSnapshot snapshot;
+    bool utf8 = false;
+    if (encoding == FileText::Latin1OrUtf8WithBom && bytes.startsWith(QByteArrayView("\xEF\xBB\xBF"))) {
+        utf8 = true;
+        bytes = bytes.sliced(3);
+    }
 
     struct WantedSection {
         QString name; // folded
@@ -265,7 +277,7 @@ IniSnapshot IniSnapshot::parse(QByteArrayView bytes, const QList<IniKey>& keys)
         if (target.found) // only the first entry of a key counts
             return true;
         target.found = true;
-        target.value = entryValue(parsed.valueStart, data + line.textEnd);
+        target.value = entryValue(parsed.valueStart, data + line.textEnd, utf8);
         return --missingKeys > 0;
     });
     return snapshot;

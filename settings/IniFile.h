@@ -9,6 +9,11 @@
 
 namespace pellori {
 
+// How a file's bytes become text: ISO-8859-1, as every file of the program is
+// written; or, for a file a person writes by hand, UTF-8 when the file starts
+// with its byte order mark and ISO-8859-1 otherwise.
+enum class FileText { Latin1, Latin1OrUtf8WithBom };
+
 struct IniKey {
     QString section;
     QString key;
@@ -21,8 +26,10 @@ struct IniKey {
 class IniSnapshot {
 public:
     // A missing or unreadable file gives a snapshot in which every key reads as its default.
-    static IniSnapshot load(const QString& path, const QList<IniKey>& keys);
-    static IniSnapshot parse(QByteArrayView bytes, const QList<IniKey>& keys);
+    static IniSnapshot load(const QString& path, const QList<IniKey>& keys,
+                            FileText encoding = FileText::Latin1);
+    static IniSnapshot parse(QByteArrayView bytes, const QList<IniKey>& keys,
+                             FileText encoding = FileText::Latin1);
 
     // One of the keys given when the snapshot was made; any other key throws
     // std::logic_error, since its value was never kept.

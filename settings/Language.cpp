@@ -305,7 +305,7 @@ void TLang::LoadLanguageFile(const QString& directory)
             keys.append({QLatin1String(entry.section), QLatin1String(entry.key)});
         return keys;
     }();
-    const IniSnapshot file = IniSnapshot::load(path, wanted);
+    const IniSnapshot file = IniSnapshot::load(path, wanted, FileText::Latin1OrUtf8WithBom);
     if (!IsRequiredIniVersion(file.readString(QStringLiteral("Pellori"), QStringLiteral("Version"))))
         return;
     for (const LangKey& entry : kKeys) {

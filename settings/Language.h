@@ -19,6 +19,7 @@ public:
 
     // Reads "Pellori.lang" from the directory (with or without trailing separator).
     // A missing file or one of another version leaves the catalogue unloaded.
+    // The file is ISO-8859-1, or UTF-8 when it starts with a byte order mark.
     void LoadLanguageFile(const QString& directory);
 
     // The catalogue's text as loaded; empty when not loaded or for an unknown key.

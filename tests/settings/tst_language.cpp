@@ -52,6 +52,8 @@ private slots:
     void agreesWithKeyByKeyReads();
     void directorySpelling_data();
     void directorySpelling();
+    void encoding_data();
+    void encoding();
     void replaceReturn();
     void iniVersionMessage_data();
     void iniVersionMessage();
@@ -267,6 +269,35 @@ void TestLanguage::iniVersionMessage_data()
         << "[%RETURN%1.0]";
     QTest::newRow("catalogue without the key")
         << QByteArray("[Pellori]\nVersion=1.0\n") << "2.0" << "";
+}
+
+void TestLanguage::encoding_data()
+{
+    QTest::addColumn<QByteArray>("start");   // before "[Pellori]"
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("read");
+    const QByteArray bom = "\xEF\xBB\xBF";
+    QTest::newRow("ISO-8859-1") << QByteArray() << QByteArray("Schlie\xDF" "en") << QString("Schlie\u00DF" "en");
+    QTest::newRow("UTF-8 with a byte order mark") << bom << QByteArray("Schlie\xC3\x9F" "en \xE2\x82\xAC")
+                                                  << QString("Schlie\u00DF" "en \u20AC");
+    QTest::newRow("UTF-8 without one is read as ISO-8859-1")
+        << QByteArray() << QByteArray("Schlie\xC3\x9F" "en") << QString("Schlie\u00C3\u009F" "en");
+    // 2046 letters and a character of two UTF-16 units: the cut keeps the letters whole.
+    QTest::newRow("cut at 2047 characters, a pair not split")
+        << bom << QByteArray(2046, 'a') + "\xF0\x9F\x98\x80" << QString(2046, u'a');
+}
+
+void TestLanguage::encoding()
+{
+    QFETCH(QByteArray, start);
+    QFETCH(QByteArray, text);
+    QFETCH(QString, read);
+    QTemporaryDir dir;
+    writeLang(dir.path(), start + "[Pellori]\r\nVersion=1.0\r\n[common]\r\nclose=" + text + "\r\n");
+    TLang lang;
+    lang.LoadLanguageFile(dir.path());
+    QVERIFY(lang.Loaded);
+    QCOMPARE(lang.text("close"), read);
 }
 
 void TestLanguage::iniVersionMessage()
