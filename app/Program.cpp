@@ -2,12 +2,13 @@
 
 #include "app/TerminationSignals.h"
 #include "app/f_main.h"
+#include "widgets/CommandGuard.h"
 
 #include <QApplication>
 
 namespace pellori {
 
-int runProgram(const QString& programDir)
+int runProgram(const QString& programDir, const QStringList& filesToImport)
 {
     quitOnTerminationSignals();
     Tf_mainForm mainForm(programDir);
@@ -19,6 +20,12 @@ int runProgram(const QString& programDir)
     if (mainForm.terminationRequested())
         QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     mainForm.show();
+    // From the event loop, so that the summary stands in front of the shown window.
+    if (!mainForm.terminationRequested()) {
+        for (const QString& file : filesToImport)
+            QMetaObject::invokeMethod(
+                &mainForm, [&mainForm, file] { guarded([&] { mainForm.importFile(file); }); }, Qt::QueuedConnection);
+    }
     return QApplication::exec();
 }
 

@@ -762,9 +762,12 @@ void Tf_mainForm::popup_deleteitemClick()
 
 // ---------------------------------------------------------------- vCard
 
-void Tf_mainForm::m_importvcardClick()
+void Tf_mainForm::m_importvcardClick() { listImported(importVCards(*this, this)); }
+
+void Tf_mainForm::importFile(const QString& path) { listImported(importVCardFile(*this, this, path)); }
+
+void Tf_mainForm::listImported(int first)
 {
-    const int first = importVCards(*this, this);
     if (first == 0)
         return;
     // The import may have brought new groups.

@@ -52,6 +52,9 @@ public:
     QString groupChoiceValue() const;
     QString faqAddress() const { return m_faqAddress; }
 
+    // Imports a vCard file as System > Import vCard... does, without asking for it.
+    void importFile(const QString& path);
+
     // The application-wide error handler; the newest window's handlers run before it.
     void ApplicationEvents_mainFormException(const std::exception& error);
 
@@ -105,6 +108,7 @@ private:
     void Version1Click();
     void BrowseURL1Execute();
     void m_importvcardClick();
+    void listImported(int firstContact);
     void m_exportvcardClick();
 
     // Declared first, so that it goes last: the data sets below go before the

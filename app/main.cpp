@@ -1,11 +1,14 @@
 // Program entry: the application object, its names and icon; the main window's
 // creation is the whole start-up, and the event loop then runs until the main
-// window closes.
+// window closes. A file named on the command line (the menu entry's "Open
+// with") is imported once the window is shown.
+#include "app/CommandLine.h"
 #include "app/Program.h"
 #include "resources/Pictures.h"
 #include "widgets/Vendor.h"
 
 #include <QApplication>
+#include <QDir>
 
 int main(int argc, char* argv[])
 {
@@ -14,5 +17,6 @@ int main(int argc, char* argv[])
     // The menu entry's name and icon, so desktops match the windows to it.
     QGuiApplication::setDesktopFileName(QStringLiteral("pellori"));
     QApplication::setWindowIcon(pellori::pelloriIcon());
-    return pellori::runProgram(QCoreApplication::applicationDirPath());
+    return pellori::runProgram(QCoreApplication::applicationDirPath(),
+                               pellori::filesToOpen(QCoreApplication::arguments(), QDir::currentPath()));
 }

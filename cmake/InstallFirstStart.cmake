@@ -7,7 +7,8 @@
 #    moved into place when complete; an existing file is never touched).
 # 2. The menu entry and the icon under $XDG_DATA_HOME (default
 #    ~/.local/share), the entry naming the installed program by its absolute
-#    path. A test redirects them by setting XDG_DATA_HOME.
+#    path and offering it for vCard files; the software centres' description
+#    under share/metainfo. A test redirects them by setting XDG_DATA_HOME.
 
 set(_folder "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
 
@@ -59,6 +60,17 @@ configure_file("${PELLORI_SOURCE_DIR}/cmake/pellori.desktop.in" "${_staged}" @ON
 file(INSTALL "${_staged}" DESTINATION "${_data}/applications")
 file(INSTALL "${PELLORI_SOURCE_DIR}/resources/pictures/pellori.svg"
      DESTINATION "${_data}/icons/hicolor/scalable/apps")
+
+# The entry offers Pellori for vCard files ("Open with"): the folder's MIME
+# cache lists it for their types. Pellori does not make itself their default
+# program; that stays the user's choice.
+find_program(_update_desktop update-desktop-database)
+if(_update_desktop)
+  execute_process(COMMAND "${_update_desktop}" -q "$ENV{DESTDIR}${_data}/applications")
+else()
+  message(STATUS "update-desktop-database (desktop-file-utils) not found: \"Open with\" may not offer Pellori "
+                 "for vCard files until the desktop reads ${_data}/applications again")
+endif()
 
 # A desktop that keeps an icon cache for this folder would not see the new
 # icon until the cache is rebuilt.

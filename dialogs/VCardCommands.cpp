@@ -51,7 +51,12 @@ int importVCards(Session& session, QWidget* owner)
         owner, lang.text(QStringLiteral("vcard_importcaption")), lang.text(QStringLiteral("vcard_filefilter")));
     if (path.isEmpty())
         return 0;
+    return importVCardFile(session, owner, path);
+}
 
+int importVCardFile(Session& session, QWidget* owner, const QString& path)
+{
+    const TLang& lang = session.lang();
     QFile file(path);
     QByteArray bytes;
     if (file.open(QIODevice::ReadOnly))

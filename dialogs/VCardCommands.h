@@ -5,6 +5,7 @@
 // Export: the chosen contacts as vCard 4.0, written beside the target and
 // renamed over it, so that a failure never leaves half a file.
 #include <QList>
+#include <QString>
 
 class QWidget;
 
@@ -15,9 +16,12 @@ class Session;
 // Imports of more contacts than this show their progress, with a cancel button.
 inline constexpr int kImportProgressFrom = 300;
 
-// Returns the O_ID of the contact of the file's first imported card, to make
-// it the current one; 0 when nothing was imported.
+// Asks for the file, then imports it as importVCardFile does.
 int importVCards(Session& session, QWidget* owner);
+// Imports the file at path (the one the desktop hands over with "Open with",
+// say). Returns the O_ID of the contact of the file's first imported card, to
+// make it the current one; 0 when nothing was imported.
+int importVCardFile(Session& session, QWidget* owner, const QString& path);
 
 // shownIds: the contact list's keys as it shows them now; currentId: its
 // current contact, 0 when none.

@@ -30,7 +30,11 @@ entry="$XDG_DATA_HOME/applications/pellori.desktop"
 report="$(desktop-file-validate "$entry" 2>&1)" || fail "desktop-file-validate: $report"
 [ -z "$report" ] || fail "desktop-file-validate: $report"
 exec_line="$(sed -n 's/^Exec=//p' "$entry")"
-[ "$exec_line" = "\"$prefix/pellori\"" ] || fail "Exec=$exec_line"
+[ "$exec_line" = "\"$prefix/pellori\" %f" ] || fail "Exec=$exec_line"
+# "Open with" offers it for vCard files.
+for type in text/vcard text/x-vcard; do
+  grep -qx "$type=.*pellori.desktop;.*" "$XDG_DATA_HOME/applications/mimeinfo.cache" || fail "no MIME cache entry for $type"
+done
 
 # The configuration logs in as the built-in user with the encoded built-in password.
 ini="$prefix/Pellori.ini"
