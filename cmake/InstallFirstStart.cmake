@@ -1,6 +1,7 @@
 # Runs at the end of `cmake --install`, after the folder's files are in place.
-# Expects PELLORI_INSTALL_DEMO, PELLORI_ISQL, PELLORI_SOURCE_DIR and
-# PELLORI_BINARY_DIR from the install rule before it.
+# Expects PELLORI_VERSION, PELLORI_WEB_HOST, PELLORI_WEB_NAME,
+# PELLORI_INSTALL_DEMO, PELLORI_ISQL, PELLORI_SOURCE_DIR and PELLORI_BINARY_DIR
+# from the install rule before it.
 #
 # 1. What a first start needs, each only when missing: PELLORI.QVX and
 #    Pellori.ini, made by the installed scripts/make-demo.sh (temporary name,
@@ -60,6 +61,16 @@ configure_file("${PELLORI_SOURCE_DIR}/cmake/pellori.desktop.in" "${_staged}" @ON
 file(INSTALL "${_staged}" DESTINATION "${_data}/applications")
 file(INSTALL "${PELLORI_SOURCE_DIR}/resources/pictures/pellori.svg"
      DESTINATION "${_data}/icons/hicolor/scalable/apps")
+
+# The software centres read the description from the metainfo folder beside
+# the applications folder; its id is the vendor's domain reversed.
+string(REPLACE "." ";" _domain "${PELLORI_WEB_NAME}")
+list(REVERSE _domain)
+list(JOIN _domain "." _domain)
+set(PELLORI_APPSTREAM_ID "${_domain}.pellori")
+set(_metainfo "${PELLORI_BINARY_DIR}/desktop/${PELLORI_APPSTREAM_ID}.metainfo.xml")
+configure_file("${PELLORI_SOURCE_DIR}/cmake/pellori.metainfo.xml.in" "${_metainfo}" @ONLY)
+file(INSTALL "${_metainfo}" DESTINATION "${_data}/metainfo")
 
 # The entry offers Pellori for vCard files ("Open with"): the folder's MIME
 # cache lists it for their types. Pellori does not make itself their default
