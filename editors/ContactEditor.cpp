@@ -35,7 +35,7 @@ ContactEditor::ContactEditor(const Frame& frame, Session& session, QWidget* owne
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(m_client);
+    layout->addWidget(scrollingWhenCramped(m_client, frame.clientSize));
 
     m_save = new QPushButton(QStringLiteral("Save && Close"), m_client);
     m_save->setObjectName(QLatin1String(frame.saveButtonName));
@@ -63,8 +63,9 @@ ContactEditor::ContactEditor(const Frame& frame, Session& session, QWidget* owne
     addHelpMenu(bar, session, this, frame.helpMenuTitle, session.lang().text(QStringLiteral("help"), frame.helpItemText),
                 "m_info");
 
-    // The client area keeps its size, the menu bar comes on top of it; centred on the desktop.
-    setFixedSize(frame.clientSize.width(), frame.clientSize.height() + bar->sizeHint().height());
+    // The client area keeps its size, the menu bar comes on top of it; centred on the desktop,
+    // and scrolling on a screen too small for it.
+    fixSizeOnWorkArea(this, QSize(frame.clientSize.width(), frame.clientSize.height() + bar->sizeHint().height()));
     centreOnWorkArea(this);
 
     // While the editor exists its handler runs before the main window's.

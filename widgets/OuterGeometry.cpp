@@ -1,8 +1,9 @@
 #include "widgets/OuterGeometry.h"
 
 #include <QEvent>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QScreen>
+#include <QScrollArea>
 #include <QWidget>
 
 namespace pellori {
@@ -40,12 +41,15 @@ void OuterGeometry::apply()
     if (m_window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized))
         return;
     m_appliedWith = frame();
-    const QRect inner = innerRect(m_wanted, m_appliedWith);
+    // Wherever it was saved or built in, the window opens on the work area.
+    const QSize minimum = m_fixed ? QSize() : m_window->minimumSize().grownBy(m_appliedWith);
+    const QRect outer = keptInside(m_wanted, workAreaOf(m_window), minimum);
+    const QRect inner = innerRect(outer, m_appliedWith);
     if (m_fixed)
         m_window->setFixedSize(inner.size());
     else
         m_window->resize(inner.size());
-    m_window->move(m_wanted.topLeft());   // move() places the frame's top left corner
+    m_window->move(outer.topLeft());   // move() places the frame's top left corner
     if (!m_appliedWith.isNull())
         m_tracking = false;   // the frame is known: from now on the user places the window
 }
@@ -67,13 +71,71 @@ bool OuterGeometry::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
+QRect keptInside(const QRect& outer, const QRect& workArea, const QSize& minimum)
+{
+    const QSize size = outer.size().boundedTo(workArea.size()).expandedTo(minimum);
+    // A window larger than the work area keeps its top left corner, and so its title bar, on it.
+    const int left = qMax(workArea.left(), qMin(outer.left(), workArea.left() + workArea.width() - size.width()));
+    const int top = qMax(workArea.top(), qMin(outer.top(), workArea.top() + workArea.height() - size.height()));
+    return QRect(QPoint(left, top), size);
+}
+
+QRect workAreaOf(const QWidget* window)
+{
+    const QScreen* screen = window->screen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+QMargins expectedFrame(const QWidget* window)
+{
+    const QMargins own = OuterGeometry::frameOf(window);
+    if (!own.isNull() || !window->isWindow())
+        return own;
+    for (const QWidget* other : QApplication::topLevelWidgets()) {
+        if (other != window && other->isVisible() && !(other->windowFlags() & Qt::FramelessWindowHint)
+            && (other->windowType() == Qt::Window || other->windowType() == Qt::Dialog)) {
+            const QMargins frame = OuterGeometry::frameOf(other);
+            if (!frame.isNull())
+                return frame;
+        }
+    }
+    return {};
+}
+
+QWidget* scrollingWhenCramped(QWidget* client, const QSize& size)
+{
+    auto* area = new QScrollArea;
+    area->setObjectName(client->objectName() + QStringLiteral("_scroll"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setFocusPolicy(Qt::NoFocus);
+    client->setFixedSize(size);
+    area->setWidget(client);
+    return area;
+}
+
+void fixSizeOnWorkArea(QWidget* window, const QSize& size)
+{
+    const QRect work = workAreaOf(window);
+    const QSize room = work.isEmpty() ? size : work.size().shrunkBy(expectedFrame(window));
+    if (size.width() <= room.width() && size.height() <= room.height()) {
+        window->setFixedSize(size);
+        return;
+    }
+    window->setMinimumSize(QSize(qMin(size.width(), 200), qMin(size.height(), 150)));
+    window->setMaximumSize(size);
+    window->resize(size.boundedTo(room));
+}
+
 void centreOnWorkArea(QWidget* window)
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect place = window->rect();
-        place.moveCenter(screen->availableGeometry().center());
-        window->move(place.topLeft());
-    }
+    const QRect work = workAreaOf(window);
+    if (work.isEmpty())
+        return;
+    QRect outer(QPoint(), window->size().grownBy(expectedFrame(window)));
+    outer.moveCenter(work.center());
+    window->move(keptInside(outer, work, outer.size()).topLeft());
 }
 
 } // namespace pellori

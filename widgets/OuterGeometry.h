@@ -6,6 +6,7 @@
 #include <QMargins>
 #include <QObject>
 #include <QRect>
+#include <QSize>
 #include <functional>
 
 class QWidget;
@@ -51,7 +52,31 @@ private:
     std::function<QMargins()> m_frameSource;
 };
 
-// Moves a window of a fixed border to the middle of the primary screen's work area.
+// The rectangle moved, and where it is larger than the work area made smaller
+// (not below minimum), so that it lies on the work area; one that lies there
+// already stays as it is. Every geometry here is in Qt's device-independent
+// pixels, which is what the configuration file stores too, so the rule holds
+// at any scale of the screen (QT_SCALE_FACTOR).
+QRect keptInside(const QRect& outer, const QRect& workArea, const QSize& minimum = QSize());
+
+// The work area (the screen less panels and docks) of the screen the window is on.
+QRect workAreaOf(const QWidget* window);
+
+// The frame the window manager gives the window: its own once it has one,
+// otherwise that of a framed window of the program, as it will likely get the same.
+QMargins expectedFrame(const QWidget* window);
+
+// A client area of a fixed size, placed on its controls' pixel positions, as
+// the content of a window that may turn out smaller than it: then it scrolls.
+// The scrolling frame itself takes no focus.
+QWidget* scrollingWhenCramped(QWidget* client, const QSize& size);
+// The window gets the size, fixed; where its screen's work area (less the
+// expected frame) is smaller, it gets what the work area holds, and may be
+// resized up to the size.
+void fixSizeOnWorkArea(QWidget* window, const QSize& size);
+
+// Moves a window of a fixed border to the middle of its screen's work area,
+// frame included; a window larger than the work area keeps its top left corner there.
 void centreOnWorkArea(QWidget* window);
 
 } // namespace pellori

@@ -45,6 +45,8 @@ class TestWindowPlacement : public QObject {
 private slots:
     void restoreSteps_data();
     void restoreSteps();
+    void keptOnTheWorkArea_data();
+    void keptOnTheWorkArea();
     void savedPlacementComesBackThroughAFrame();
 };
 
@@ -85,6 +87,38 @@ void TestWindowPlacement::restoreSteps()
     }
     QCOMPARE(r.steps, steps);
     QCOMPARE(threw, refused);
+}
+
+void TestWindowPlacement::keptOnTheWorkArea_data()
+{
+    QTest::addColumn<QRect>("outer");
+    QTest::addColumn<QRect>("workArea");
+    QTest::addColumn<QSize>("minimum");
+    QTest::addColumn<QRect>("kept");
+    // A 1280 x 1024 screen at the scales 1, 1.5 and 2, in device-independent pixels.
+    const QRect at1(0, 0, 1280, 1024), at15(0, 0, 853, 682), at2(0, 0, 640, 512);
+    const QRect builtIn = placement::kBuiltIn;
+    QTest::newRow("built in, 1x") << builtIn << at1 << QSize() << builtIn;
+    QTest::newRow("built in, 1.5x: moved") << builtIn << at15 << QSize() << QRect(154, 284, 699, 398);
+    QTest::newRow("built in, 2x: narrower") << builtIn << at2 << QSize() << QRect(0, 114, 640, 398);
+    QTest::newRow("fallback, 2x") << QRect(321, 292, 634, 431) << at2 << QSize() << QRect(6, 81, 634, 431);
+    QTest::newRow("saved at 1x, read at 2x") << QRect(600, 500, 679, 523) << at2 << QSize() << QRect(0, 0, 640, 512);
+    QTest::newRow("above and left") << QRect(-20, -10, 620, 300) << at1 << QSize() << QRect(0, 0, 620, 300);
+    QTest::newRow("below a panel") << QRect(10, 0, 400, 300) << QRect(0, 28, 1280, 996) << QSize()
+                                   << QRect(10, 28, 400, 300);
+    QTest::newRow("work area not at the origin") << QRect(1900, 10, 400, 300) << QRect(1280, 0, 640, 512) << QSize()
+                                                 << QRect(1520, 10, 400, 300);
+    QTest::newRow("not below the minimum: the top left corner stays on it")
+        << QRect(300, 300, 753, 540) << at2 << QSize(700, 540) << QRect(0, 0, 700, 540);
+}
+
+void TestWindowPlacement::keptOnTheWorkArea()
+{
+    QFETCH(QRect, outer);
+    QFETCH(QRect, workArea);
+    QFETCH(QSize, minimum);
+    QFETCH(QRect, kept);
+    QCOMPARE(keptInside(outer, workArea, minimum), kept);
 }
 
 void TestWindowPlacement::savedPlacementComesBackThroughAFrame()
