@@ -3,6 +3,7 @@
 #include "app/TerminationSignals.h"
 #include "app/f_main.h"
 #include "widgets/CommandGuard.h"
+#include "widgets/OuterGeometry.h"
 
 #include <QApplication>
 
@@ -11,6 +12,7 @@ namespace pellori {
 int runProgram(const QString& programDir, const QStringList& filesToImport)
 {
     quitOnTerminationSignals();
+    keepWindowsOnWorkArea();
     Tf_mainForm mainForm(programDir);
     // The event loop has not run yet, so nothing else would see the signal now.
     if (terminationSignalled())

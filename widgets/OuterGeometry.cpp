@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTimer>
 #include <QWidget>
 
 namespace pellori {
@@ -126,6 +127,63 @@ void fixSizeOnWorkArea(QWidget* window, const QSize& size)
     window->setMinimumSize(QSize(qMin(size.width(), 200), qMin(size.height(), 150)));
     window->setMaximumSize(size);
     window->resize(size.boundedTo(room));
+}
+
+namespace {
+
+void keepOnWorkArea(QWidget* window)
+{
+    if (!window->isVisible() || (window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        return;
+    const QMargins frame = expectedFrame(window);
+    const QRect outer(window->pos(), window->size().grownBy(frame));
+    const bool resizable = window->minimumSize() != window->maximumSize();
+    const QRect kept =
+        keptInside(outer, workAreaOf(window), resizable ? window->minimumSize().grownBy(frame) : outer.size());
+    if (kept == outer)
+        return;
+    if (kept.size() != outer.size())
+        window->resize(kept.size().shrunkBy(frame));
+    window->move(kept.topLeft());
+}
+
+class WorkAreaKeeper : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const QEvent::Type type = event->type();
+        if ((type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize) && watched->isWidgetType()) {
+            auto* w = static_cast<QWidget*>(watched);
+            if (!w->isWindow() || (w->windowType() != Qt::Window && w->windowType() != Qt::Dialog)
+                || w->findChild<OuterGeometry*>(QString(), Qt::FindDirectChildrenOnly))
+                return false;
+            // Once when shown, after the toolkit's own placement, which follows the Show; and
+            // again when the window manager's frame turns out other than expected.
+            const char* const untilFramed = "pellori_keptUntilFramed";
+            if (type == QEvent::Show)
+                w->setProperty(untilFramed, true);
+            else if (!w->property(untilFramed).toBool() || OuterGeometry::frameOf(w).isNull())
+                return false;
+            else
+                w->setProperty(untilFramed, false);
+            QTimer::singleShot(0, w, [w] { keepOnWorkArea(w); });
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void keepWindowsOnWorkArea()
+{
+    static WorkAreaKeeper* keeper = nullptr;
+    if (keeper)
+        return;
+    keeper = new WorkAreaKeeper(qApp);
+    qApp->installEventFilter(keeper);
 }
 
 void centreOnWorkArea(QWidget* window)

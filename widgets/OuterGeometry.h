@@ -75,6 +75,11 @@ QWidget* scrollingWhenCramped(QWidget* client, const QSize& size);
 // resized up to the size.
 void fixSizeOnWorkArea(QWidget* window, const QSize& size);
 
+// From now on every window the program shows, its frame included, opens on
+// the work area of its screen: one that reaches beyond it is moved, and made
+// smaller when it can be resized. Windows with an OuterGeometry are left to it.
+void keepWindowsOnWorkArea();
+
 // Moves a window of a fixed border to the middle of its screen's work area,
 // frame included; a window larger than the work area keeps its top left corner there.
 void centreOnWorkArea(QWidget* window);

@@ -1,0 +1,234 @@
+// Opens one window of Pellori on a real display, as a user would reach it from
+// the main window, and describes it on standard output for a checker outside
+// the process (an assistive-technology client reading the accessibility tree):
+//
+//   window-opener PROGRAMDIR --list   the names of the windows it can open
+//   window-opener PROGRAMDIR NAME     opens that window; once it is shown and
+//                                     framed, prints "ready", its title, its
+//                                     outer rectangle and the work area, and the
+//                                     controls in tab order; then waits until
+//                                     its standard input closes, closes every
+//                                     window and ends.
+//
+// A window added to the program is checked once it has a line in kWindows.
+#include "app/Program.h"
+#include "app/f_main.h"
+#include "data/DataSet.h"
+#include "widgets/CommandGuard.h"
+#include "widgets/OuterGeometry.h"
+
+#include <QAbstractScrollArea>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QSet>
+#include <QSocketNotifier>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTimer>
+#include <QWindow>
+
+#include <cstdio>
+#include <unistd.h>
+
+using namespace pellori;
+
+namespace {
+
+// One step: make a contact of this kind current (when given), then trigger the
+// action of this name in the window in front.
+struct Step {
+    const char* action;
+    const char* contactKind = nullptr;
+};
+
+struct Recipe {
+    const char* name;
+    QList<Step> steps;
+};
+
+// The vCard import's summary comes from a file named on the command line.
+const QList<Recipe> kWindows = {
+    {"main", {}},
+    {"person-editor", {{"m_details", "P"}}},
+    {"company-editor", {{"m_details", "C"}}},
+    {"new-person", {{"m_person"}}},
+    {"new-company", {{"m_company"}}},
+    {"address-types", {{"m_address"}}},
+    {"communication-types", {{"m_communication"}}},
+    {"internet-types", {{"m_internet"}}},
+    {"groups", {{"m_groups"}}},
+    {"salutations", {{"m_salutation"}}},
+    {"titles", {{"m_title"}}},
+    {"standard-values", {{"m_standardvalues"}}},
+    {"help", {{"Help1"}}},
+    {"about", {{"Version1"}}},
+    {"not-implemented", {{"m_details", "P"}, {"m_help"}}},
+    {"address-book-preview", {{"AddressbookAZ1"}}},
+    {"birthday-list-preview", {{"menu_birthdaylist"}}},
+    {"vcard-export", {{"m_exportvcard"}}},
+    {"vcard-summary", {}},
+};
+
+QTextStream out(stdout);
+
+QString rect(const QRect& r) { return QStringLiteral("%1 %2 %3 %4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); }
+
+bool isShownWindow(const QWidget* w)
+{
+    return w->isWindow() && w->isVisible() && (w->windowType() == Qt::Window || w->windowType() == Qt::Dialog)
+           && w->windowHandle() && w->windowHandle()->isExposed();
+}
+
+// The controls the keyboard reaches, in the order Tab reaches them.
+void printTabOrder(QWidget* window)
+{
+    QWidget* w = window;
+    QSet<QWidget*> seen;
+    while ((w = w->nextInFocusChain()) != window && !seen.contains(w)) {
+        seen.insert(w);
+        if (w->window() != window || !w->isVisible() || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        const QRect place(w->mapTo(window, QPoint(0, 0)), w->size());
+        out << "tab " << rect(place) << ' ' << w->metaObject()->className() << ' ' << w->objectName() << " \""
+            << w->accessibleName() << "\"\n";
+    }
+}
+
+class Opener : public QObject {
+public:
+    explicit Opener(const Recipe& recipe) : m_recipe(recipe)
+    {
+        connect(&m_poll, &QTimer::timeout, this, [this] { poll(); });
+        m_poll.start(50);
+    }
+
+private:
+    // The window in front that no earlier step left there.
+    QWidget* newWindow() const
+    {
+        if (QWidget* modal = QApplication::activeModalWidget(); modal && isShownWindow(modal) && !m_seen.contains(modal))
+            return modal;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (isShownWindow(w) && !m_seen.contains(w))
+                return w;
+        }
+        return nullptr;
+    }
+
+    void poll()
+    {
+        QWidget* front = newWindow();
+        if (!front)
+            return;
+        if (m_step < m_recipe.steps.size()) {
+            m_seen.insert(front);
+            const Step step = m_recipe.steps[m_step++];
+            // Queued: a modal window's own event loop then runs inside the trigger.
+            QTimer::singleShot(0, front, [this, front, step] { perform(front, step); });
+            return;
+        }
+        // The window manager's frame is part of the placement: wait for it a little.
+        if (OuterGeometry::frameOf(front).isNull() && ++m_frameWaits < 40)
+            return;
+        m_poll.stop();
+        out << "ready " << m_recipe.name << '\n';
+        out << "title " << front->windowTitle() << '\n';
+        out << "outer " << rect(front->frameGeometry()) << '\n';
+        out << "maximized " << int(front->isMaximized()) << '\n';
+        out << "work " << rect(workAreaOf(front)) << '\n';
+        printTabOrder(front);
+        out << "end" << Qt::endl;
+    }
+
+    void perform(QWidget* window, const Step& step)
+    {
+        guarded([&] {
+            if (step.contactKind) {
+                for (QWidget* w : QApplication::topLevelWidgets()) {
+                    if (auto* main = qobject_cast<Tf_mainForm*>(w))
+                        main->contacts().locate(QStringLiteral("O_TYPE"), QString::fromLatin1(step.contactKind));
+                }
+            }
+            auto* action = window->findChild<QAction*>(QLatin1String(step.action));
+            if (!action) {
+                std::fprintf(stderr, "%s has no action %s\n", qPrintable(window->objectName()), step.action);
+                QCoreApplication::exit(2);
+                return;
+            }
+            action->trigger();
+        });
+    }
+
+    const Recipe& m_recipe;
+    QTimer m_poll;
+    QSet<QWidget*> m_seen;
+    qsizetype m_step = 0;
+    int m_frameWaits = 0;
+};
+
+// Closes the window in front, one at a time, then ends the program.
+void closeEverything()
+{
+    auto* closer = new QTimer(qApp);
+    QObject::connect(closer, &QTimer::timeout, [] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            modal->close();
+            return;
+        }
+        QApplication::closeAllWindows();
+        QCoreApplication::quit();
+    });
+    closer->start(20);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() != 3) {
+        std::fprintf(stderr, "usage: window-opener PROGRAMDIR --list | NAME\n");
+        return 2;
+    }
+    if (args[2] == QLatin1String("--list")) {
+        for (const Recipe& r : kWindows)
+            out << r.name << '\n';
+        return 0;
+    }
+    const Recipe* recipe = nullptr;
+    for (const Recipe& r : kWindows) {
+        if (args[2] == QLatin1String(r.name))
+            recipe = &r;
+    }
+    if (!recipe) {
+        std::fprintf(stderr, "no window named %s\n", qPrintable(args[2]));
+        return 2;
+    }
+
+    QStringList files;
+    QTemporaryDir temp;
+    if (recipe->name == QLatin1String("vcard-summary")) {
+        files << temp.filePath(QStringLiteral("Probe.vcf"));
+        QFile card(files.front());
+        if (card.open(QIODevice::WriteOnly))
+            card.write("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Probe;Paula;;;\r\nEND:VCARD\r\n");
+    }
+    Opener opener(*recipe);
+
+    // The checker closes standard input when it has read the window.
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(&input, &QSocketNotifier::activated, [&input] {
+        char buffer[64];
+        if (::read(STDIN_FILENO, buffer, sizeof buffer) <= 0) {
+            input.setEnabled(false);
+            closeEverything();
+        }
+    });
+    // Never left hanging.
+    QTimer::singleShot(180000, [] { closeEverything(); });
+    // The program's own run, as its main() starts it.
+    return runProgram(QDir(args[1]).absolutePath() + QLatin1Char('/'), files);
+}
