@@ -2,6 +2,7 @@
 
 #include "app/TerminationSignals.h"
 #include "app/f_main.h"
+#include "widgets/AccessibleNames.h"
 #include "widgets/CommandGuard.h"
 #include "widgets/OuterGeometry.h"
 
@@ -13,6 +14,7 @@ int runProgram(const QString& programDir, const QStringList& filesToImport)
 {
     quitOnTerminationSignals();
     keepWindowsOnWorkArea();
+    nameControlsWhenShown();
     Tf_mainForm mainForm(programDir);
     // The event loop has not run yet, so nothing else would see the signal now.
     if (terminationSignalled())

@@ -41,6 +41,7 @@ DBNavigator::DBNavigator(QWidget* parent) : QWidget(parent)
         b->setObjectName(QString::fromLatin1(kButtons[i].name));
         b->setText(QString::fromUtf8(kButtons[i].glyph));
         b->setToolTip(QString::fromLatin1(kButtons[i].hint));
+        b->setAccessibleName(b->toolTip());   // not the glyph: "+" says nothing
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         b->setFocusPolicy(Qt::NoFocus);   // a click leaves the focus (and any typing) where it is
         const auto which = Button(i);

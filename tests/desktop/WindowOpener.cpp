@@ -37,7 +37,7 @@ using namespace pellori;
 namespace {
 
 // One step: make a contact of this kind current (when given), then trigger the
-// action of this name in the window in front.
+// action of this name (none: nothing) in the window in front.
 struct Step {
     const char* action;
     const char* contactKind = nullptr;
@@ -48,7 +48,8 @@ struct Recipe {
     QList<Step> steps;
 };
 
-// The vCard import's summary comes from a file named on the command line.
+// The vCard import's summary comes from a file named on the command line: its
+// step waits for the window after the main one.
 const QList<Recipe> kWindows = {
     {"main", {}},
     {"person-editor", {{"m_details", "P"}}},
@@ -68,7 +69,7 @@ const QList<Recipe> kWindows = {
     {"address-book-preview", {{"AddressbookAZ1"}}},
     {"birthday-list-preview", {{"menu_birthdaylist"}}},
     {"vcard-export", {{"m_exportvcard"}}},
-    {"vcard-summary", {}},
+    {"vcard-summary", {Step{nullptr}}},
 };
 
 QTextStream out(stdout);
@@ -105,9 +106,16 @@ public:
     }
 
 private:
-    // The window in front that no earlier step left there.
+    // The window in front that no earlier step left there; the main window first.
     QWidget* newWindow() const
     {
+        if (m_seen.isEmpty()) {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (qobject_cast<Tf_mainForm*>(w))
+                    return isShownWindow(w) ? w : nullptr;
+            }
+            return nullptr;
+        }
         if (QWidget* modal = QApplication::activeModalWidget(); modal && isShownWindow(modal) && !m_seen.contains(modal))
             return modal;
         for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -144,6 +152,8 @@ private:
 
     void perform(QWidget* window, const Step& step)
     {
+        if (!step.action)
+            return;
         guarded([&] {
             if (step.contactKind) {
                 for (QWidget* w : QApplication::topLevelWidgets()) {

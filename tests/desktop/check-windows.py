@@ -1,14 +1,14 @@
 #!/usr/bin/python3
 """Reads every window of Pellori through AT-SPI, as a screen reader does.
 
-Usage: check-windows.py WINDOW_OPENER PROGRAMDIR [--scale S] [--names]
+Usage: check-windows.py WINDOW_OPENER PROGRAMDIR [--scale S] [--names] [--verbose]
 
 For each window that window-opener can open: starts it at the scale S
 (QT_SCALE_FACTOR, default 2), reads the window's accessibility tree and prints
 the controls that take focus without a name (a screen reader announces only
 their kind), the controls in tab order, and whether the window lies inside the
 screen's work area. Fails when a window does not; with --names also when any
-focusable control has no name.
+focusable control has no name. --verbose lists the named controls too.
 """
 import os
 import select
@@ -87,8 +87,31 @@ class Header:
         return self.cache[key]
 
 
-def nameless_controls(window):
-    """(role, path) of every showing focusable control without a name."""
+def combo_items(combo):
+    """The texts a choice box offers."""
+    items = set()
+    for i in range(combo.childCount):
+        listing = combo.getChildAtIndex(i)
+        for j in range(listing.childCount if listing is not None else 0):
+            item = listing.getChildAtIndex(j)
+            if item is not None:
+                items.add((item.name or "").strip())
+    return items
+
+
+def labelled_by(node):
+    for relation in node.getRelationSet():
+        if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
+            for i in range(relation.getNTargets()):
+                label = (relation.getTarget(i).name or "").strip()
+                if label:
+                    return label
+    return ""
+
+
+def nameless_controls(window, named=None):
+    """(role, path) of every showing focusable control without a name; the
+    named ones as (role, name) into named, when given."""
     headers, found = Header(), []
 
     def walk(node, path):
@@ -102,8 +125,14 @@ def nameless_controls(window):
         name = (node.name or "").strip()
         if role == pyatspi.ROLE_TABLE_CELL and not name:
             name = headers.column_title(node).strip()
+        if role == pyatspi.ROLE_COMBO_BOX and (labelled_by(node) or name in combo_items(node)):
+            # On Linux a choice box's name is its value; what it asks for is the label
+            # it is labelled by (its buddy), as screen readers read it.
+            name = labelled_by(node)
         if states.contains(pyatspi.STATE_FOCUSABLE) and not name:
             found.append((node.getRoleName(), path))
+        elif states.contains(pyatspi.STATE_FOCUSABLE) and named is not None and role != pyatspi.ROLE_TABLE_CELL:
+            named.append((node.getRoleName(), name))
         for i in range(node.childCount):
             child = node.getChildAtIndex(i)
             if child is not None:
@@ -119,7 +148,7 @@ def inside(outer, work):
     return ox >= wx and oy >= wy and ox + ow <= wx + ww and oy + oh <= wy + wh
 
 
-def check(opener, book, name, scale):
+def check(opener, book, name, scale, named):
     env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_SCALE_FACTOR=str(scale))
     proc = subprocess.Popen([opener, book, name], stdin=subprocess.PIPE, stdout=subprocess.PIPE, env=env)
     try:
@@ -133,7 +162,7 @@ def check(opener, book, name, scale):
             else:
                 fields[key] = rest
         window = find_window(find_application(proc.pid), fields["title"])
-        nameless = nameless_controls(window)
+        nameless = nameless_controls(window, named)
         outer = [int(v) for v in fields["outer"].split()]
         work = [int(v) for v in fields["work"].split()]
         if fields.get("maximized") == "1":
@@ -151,6 +180,7 @@ def check(opener, book, name, scale):
 def main():
     args = sys.argv[1:]
     require_names = "--names" in args
+    verbose = "--verbose" in args
     scale = 2
     if "--scale" in args:
         scale = float(args[args.index("--scale") + 1])
@@ -165,7 +195,8 @@ def main():
     try:
         for name in names:
             try:
-                nameless, tabs, outer, work = check(opener, book, name, scale)
+                named = [] if verbose else None
+                nameless, tabs, outer, work = check(opener, book, name, scale, named)
             except RuntimeError as error:
                 print("%s: %s" % (name, error))
                 failures.append(name)
@@ -176,6 +207,8 @@ def main():
                   % (name, len(nameless), outer, "inside" if placed else "OUTSIDE", work, scale))
             for role, path in nameless:
                 print("    nameless %s: %s" % (role, path))
+            for role, label in named or []:
+                print("    named %s: %s" % (role, label))
             for tab in tabs:
                 print("    tab %s" % tab)
             if not placed or (require_names and nameless):

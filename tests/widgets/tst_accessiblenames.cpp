@@ -1,0 +1,76 @@
+// Names from what a window shows: which label names which control, and what a
+// grid without a label is called, as the accessibility interface reports them.
+#include "widgets/AccessibleNames.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QtTest>
+
+using namespace pellori;
+
+class tst_AccessibleNames : public QObject {
+    Q_OBJECT
+private slots:
+    void labelNamesItsControl_data();
+    void labelNamesItsControl();
+    void gridTakesItsTabOrWindowTitle();
+};
+
+void tst_AccessibleNames::labelNamesItsControl_data()
+{
+    QTest::addColumn<QRect>("label");
+    QTest::addColumn<QRect>("edit");
+    QTest::addColumn<QString>("name");
+    // As the windows place them: the edit at 232, 8, 121 x 21.
+    const QRect edit(232, 8, 121, 21);
+    QTest::newRow("right-aligned, beside") << QRect(88, 12, 142, 13) << edit << "Family &name:";
+    QTest::newRow("above, at its left edge") << QRect(234, -10, 60, 13) << edit << "Family &name:";
+    QTest::newRow("beside, too far") << QRect(40, 12, 142, 13) << edit << "";
+    QTest::newRow("above, indented") << QRect(260, -10, 60, 13) << edit << "";
+    QTest::newRow("beside, another row") << QRect(88, 40, 142, 13) << edit << "";
+    QTest::newRow("right of it") << QRect(360, 12, 60, 13) << edit << "";
+}
+
+void tst_AccessibleNames::labelNamesItsControl()
+{
+    QFETCH(QRect, label);
+    QFETCH(QRect, edit);
+    QFETCH(QString, name);
+    QWidget window;
+    auto* l = new QLabel("Family &name:", &window);
+    l->setGeometry(label);
+    auto* e = new QLineEdit(&window);
+    e->setGeometry(edit);
+    // A nearer label beside a button: buttons name themselves, so it is left alone.
+    auto* b = new QPushButton("Search", &window);
+    b->setGeometry(edit.right() + 40, edit.top(), 75, 25);
+    (new QLabel("Other", &window))->setGeometry(edit.right() + 2, edit.top() + 4, 36, 13);
+    nameControlsFromLabels(&window);
+    QCOMPARE(l->buddy(), name.isEmpty() ? nullptr : e);
+    QCOMPARE(QAccessible::queryAccessibleInterface(e)->text(QAccessible::Name), QString(name).remove('&'));
+    QCOMPARE(QAccessible::queryAccessibleInterface(b)->text(QAccessible::Name), QString("Search"));
+}
+
+void tst_AccessibleNames::gridTakesItsTabOrWindowTitle()
+{
+    QWidget window;
+    window.setWindowTitle("Persons");
+    auto* tabs = new QTabWidget(&window);
+    auto* page = new QWidget;
+    tabs->addTab(page, "&Address");
+    auto* onPage = new QTableView(page);
+    auto* alone = new QTableView(&window);
+    auto* own = new QTableView(&window);
+    own->setAccessibleName("Contacts");
+    nameControlsFromLabels(&window);
+    QCOMPARE(onPage->accessibleName(), QString("Address"));
+    QCOMPARE(alone->accessibleName(), QString("Persons"));
+    QCOMPARE(own->accessibleName(), QString("Contacts"));
+}
+
+QTEST_MAIN(tst_AccessibleNames)
+#include "tst_accessiblenames.moc"

@@ -1,0 +1,20 @@
+#pragma once
+// Names for the controls of a window, as a screen reader announces them, taken
+// from what the window shows, so that a window needs no line per control:
+// - a label beside a control (left of it on its row) or above it (starting at
+//   its left edge) becomes its buddy: the label's text is then the control's
+//   name, and the label's access key focuses it;
+// - a grid, list, multi-line text or scrolling area that no label names takes
+//   the title of the tab page it lies on, or else its window's title.
+// A control that has an accessible name of its own keeps it.
+class QWidget;
+
+namespace pellori {
+
+void nameControlsFromLabels(QWidget* window);
+
+// From now on every window the program shows gets these names when it is
+// first shown, its texts from the language file already in place.
+void nameControlsWhenShown();
+
+} // namespace pellori
