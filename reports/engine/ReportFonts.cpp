@@ -153,4 +153,13 @@ QStringList TextMeasure::wrap(const FontStyle& font, const QString& text, double
     return lines;
 }
 
+QString TextMeasure::elide(const FontStyle& font, const QString& text, double widthMm)
+{
+    Entry& e = entry(font);
+    const double widthPx = widthMm * kMeasureDpi / kMmPerInch;
+    if ((text.size() * e.widestGlyphPx <= widthPx && onlyLatin1(text)) || e.metrics.horizontalAdvance(text) <= widthPx)
+        return text;
+    return e.metrics.elidedText(text, Qt::ElideRight, widthPx);
+}
+
 } // namespace pellori::report
