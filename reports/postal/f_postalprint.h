@@ -59,7 +59,6 @@ public:
     QLineEdit *ed_sender = nullptr, *ed_country = nullptr;
     QPushButton *btn_ok = nullptr, *btn_cancel = nullptr;
 
-protected:
     // Refuses a sheet of the user's own whose labels cannot be printed, with a message.
     void accept() override;
 
