@@ -68,7 +68,7 @@ PostalReport::PostalReport(DbTransaction& transaction, const ContactChoice& choi
     m_address = &label.add({.name = "address", .leftMm = padX, .topMm = padY,
                             .widthMm = sheet.labelWidthMm - 2 * padX, .font = font, .elide = true});
     const double width = m_address->widthMm;
-    m_rules.fits = [this, font, width](const QString& line) { return m_measure->widthMm(font, line) <= width; };
+    m_rules.fits = [this, font, width](const QString& line) { return m_measure->elide(font, line, width) == line; };
 }
 
 PostalReport::PostalReport(DbTransaction& transaction, const ContactChoice& choice, const EnvelopeFormat& format,
@@ -92,7 +92,7 @@ PostalReport::PostalReport(DbTransaction& transaction, const ContactChoice& choi
                                .widthMm = zones.addressMm.width(), .font = kEnvelopeAddress, .elide = true});
     const double width = m_address->widthMm;
     m_rules.fits = [this, width](const QString& line) {
-        return m_measure->widthMm(kEnvelopeAddress, line) <= width;
+        return m_measure->elide(kEnvelopeAddress, line, width) == line;
     };
 }
 
