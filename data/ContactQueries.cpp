@@ -146,6 +146,13 @@ const char* const kLiving = "(o.o_type = 'C' or p.p_alive = '@')";
 
 } // namespace
 
+QString livingGroupMembers(int groupId)
+{
+    return QStringLiteral("select o_id from p_view_company_and_person where o_alive = '@' and o_id in "
+                          "(select b2g_oid from belong2group where b2g_gid = %1) order by o_name collate de_de")
+        .arg(groupId);
+}
+
 QString postalContact()
 {
     return QStringLiteral(

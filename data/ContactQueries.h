@@ -33,6 +33,8 @@ QString addressBookEmployees();
 QString birthdayMonths();
 QString birthdayPersons();
 
+// The living members of one group, by name in the German collation (keys only).
+QString livingGroupMembers(int groupId);
 // Labels and envelopes: one living contact (:o_id) with the address it is
 // written to: its current address, else its first; for a person without one,
 // the current (else first) address of the company it works at, whose names

@@ -44,7 +44,10 @@ Tf_upcomingbirthdays::Tf_upcomingbirthdays(QWidget* owner, const TLang& lang, co
                 row->setFont(c, bold);
         }
     }
+    tv_birthdays->headerItem()->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+    tv_birthdays->header()->setStretchLastSection(false);
     tv_birthdays->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tv_birthdays->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     tv_birthdays->setVisible(!list.isEmpty());
     tv_birthdays->setMinimumSize(460, 220);
     if (!list.isEmpty())

@@ -28,7 +28,7 @@ private:
 QString statementOf(const ContactChoice& choice)
 {
     if (choice.scope == ContactScope::Group)
-        return queries::addressBookGroup(choice.groupId);
+        return queries::livingGroupMembers(choice.groupId);
     return choice.letters.isEmpty() ? queries::addressBookAll() : queries::addressBookLetters(choice.letters);
 }
 

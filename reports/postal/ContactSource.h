@@ -1,7 +1,7 @@
 #pragma once
 // Which contacts labels, envelopes and the phone list go to: those the
 // contact list shows (in its order), those of a letter range or all living
-// ones (in the address books' order), or the living members of one group.
+// ones, or the living members of one group (by name, in the German collation).
 // The source walks them one at a time as a report's master: each row gives
 // the contact's key as O_ID, and the report reads the rest by that key.
 #include "reports/engine/ReportQuery.h"

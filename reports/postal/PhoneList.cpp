@@ -5,6 +5,9 @@
 #include "reports/ReportTexts.h"
 #include "reports/postal/AddressBlock.h"
 
+#include <QCollator>
+#include <algorithm>
+
 namespace pellori::postal {
 
 using namespace report;
@@ -15,6 +18,33 @@ constexpr double kNumberIndentMm = 3, kNumberColumnMm = 34;
 const FontStyle kName{.pointSize = 8, .bold = true};
 const FontStyle kType{.pointSize = 7};
 const FontStyle kNumber{.pointSize = 8};
+
+// The list's contacts in the German collation of their names, the dead left out,
+// so that each initial letter comes once whatever order the list was in.
+ContactChoice filedByName(DbTransaction& transaction, ContactChoice choice)
+{
+    if (choice.scope != ContactScope::Shown)
+        return choice;
+    auto row = reports::reportQuery(transaction, queries::livingContact(), {{"O_TYPE"}, {"O_NAME1"}, {"O_NAME2"}});
+    QList<std::pair<QString, int>> named;
+    for (int key : choice.shownIds) {
+        row->close();
+        row->setParam(QStringLiteral("o_id"), key);
+        row->open();
+        if (!row->isEmpty())
+            named.append({listName(row->value(QStringLiteral("O_TYPE")).toString() == QLatin1String("C"),
+                                   row->value(QStringLiteral("O_NAME1")).toString(),
+                                   row->value(QStringLiteral("O_NAME2")).toString()),
+                          key});
+    }
+    const QCollator german(QLocale(QLocale::German, QLocale::Germany));
+    std::stable_sort(named.begin(), named.end(),
+                     [&](const auto& a, const auto& b) { return german.compare(a.first, b.first) < 0; });
+    choice.shownIds.clear();
+    for (const auto& [name, key] : named)
+        choice.shownIds << key;
+    return choice;
+}
 
 } // namespace
 
@@ -28,7 +58,7 @@ QString fileLetter(const QString& name)
 }
 
 PhoneListReport::PhoneListReport(DbTransaction& transaction, const ContactChoice& choice, const QString& title)
-    : m_contacts(transaction, choice),
+    : m_contacts(transaction, filedByName(transaction, choice)),
       m_contact(reports::reportQuery(transaction, queries::livingContact(), {{"O_TYPE"}, {"O_NAME1"}, {"O_NAME2"}})),
       m_numbers(reports::reportQuery(transaction, queries::currentNumbers(), {{"CT_NAME"}, {"C_PREFIX"}, {"C_NUMBER"}})),
       m_numberRows(std::make_unique<reports::DataSetQuery>(*m_numbers))

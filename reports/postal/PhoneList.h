@@ -1,6 +1,7 @@
 #pragma once
 // The phone list: the chosen contacts on A4 in two columns, each with its
-// current numbers, under the initial letter of its name. A letter's heading
+// current numbers, under the initial letter of its name; the list's contacts
+// too are put in the order of their names. A letter's heading
 // never stands alone at the foot of a column, nor a name without its first
 // number.
 #include "reports/engine/Report.h"

@@ -21,6 +21,7 @@ constexpr double kLargestPt = 10, kSmallestPt = 6;
 constexpr int kLabelLines = 6;
 const FontStyle kEnvelopeAddress{.pointSize = 10};
 const FontStyle kEnvelopeSender{.pointSize = 7};
+constexpr double kSenderGapMm = 1;   // between the sender's line and the address
 
 } // namespace
 
@@ -85,7 +86,7 @@ PostalReport::PostalReport(DbTransaction& transaction, const ContactChoice& choi
     Band& envelope = report.addBand({.name = "envelope", .kind = BandKind::Detail, .heightMm = format.heightMm,
                                      .beforePrint = [this](Band&, bool& print) { addressBeforePrint(print); }});
     envelope.add({.name = "sender", .leftMm = zones.senderMm.left(),
-                  .topMm = zones.senderMm.bottom() - m_measure->lineHeightMm(kEnvelopeSender),
+                  .topMm = zones.senderMm.bottom() - m_measure->lineHeightMm(kEnvelopeSender) - kSenderGapMm,
                   .widthMm = zones.senderMm.width(), .font = kEnvelopeSender, .text = senderLine.simplified(),
                   .elide = true});
     m_address = &envelope.add({.name = "address", .leftMm = zones.addressMm.left(), .topMm = zones.addressMm.top(),

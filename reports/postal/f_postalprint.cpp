@@ -163,7 +163,9 @@ QGroupBox* Tf_postalprint::labelsBox(const Setup& setup)
         measures->addWidget(cells[i].second, i / 2, (i % 2) * 2 + 1);
     }
     auto* start = new QHBoxLayout;
-    start->addWidget(new QLabel(m_lang.text(QStringLiteral("postal_start")), box));
+    auto* startLabel = new QLabel(m_lang.text(QStringLiteral("postal_start")), box);
+    startLabel->setBuddy(sp_start);
+    start->addWidget(startLabel);
     start->addWidget(sp_start);
     start->addWidget(label_startwhere, 1);
 
