@@ -152,7 +152,7 @@ const QList<LangKey> kKeys = {
     {"vcard", "vcard_failed", "The import failed and was undone: nothing was stored.%RETURN%%RETURN%%ERROR%"},
     {"vcard", "vcard_summarycaption", "vCard import"},
     {"vcard", "vcard_scopequestion", "Which contacts do you want to export?"},
-    {"vcard", "vcard_scopeshown", "&The contacts the list shows (%COUNT%)"},
+    {"vcard", "vcard_scopeshown", "The contacts the list shows (%COUNT%)"},
     {"vcard", "vcard_scopecurrent", "The current contact: %NAME%"},
     {"vcard", "vcard_scopeall", "All contacts (%COUNT%)"},
     {"vcard", "vcard_nothingtoexport", "There is no contact to export."},
