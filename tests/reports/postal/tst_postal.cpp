@@ -83,6 +83,8 @@ private slots:
     void labelPositionsFromThePresetsMeasures();
     void labelsForAGroupFromTheFifthLabel();
     void envelopesForTwoContacts();
+    void nothingToPrintIsSaid_data();
+    void nothingToPrintIsSaid();
     void phoneListUnderInitialLetters();
 };
 
@@ -240,6 +242,34 @@ void TestPostal::envelopesForTwoContacts()
     QCOMPARE(f.items("sender").value(0)->text(), sender);
     QVERIFY(zones.senderMm.contains(f.items("sender").value(0)->rectMm));
     QCOMPARE(IniFile(f.session->configPath()).readString("Postal", "sender"), sender);
+}
+
+void TestPostal::nothingToPrintIsSaid_data()
+{
+    QTest::addColumn<bool>("byGroup");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a group without living members") << true << "There are no contacts to print.";
+    QTest::newRow("no address among them") << false
+                                           << "None of the chosen contacts has an address: there is nothing to print.";
+}
+
+void TestPostal::nothingToPrintIsSaid()
+{
+    QFETCH(bool, byGroup);
+    QFETCH(QString, message);
+    Fixture f(R"(INSERT INTO object (O_ID, O_TYPE, O_NAME1, O_NAME2) VALUES (60, 'P', 'Adresslos', 'Anna');
+DELETE FROM belong2group WHERE B2G_GID = 6;
+INSERT INTO belong2group (B2G_OID, B2G_GID) VALUES (29, 6);
+)");
+    f.run([&] { printEnvelopes(*f.session, &f.owner, {60, 18}); },
+          [&](Tf_postalprint& d) {
+              if (byGroup) {
+                  d.rb_group->setChecked(true);
+                  d.cb_group->setCurrentIndex(d.cb_group->findText("Verein"));
+              }
+          });
+    QCOMPARE(f.messages.messages, QStringList{message});
+    QVERIFY(f.pages.empty());
 }
 
 void TestPostal::phoneListUnderInitialLetters()
