@@ -16,6 +16,7 @@
 #include "widgets/Session.h"
 
 #include <functional>
+#include <optional>
 
 namespace pellori {
 
