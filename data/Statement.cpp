@@ -482,6 +482,15 @@ void Statement::closeCursor()
     m_cursorTr = nullptr;
 }
 
+void executeDirect(DbTransaction& tr, const QString& sql)
+{
+    Connection& conn = tr.connection();
+    const QByteArray text = conn.encode(sql, QStringLiteral("statement"));
+    ThrowingStatus st;
+    conn.attachment()->execute(&st, tr.handle(), unsigned(text.size()), text.constData(), 3, nullptr, nullptr,
+                               nullptr, nullptr);
+}
+
 qlonglong generatorValue(DbTransaction& tr, const QString& generator, int increment)
 {
     QString quoted = generator;

@@ -114,6 +114,10 @@ private:
     bool m_isSelect = false;
 };
 
+// Runs a statement as written, with no :name parameters looked for (a PSQL
+// body refers to its variables as ":name"); for DDL.
+void executeDirect(DbTransaction& tr, const QString& sql);
+
 // Next value of the named generator, in the given transaction.
 qlonglong generatorValue(DbTransaction& tr, const QString& generator, int increment = 1);
 

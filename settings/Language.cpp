@@ -218,6 +218,15 @@ const QList<LangKey> kKeys = {
     {"vcard", "vcard_titlescreated", "Titles created: %NAMES%."},
     {"vcard", "vcard_card", "Line %LINE%: %NAME%"},
     {"vcard", "vcard_cardunnamed", "Line %LINE%"},
+    // Bringing a book up to date at start.
+    {"upgrade", "upgrade_serverneeds",
+     "The address book on the server lacks what these functions of Pellori need, so they are "
+     "unavailable:%RETURN%%FEATURES%%RETURN%%RETURN%Please ask the administrator to run "
+     "scripts/upgrade-server-db.sh for this book."},
+    {"upgrade", "upgrade_failed",
+     "The address book could not be brought up to date, so these functions are unavailable:%RETURN%"
+     "%FEATURES%%RETURN%%RETURN%Your contacts are untouched.%RETURN%%RETURN%%ERROR%"},
+    {"upgrade", "upgrade_feature_trash", "the trash, and undoing a delete"},
     // An address book shared on a server.
     {"shared", "shared_concurrentchange",
      "Another user is changing this contact just now, or has just changed it. Nothing was changed here; "

@@ -1,5 +1,7 @@
 #include "app/session/PelloriSession.h"
 
+#include "data/upgrades/Upgrades.h"
+#include "settings/AppError.h"
 #include "settings/IniFile.h"
 #include "settings/uBase64Codec.h"
 
@@ -43,6 +45,7 @@ void PelloriSession::setUpConnection(const IniSnapshot& ini)
     // No server: the file beside the program, through the embedded engine.
     // Otherwise the remote provider's "host[/port]:database".
     const QString server = ini.readString(db, QStringLiteral("server")).trimmed();
+    m_serverBook = !server.isEmpty();
     m_connection.setDatabaseName(server.isEmpty()
                                      ? m_programDir + QStringLiteral("PELLORI.QVX")
                                      : server + QLatin1Char(':') + ini.readString(db, QStringLiteral("database")).trimmed());
@@ -55,6 +58,17 @@ void PelloriSession::setUpConnection(const IniSnapshot& ini)
     // client library's three minutes.
     if (!server.isEmpty())
         m_connection.params << QStringLiteral("connect_timeout=15");
+}
+
+std::optional<QString> PelloriSession::upgradeBook()
+{
+    try {
+        return upgrades::atStart(m_connection, m_serverBook, m_lang);
+    } catch (const AppError& e) {
+        // Not even readable: the first query of the start-up reports the same refusal.
+        Q_UNUSED(e);
+        return std::nullopt;
+    }
 }
 
 void PelloriSession::readStandardValues(const IniSnapshot& ini)

@@ -45,6 +45,14 @@ public:
     // The database (the file beside the program, or the configured server's
     // database) and the three configured attach parameters after the built-in ones.
     void setUpConnection(const IniSnapshot& ini);
+    // Right after the connection is set up (it attaches when not attached yet):
+    // the book beside the program gets the upgrade steps it lacks; a book on a
+    // server is only checked. The message to show once, if any. Never throws:
+    // a book that cannot be upgraded still opens, without what needs the steps.
+    std::optional<QString> upgradeBook();
+    // Whether the book is reached through a server (set by setUpConnection).
+    bool isServerBook() const { return m_serverBook; }
+
     // The six standard type keys and the doctors group (throws at the first
     // non-integer, keeping what the later keys held), then the administrator mode.
     void readStandardValues(const IniSnapshot& ini);
@@ -55,6 +63,7 @@ public:
 private:
     QString m_programDir;
     QString m_configPath;
+    bool m_serverBook = false;
     TLang m_lang;
     StandardValues m_standardValues;
     // The transaction goes (committing) before the connection closes.

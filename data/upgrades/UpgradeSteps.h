@@ -1,0 +1,33 @@
+#pragma once
+// The steps that bring a book made by data/schema.sql up to what this program
+// uses. Each step only adds: new tables, generators, triggers, grants, or
+// nullable columns; no column of the schema ever changes, so every program that
+// reads the schema keeps reading the book.
+//
+// A step is DDL only. Firebird 3 keeps a new table or column unknown to every
+// statement prepared in the transaction that creates it (even through execute
+// statement), while DML on tables that existed before runs beside the DDL and
+// rolls back with it. So all missing steps and their records in pellori_upgrade
+// go in one transaction, and no step may write rows into what it creates: such
+// rows are written by the feature at first use (or by a trigger).
+#include <vector>
+
+namespace pellori::upgrades {
+
+struct Step {
+    // Recorded in the book once applied; never renamed or reused.
+    const char* name;
+    // Catalogue key of what the program lacks while the step is missing.
+    const char* feature;
+    std::vector<const char*> statements;
+};
+
+// In the order they are applied. A new feature appends one row.
+const std::vector<Step>& steps();
+
+// Names of the steps, for features that test theirs.
+namespace step {
+inline constexpr const char* kTrash = "trash";
+}
+
+} // namespace pellori::upgrades

@@ -1,0 +1,126 @@
+// Bringing books up to date: every step once, in one transaction, and a book
+// of the original schema keeps its tables as they were.
+#include "TestConnection.h"
+#include "TestDb.h"
+#include "data/DbError.h"
+#include "data/DbTransaction.h"
+#include "data/upgrades/Upgrades.h"
+#include "settings/Language.h"
+
+#include <QtTest>
+#include <thread>
+
+using namespace pellori;
+using namespace pellori::test;
+
+namespace {
+
+const QString kColumns = QStringLiteral(
+    "select trim(rf.rdb$relation_name) || '.' || trim(rf.rdb$field_name) || ':' || f.rdb$field_type || '/'"
+    " || coalesce(f.rdb$field_length, 0) || '/' || coalesce(rf.rdb$null_flag, 0) as col"
+    " from rdb$relation_fields rf join rdb$fields f on f.rdb$field_name = rf.rdb$field_source"
+    " where rf.rdb$relation_name not starting 'RDB$' and rf.rdb$relation_name not starting 'MON$'"
+    " and rf.rdb$relation_name not starting 'PELLORI_' order by 1;");
+
+QStringList applied(const TestDb& db)
+{
+    return db.values(QStringLiteral("select PU_NAME from pellori_upgrade order by PU_NAME;"), QStringLiteral("PU_NAME"));
+}
+
+} // namespace
+
+class TestUpgrades : public QObject {
+    Q_OBJECT
+private slots:
+    void schemaBookUpgradesOnceAndKeepsItsColumns()
+    {
+        TestDb db;
+        const QStringList before = db.values(kColumns, QStringLiteral("COL"));
+        Connection c;
+        attachTo(c, db.path());
+        QStringList names;
+        for (const upgrades::Step& s : upgrades::steps())
+            names << QString::fromLatin1(s.name);
+        QCOMPARE(upgrades::applyMissing(c), names);
+        QCOMPARE(upgrades::applyMissing(c), QStringList());
+        c.close();
+        names.sort();
+        QCOMPARE(applied(db), names);
+        QCOMPARE(db.values(kColumns, QStringLiteral("COL")), before);
+    }
+
+    void failingStepLeavesNothing()
+    {
+        TestDb db;
+        const std::vector<upgrades::Step> bad = {
+            {.name = "good", .feature = "x", .statements = {"create table pellori_good (G integer)"}},
+            {.name = "bad", .feature = "x", .statements = {"create table pellori_bad (B integer)", "create nonsense"}},
+        };
+        Connection c;
+        attachTo(c, db.path());
+        QVERIFY_THROWS_EXCEPTION(DbError, upgrades::applyMissing(c, bad));
+        c.close();
+        QCOMPARE(applied(db), QStringList());
+        QCOMPARE(db.value(QStringLiteral("select count(*) as n from rdb$relations where rdb$relation_name "
+                                         "in ('PELLORI_GOOD', 'PELLORI_BAD');"),
+                          QStringLiteral("N")),
+                 QStringLiteral("0"));
+    }
+
+    void startUp_data()
+    {
+        QTest::addColumn<bool>("server");
+        QTest::addColumn<bool>("upgraded");
+        QTest::newRow("the book beside the program is upgraded") << false << true;
+        QTest::newRow("a server book is only checked") << true << false;
+    }
+    void startUp()
+    {
+        QFETCH(bool, server);
+        QFETCH(bool, upgraded);
+        TestDb db;
+        TLang lang;
+        Connection c;
+        attachTo(c, db.path());
+        // The program's own user, who does not own the file.
+        c.params = {QStringLiteral("user_name=QVXPELLORI"), QStringLiteral("password=x"), QStringLiteral("lc_ctype=ISO8859_1")};
+        {
+            DbTransaction tr(c);
+            QCOMPARE(upgrades::appliedSteps(tr), QStringList());   // an old book opens
+        }
+        const std::optional<QString> message = upgrades::atStart(c, server, lang);
+        QCOMPARE(message.has_value(), server);
+        if (message) {
+            QVERIFY(message->contains(lang.text(QStringLiteral("upgrade_feature_trash"))));
+            QVERIFY(message->contains(QStringLiteral("upgrade-server-db.sh")));
+        }
+        DbTransaction tr(c);
+        QCOMPARE(upgrades::isApplied(tr, upgrades::step::kTrash), upgraded);
+    }
+
+    void twoProgramsAtOnceApplyEachStepOnce()
+    {
+        TestDb db;
+        QStringList done[2];
+        QString failed[2];
+        std::thread programs[2];
+        for (int i = 0; i < 2; ++i)
+            programs[i] = std::thread([&, i] {
+                try {
+                    Connection c;
+                    attachTo(c, db.path());
+                    done[i] = upgrades::applyMissing(c);
+                } catch (const AppError& e) {
+                    failed[i] = e.message();
+                }
+            });
+        for (std::thread& t : programs)
+            t.join();
+        QCOMPARE(failed[0] + failed[1], QString());
+        QCOMPARE(done[0].size() + done[1].size(), qsizetype(upgrades::steps().size()));
+        QCOMPARE(applied(db).size(), qsizetype(upgrades::steps().size()));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUpgrades)
+#include "tst_upgrades.moc"
