@@ -227,6 +227,41 @@ const QList<LangKey> kKeys = {
      "The address book could not be brought up to date, so these functions are unavailable:%RETURN%"
      "%FEATURES%%RETURN%%RETURN%Your contacts are untouched.%RETURN%%RETURN%%ERROR%"},
     {"upgrade", "upgrade_feature_trash", "the trash, and undoing a delete"},
+    // The trash: menu items, the window, and what restoring says.
+    {"trash", "trash_menuitem", "&Trash..."},
+    {"trash", "trash_undoitem", "&Undo delete"},
+    {"trash", "trash_caption", "Trash"},
+    {"trash", "trash_colname", "Name"},
+    {"trash", "trash_coldeleted", "Deleted"},
+    {"trash", "trash_coluser", "Deleted by"},
+    {"trash", "trash_restore", "&Restore"},
+    {"trash", "trash_purge", "&Delete for good"},
+    {"trash", "trash_empty", "&Empty trash"},
+    {"trash", "trash_unavailable",
+     "This address book has no trash yet.%RETURN%Please ask the administrator to run scripts/upgrade-server-db.sh "
+     "for it."},
+    {"trash", "trash_nothingtoundo", "There is no delete to undo."},
+    {"trash", "trash_purgequestion", "Delete \"%NAME%\" for good?%RETURN%It cannot be restored afterwards."},
+    {"trash", "trash_emptyquestion",
+     "Delete the %COUNT% contacts in the trash for good?%RETURN%They cannot be restored afterwards."},
+    {"trash", "trash_gone",
+     "\"%NAME%\" is no longer in the trash: it was restored or deleted for good meanwhile, perhaps by another "
+     "user."},
+    {"trash", "trash_busy", "Another user is restoring or deleting \"%NAME%\" just now. Nothing was changed here."},
+    {"trash", "trash_emptybusy",
+     "Another user is restoring or deleting a contact of the trash just now. Nothing was deleted; please try "
+     "again."},
+    {"trash", "trash_alreadythere", "\"%NAME%\" is in the address book already, so it stays in the trash."},
+    {"trash", "trash_restorefailed", "\"%NAME%\" could not be restored and stays in the trash.%RETURN%%RETURN%%ERROR%"},
+    {"trash", "trash_restorednotes", "\"%NAME%\" is back, but not quite as it was:%RETURN%%NOTES%"},
+    {"trash", "trash_note_type", "%ROW%: its type no longer exists; it has the standard type now."},
+    {"trash", "trash_note_rowdropped", "%ROW%: its type no longer exists, nor does the standard type; not restored."},
+    {"trash", "trash_note_group", "A group it belonged to no longer exists; that membership was not restored."},
+    {"trash", "trash_note_employer",
+     "The company it worked at is no longer in the address book; it was restored without an employer."},
+    {"trash", "trash_note_title", "Its title no longer exists; it was restored without a title."},
+    {"trash", "trash_note_salutation", "Its salutation no longer exists; it has the first of the list now."},
+    {"trash", "trash_note_tablegone", "Rows of \"%ROW%\", which this address book does not have, were not restored."},
     // An address book shared on a server.
     {"shared", "shared_concurrentchange",
      "Another user is changing this contact just now, or has just changed it. Nothing was changed here; "
