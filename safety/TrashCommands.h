@@ -33,6 +33,8 @@ public:
     int undo(QWidget* owner);
     // An entry restored or purged elsewhere (the trash window).
     void forget(int entry) { m_entries.removeAll(entry); }
+    // The book was replaced: its deletes are not this book's.
+    void clear() { m_entries.clear(); }
 
     Trash& trash() { return m_trash; }
 

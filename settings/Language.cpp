@@ -262,6 +262,31 @@ const QList<LangKey> kKeys = {
     {"trash", "trash_note_title", "Its title no longer exists; it was restored without a title."},
     {"trash", "trash_note_salutation", "Its salutation no longer exists; it has the first of the list now."},
     {"trash", "trash_note_tablegone", "Rows of \"%ROW%\", which this address book does not have, were not restored."},
+    // Backups: menu items, the progress window, and what the commands say.
+    {"backup", "backup_nowitem", "&Back up now..."},
+    {"backup", "backup_restoreitem", "&Restore from backup..."},
+    {"backup", "backup_progress", "Backing up the address book..."},
+    {"backup", "backup_restoring", "Reading the backup..."},
+    {"backup", "backup_done", "The address book was backed up into \"%FILE%\"."},
+    {"backup", "backup_foldernotwritable",
+     "No backup was made: the backup folder \"%FOLDER%\" cannot be written (%ERROR%).%RETURN%%RETURN%"
+     "Choose another one with the key \"folder\" in the section [Backup] of Pellori.ini."},
+    {"backup", "backup_failed",
+     "No backup was made in \"%FOLDER%\". The address book is untouched.%RETURN%%RETURN%%ERROR%"},
+    {"backup", "backup_atexit", "Pellori ends all the same; it tries again at the next end."},
+    {"backup", "backup_serverbook",
+     "This address book lies on a server: backups are made there by the administrator (see the README, "
+     "\"Backups of a shared book\")."},
+    {"backup", "backup_restorecaption", "Restore from backup"},
+    {"backup", "backup_filefilter", "Pellori backups (*.fbk);;All files (*)"},
+    {"backup", "backup_notrestorable",
+     "\"%FILE%\" cannot be restored: it is not a complete Pellori backup, or it cannot be read. The address book "
+     "is untouched.%RETURN%%RETURN%%ERROR%"},
+    {"backup", "backup_replacequestion",
+     "The backup \"%FILE%\" of %DATE% holds %COUNT% contacts.%RETURN%%RETURN%Replace the address book with it? "
+     "The present book is kept as \"%KEPT%\"."},
+    {"backup", "backup_notreplaced", "The address book was not replaced and is untouched.%RETURN%%RETURN%%ERROR%"},
+    {"backup", "backup_restored", "The address book now holds the %COUNT% contacts of \"%FILE%\"."},
     // An address book shared on a server.
     {"shared", "shared_concurrentchange",
      "Another user is changing this contact just now, or has just changed it. Nothing was changed here; "
