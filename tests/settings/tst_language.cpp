@@ -69,13 +69,14 @@ void TestLanguage::keyTable()
     }
     QCOMPARE(keys.size(), TLang::keys().size());
     QCOMPARE(sectionOrder, QStringList({"f_Main", "common", "f_add_company", "f_add_person", "f_compy", "f_person",
-                                        "f_birth", "f_standardvalues", "vcard", "upgrade", "shared"}));
+                                        "f_birth", "f_standardvalues", "vcard", "upgrade", "trash", "backup",
+                                        "shared"}));
     const QList<int> counts = {30, 34, 3, 5, 1, 6, 12, 7};
     for (int i = 0; i < counts.size(); ++i)
         QCOMPARE(perSection.value(sectionOrder[i]), counts[i]);
     // Our own sections' keys carry their name, so that none can shadow an older key.
     for (const LangKey& entry : TLang::keys())
-        for (const QByteArray own : {"vcard", "upgrade", "shared"})
+        for (const QByteArray own : {"vcard", "upgrade", "trash", "backup", "shared"})
             QCOMPARE(QByteArray(entry.section) == own, QByteArray(entry.key).startsWith(own + '_'));
 }
 
