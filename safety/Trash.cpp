@@ -125,11 +125,26 @@ Trash::Trash(DbTransaction& transaction) : m_transaction(transaction) {}
 
 Trash::~Trash() = default;
 
-bool Trash::available() { return upgrades::isApplied(m_transaction, upgrades::step::kTrash); }
+bool Trash::available()
+{
+    if (!m_available)
+        m_available = upgrades::isApplied(m_transaction, upgrades::step::kTrash);
+    return m_available;
+}
+
+QStringList Trash::columnsOf(DbTransaction& tr, const QString& table)
+{
+    auto it = m_columns.find(table);
+    if (it == m_columns.end())
+        it = m_columns.insert(table, writableColumns(tr, table));
+    return *it;
+}
 
 int Trash::keep(DbTransaction& tr, int key)
 {
-    if (!upgrades::isApplied(tr, upgrades::step::kTrash))
+    if (!m_available)
+        m_available = upgrades::isApplied(tr, upgrades::step::kTrash);
+    if (!m_available)
         return 0;
     QStringList tables;
     for (const ContactTable& t : contacttables::all())
@@ -141,9 +156,12 @@ int Trash::keep(DbTransaction& tr, int key)
     QString type;
     for (const QString& table : std::as_const(tables)) {
         const ContactTable* t = describedTable(table);
-        const QStringList columns = writableColumns(tr, table);
-        Statement q(tr.connection(), QStringLiteral("select %1 from %2 where %3")
-                                         .arg(columns.join(QStringLiteral(", ")), table, QLatin1String(t->owned)));
+        const QStringList columns = columnsOf(tr, table);
+        std::unique_ptr<Statement>& copy = m_copies[table];
+        if (!copy)
+            copy = std::make_unique<Statement>(tr.connection(), QStringLiteral("select %1 from %2 where %3")
+                                                                    .arg(columns.join(QStringLiteral(", ")), table, QLatin1String(t->owned)));
+        Statement& q = *copy;
         q.openCursor(tr, [key](const QString&) { return QVariant(key); });
         QJsonArray rows;
         QList<QVariant> row;
@@ -162,22 +180,23 @@ int Trash::keep(DbTransaction& tr, int key)
         if (!rows.isEmpty())
             document.append(QJsonObject{{QStringLiteral("table"), table}, {QStringLiteral("rows"), rows}});
     }
-    const int id = int(generatorValue(tr, QStringLiteral("G_PELLORI_TRASH_PT_ID")));
     const QByteArray rows = QJsonDocument(document).toJson(QJsonDocument::Compact);
-    Statement insert(tr.connection(),
-                     QStringLiteral("insert into pellori_trash (PT_ID, PT_OID, PT_TYPE, PT_NAME, PT_ROWS) values "
-                                    "(:id, :o_id, :type, (select F_CONTACT_NAME(O_TYPE, O_NAME1, O_NAME2) from object "
-                                    "where O_ID = :o_id), :rows)"));
-    insert.execute(tr, [&](const QString& name) -> QVariant {
-        if (name == QLatin1String("id"))
-            return id;
-        if (name == QLatin1String("o_id"))
-            return key;
-        if (name == QLatin1String("type"))
-            return type;
-        return rows;
-    });
-    return id;
+    if (!m_insert)
+        m_insert = std::make_unique<Statement>(
+            tr.connection(), QStringLiteral("insert into pellori_trash (PT_ID, PT_OID, PT_TYPE, PT_NAME, PT_ROWS) values "
+                                            "(gen_id(G_PELLORI_TRASH_PT_ID, 1), :o_id, :type, (select F_CONTACT_NAME(O_TYPE, "
+                                            "O_NAME1, O_NAME2) from object where O_ID = :o_id), :rows) returning PT_ID"));
+    return m_insert
+        ->execute(tr,
+                  [&](const QString& name) -> QVariant {
+                      if (name == QLatin1String("o_id"))
+                          return key;
+                      if (name == QLatin1String("type"))
+                          return type;
+                      return rows;
+                  })
+        .value(0)
+        .toInt();
 }
 
 QList<TrashEntry> Trash::entries()
@@ -220,7 +239,7 @@ Restored Trash::restore(int entry, const StandardValues& standard)
     for (const QJsonValue& tableValue : document) {
         const QString table = tableValue[QStringLiteral("table")].toString();
         const ContactTable* described = describedTable(table);
-        const QStringList columns = writableColumns(tr, table);
+        const QStringList columns = columnsOf(tr, table);
         if (!described || columns.isEmpty()) {
             result.notes << RestoreNote{QStringLiteral("trash_note_tablegone"), table};
             continue;

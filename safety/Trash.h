@@ -16,9 +16,13 @@
 #include <QString>
 #include <QVariant>
 
+#include <map>
+#include <memory>
+
 namespace pellori {
 
 class DbTransaction;
+class Statement;
 struct StandardValues;
 
 struct TrashEntry {
@@ -67,7 +71,15 @@ public:
     void empty(int upToEntry);
 
 private:
+    QStringList columnsOf(DbTransaction& tr, const QString& table);
+
     DbTransaction& m_transaction;
+    // Deleting is frequent: what it needs is prepared once. A step once
+    // applied stays, and a table's columns change only with a step, at start.
+    bool m_available = false;
+    QHash<QString, QStringList> m_columns;
+    std::map<QString, std::unique_ptr<Statement>> m_copies;
+    std::unique_ptr<Statement> m_insert;
 };
 
 namespace trashrows {

@@ -127,7 +127,9 @@ bool empty(Session& session, Trash& trash, QWidget* owner, const QList<TrashEntr
     const TLang& lang = session.lang();
     if (shown.isEmpty())
         return false;
-    if (!confirm(owner, safetyText(lang, "trash_emptyquestion", {{QStringLiteral("%COUNT%"), QString::number(shown.size())}}),
+    if (!confirm(owner,
+                 safetyText(lang, shown.size() == 1 ? "trash_emptyquestionone" : "trash_emptyquestion",
+                            {{QStringLiteral("%COUNT%"), QString::number(shown.size())}}),
                  ConfirmButtons::YesNo))
         return false;
     int last = 0;

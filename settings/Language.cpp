@@ -242,6 +242,8 @@ const QList<LangKey> kKeys = {
      "for it."},
     {"trash", "trash_nothingtoundo", "There is no delete to undo."},
     {"trash", "trash_purgequestion", "Delete \"%NAME%\" for good?%RETURN%It cannot be restored afterwards."},
+    {"trash", "trash_emptyquestionone",
+     "Delete the contact in the trash for good?%RETURN%It cannot be restored afterwards."},
     {"trash", "trash_emptyquestion",
      "Delete the %COUNT% contacts in the trash for good?%RETURN%They cannot be restored afterwards."},
     {"trash", "trash_gone",
