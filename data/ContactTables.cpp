@@ -6,13 +6,14 @@ const std::vector<ContactTable>& all()
 {
     static const std::vector<ContactTable> kTables = {
         {.table = "object", .owned = "O_ID = :o_id", .key = "O_ID", .schema = true},
-        {.table = "company", .owned = "C_ID = :o_id", .key = "C_ID", .schema = true},
+        {.table = "company", .owned = "C_ID = :o_id", .key = "C_ID", .kind = 'C', .schema = true},
         {.table = "person",
          .owned = "P_ID = :o_id",
          .key = "P_ID",
          .references = {{"P_SID", "salutation", "S_ID", WhenGone::FirstRow, TypeKind::None, "trash_note_salutation"},
                         {"P_TID", "title", "T_ID", WhenGone::Null, TypeKind::None, "trash_note_title"},
                         {"P_CID", "company", "C_ID", WhenGone::Null, TypeKind::None, "trash_note_employer"}},
+         .kind = 'P',
          .schema = true},
         {.table = "address",
          .owned = "A_OID = :o_id",

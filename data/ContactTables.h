@@ -38,6 +38,8 @@ struct ContactTable {
     // Shown in what a restore says about a row ("%ROW%"), joined by blanks.
     std::vector<const char*> shown = {};
     std::vector<Reference> references = {};
+    // Rows only contacts of this kind have ('C' or 'P'; 0: every contact).
+    char kind = 0;
     // Made by data/schema.sql, present in every book and deleted by the
     // contact's seven statements; the others are deleted before them, children
     // first, where the book has them.

@@ -156,6 +156,8 @@ int Trash::keep(DbTransaction& tr, int key)
     QString type;
     for (const QString& table : std::as_const(tables)) {
         const ContactTable* t = describedTable(table);
+        if (t->kind && !type.isEmpty() && type != QLatin1Char(t->kind))
+            continue;   // a person has no company row, and the other way round
         const QStringList columns = columnsOf(tr, table);
         std::unique_ptr<Statement>& copy = m_copies[table];
         if (!copy)

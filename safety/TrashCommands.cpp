@@ -1,5 +1,6 @@
 #include "safety/TrashCommands.h"
 
+#include "data/BackupService.h"
 #include "data/Connection.h"
 #include "data/DbError.h"
 #include "safety/SafetyTexts.h"
@@ -69,7 +70,8 @@ QString restoreMessage(const TLang& lang, const Restored& restored)
 {
     const Values name{{QStringLiteral("%NAME%"), restored.name}};
     switch (restored.outcome) {
-    case Restored::Outcome::Gone: return safetyText(lang, "trash_gone", name);
+    case Restored::Outcome::Gone:
+        return restored.name.isEmpty() ? safetyText(lang, "trash_gonenoname") : safetyText(lang, "trash_gone", name);
     case Restored::Outcome::AlreadyThere: return safetyText(lang, "trash_alreadythere", name);
     case Restored::Outcome::Done: break;
     }
@@ -148,8 +150,7 @@ bool empty(Session& session, Trash& trash, QWidget* owner, const QList<TrashEntr
 
 bool sharedBook(const QString& databaseName)
 {
-    // "host:path" or "host/port:path"; the book beside the program is an absolute path.
-    return !databaseName.startsWith(QLatin1Char('/')) && databaseName.indexOf(QLatin1Char(':')) > 1;
+    return backupservice::serviceManagerFor(databaseName) != QLatin1String("service_mgr");
 }
 
 } // namespace trashcommands

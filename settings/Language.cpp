@@ -249,6 +249,9 @@ const QList<LangKey> kKeys = {
     {"trash", "trash_gone",
      "\"%NAME%\" is no longer in the trash: it was restored or deleted for good meanwhile, perhaps by another "
      "user."},
+    {"trash", "trash_gonenoname",
+     "The contact deleted last is no longer in the trash: it was restored or deleted for good meanwhile, perhaps "
+     "by another user."},
     {"trash", "trash_busy", "Another user is restoring or deleting \"%NAME%\" just now. Nothing was changed here."},
     {"trash", "trash_emptybusy",
      "Another user is restoring or deleting a contact of the trash just now. Nothing was deleted; please try "

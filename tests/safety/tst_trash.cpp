@@ -83,6 +83,35 @@ private slots:
             QCOMPARE(back.toByteArray(), value.toByteArray());
     }
 
+    void sharedBookIsTheOneReachedThroughAServer_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("shared");
+        QTest::newRow("beside the program") << "/home/anna/pellori/PELLORI.QVX" << false;
+        QTest::newRow("colon in a folder") << "/home/anna/a:b/PELLORI.QVX" << false;
+        QTest::newRow("server") << "officepc:/var/lib/firebird/3.0/data/PELLORI.QVX" << true;
+        QTest::newRow("server and port") << "officepc/3051:/data/PELLORI.QVX" << true;
+    }
+    void sharedBookIsTheOneReachedThroughAServer()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, shared);
+        QCOMPARE(trashcommands::sharedBook(name), shared);
+    }
+
+    void bookWithoutTheTrashDeletesAsBefore()
+    {
+        TestDb db(TestDb::Demo);   // not upgraded, as a server book before its administrator's script
+        TestSession session(db.path());
+        RecordingMessages messages;
+        UndoDeletes undo(session);
+        undo.deleteContact(14);
+        QVERIFY(!undo.canUndo());
+        QCOMPARE(contactRows(db.path(), 14), QStringList());
+        QCOMPARE(openTrash(session, nullptr, &undo), 0);
+        QCOMPARE(messages.messages, QStringList{session.lang().text(QStringLiteral("trash_unavailable")).replace(QLatin1String("%RETURN%"), QLatin1String("\r\n"))});
+    }
+
     void deleteAndRestoreKeepEveryRow_data()
     {
         QTest::addColumn<int>("key");
