@@ -94,6 +94,7 @@ QString folderProblem(const QString& folder)
 QString make(const QString& database, const QStringList& login, const QString& folder, const QDateTime& now,
              const backupservice::Progress& progress)
 {
+    QDir().mkpath(folder);
     QString target = QDir(folder).filePath(fileName(now));
     for (int n = 2; QFileInfo::exists(target); ++n)
         target = QDir(folder).filePath(fileName(now).replace(QLatin1String(".fbk"), QStringLiteral("-%1.fbk").arg(n)));

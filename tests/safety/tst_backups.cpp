@@ -169,7 +169,7 @@ private slots:
         env.insert(QStringLiteral("PELLORI_BACKUP_CHILD"), db.path());
         child.setProcessEnvironment(env);
         child.start(QCoreApplication::applicationFilePath(), {});
-        QVERIFY(child.waitForReadyRead(60000));
+        QVERIFY2(child.waitForReadyRead(60000), child.readAllStandardError().constData());
         QVERIFY(child.readAll().contains("started"));
         ::kill(pid_t(child.processId()), SIGKILL);
         child.waitForFinished();
