@@ -17,6 +17,7 @@
 #include "data/Connection.h"
 #include "data/DbTransaction.h"
 #include "interop/ContactExport.h"
+#include "interop/DbRows.h"
 #include "interop/ImportStore.h"
 #include "interop/ImportSummary.h"
 #include "interop/Latin1Text.h"
@@ -60,7 +61,7 @@ QString dialled(const QString& text)
         t = t.mid(4);
     QString out;
     for (const QChar c : t)
-        if (c.isDigit() || c == u'*' || c == u'#' || c == u',' || c == u';' || c == u'+' || c.isLetter())
+        if (c.isDigit() || c == u'*' || c == u'#' || c == u',' || c == u'+' || c.isLetter())
             out += c.toLower();
     return out;
 }
@@ -69,6 +70,7 @@ struct Item {
     QString property;
     QString text;
     enum Kind { Words, Number, Date, Name } kind = Words;
+    QString of;   // a label: the value it labels, whose note covers it too
 };
 
 QList<Item> itemsOf(const vcard::Card& card)
@@ -82,7 +84,7 @@ QList<Item> itemsOf(const vcard::Card& card)
         // A label of Apple's own says what TYPE says; one of the user's is an item.
         for (const vcard::Property* q : card.group(p.group))
             if (q->name == u"X-ABLABEL" && !q->text().startsWith(QLatin1String("_$!<")) && n != u"X-ABLABEL")
-                items << Item{n, q->text().trimmed(), Item::Words};
+                items << Item{n, q->text().trimmed(), Item::Words, p.text().trimmed()};
         if (n == u"N" || n == u"ADR" || n == u"ORG") {
             for (const QString& c : p.components())
                 if (!c.trimmed().isEmpty())
@@ -116,10 +118,20 @@ struct Stored {
     QString dates;     // yyyyMMdd
 };
 
-Stored storedOf(const Contact& c)
+// The salutation as stored: an export leaves out the book's first.
+QString salutationOf(DbTransaction& tr, int key)
+{
+    QString name;
+    forEachRow(tr, QStringLiteral("select s.S_NAME from person p join salutation s on s.S_ID = p.P_SID "
+                                  "where p.P_ID = %1").arg(key),
+               [&](const QList<QVariant>& r) { name = r.value(0).toString(); });
+    return name;
+}
+
+Stored storedOf(const Contact& c, const QString& salutation)
 {
     // A salutation is stored as the book's word for it ("Mr." as "Herr").
-    QStringList words = c.salutation.isEmpty() ? QStringList() : salutationSynonyms(c.salutation);
+    QStringList words = salutation.isEmpty() ? QStringList() : salutationSynonyms(salutation);
     words += {c.name1, c.name2, c.title, c.nickname, c.employer1, c.employer2, c.additional};
     QStringList numbers;
     for (const ContactNumber& n : c.numbers) {
@@ -166,7 +178,9 @@ bool isNoted(const Item& item, const QString& notes)
                                   + QStringLiteral("($|[^A-Z0-9-])"));
     if (name.match(notes).hasMatch())
         return true;
-    return item.kind != Item::Name && holdsWords(u' ' + folded(notes) + u' ', item.text);
+    const QString haystack = u' ' + folded(notes) + u' ';
+    return item.kind != Item::Name &&
+           (holdsWords(haystack, item.text) || (!item.of.isEmpty() && holdsWords(haystack, item.of)));
 }
 
 struct Tally {
@@ -230,7 +244,7 @@ FileResult importFile(const QString& file, const QString& emptyBook, const QStri
         if (at >= 0) {
             const QList<Contact> back = readContactsForExport(tr, QList<int>{stored.contactIds[at]});
             if (!back.isEmpty())
-                s = storedOf(back.first());
+                s = storedOf(back.first(), salutationOf(tr, stored.contactIds[at]));
         }
         QStringList noteTexts;
         for (const Note& n : plan.cards[i].notes)
@@ -245,7 +259,7 @@ FileResult importFile(const QString& file, const QString& emptyBook, const QStri
                 ++r.tally.noted;
             else {
                 ++r.tally.silent;
-                r.silent << QStringLiteral("line %1: %2 \"%3\"")
+                r.silent << QStringLiteral(" line %1: %2 \"%3\"")
                                 .arg(cards.cards[i].line)
                                 .arg(item.property, item.text.left(60).replace(u'\n', u' '));
             }

@@ -19,7 +19,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -29,7 +28,6 @@ using namespace pellori::interop;
 
 namespace {
 
-using pellori::bench::isql;
 using pellori::bench::median;
 using pellori::bench::timeMs;
 
@@ -79,10 +77,7 @@ QByteArray makeFile(int cards)
 QString makeDatabase(const QTemporaryDir& dir)
 {
     const QString db = dir.filePath("template.qvx");
-    isql({}, QString("create database '%1' page_size 8192 default character set ISO8859_1;\n").arg(db).toLatin1());
-    QFile schema(PELLORI_SCHEMA_SQL);
-    schema.open(QIODevice::ReadOnly);
-    isql(db, schema.readAll());
+    pellori::bench::createWithSchema(db);
     return db;
 }
 
