@@ -275,7 +275,8 @@ FileResult importFile(const QString& file, const QString& emptyBook, const QStri
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    QString folder = QFileInfo(QStringLiteral(PELLORI_SCHEMA_SQL)).dir().filePath(QStringLiteral("../../shared/vcard-corpus"));
+    QString folder =
+        QFileInfo(QStringLiteral(PELLORI_SCHEMA_SQL)).dir().filePath(QStringLiteral("../../shared/vcard-corpus"));
     bool listSilent = false;
     for (int i = 1; i < argc; ++i) {
         if (QByteArray(argv[i]) == "--silent")

@@ -205,7 +205,8 @@ const QList<LangKey> kKeys = {
     {"vcard", "vcard_typetaken",
      "%FIELD% \"%VALUE%\": the contact already has one of type \"%DETAIL%\", stored as type \"%STORED%\"."},
     {"vcard", "vcard_nofreetype",
-     "%FIELD% \"%VALUE%\": the contact already has one of type \"%DETAIL%\" and of every other type, not stored."},
+     "%FIELD% \"%VALUE%\": the contact already has one of type \"%DETAIL%\" and of every other type of its kind, "
+     "not stored."},
     {"vcard", "vcard_notype", "%FIELD% \"%VALUE%\": the database has no type for it, not stored."},
     {"vcard", "vcard_nocolumn", "%FIELD% \"%VALUE%\" has no place in Pellori, not stored."},
     {"vcard", "vcard_propertiesnotstored", "Not stored: %VALUE%."},

@@ -125,8 +125,8 @@ void TestVCardCommands::summaryTellsWhatCouldNotBeStored_data()
     QTest::newRow("no type left")
         << QByteArray("EMAIL:a@x.example\r\nEMAIL:b@x.example\r\nEMAIL:c@x.example\r\nEMAIL:d@x.example\r\n")
         << QList<bool>{} << ""
-        << "Internet \"d@x.example\": the contact already has one of type \"E-Mail\" and of every other type, "
-           "not stored."
+        << "Internet \"d@x.example\": the contact already has one of type \"E-Mail\" and of every other type of "
+           "its kind, not stored."
         << "select count(*) from internet" << "2";
     QTest::newRow("no type of its kind")
         << QByteArray("EMAIL:a@x.example\r\n") << QList<bool>{} << "delete from internettype;"
