@@ -52,7 +52,12 @@ bool isWholeNumber(const QString& text, qint64& value)
 
 class Planner {
 public:
-    Planner(const Lookups& lookups, const ImportOptions& options) : m_lookups(lookups), m_options(options) {}
+    Planner(const Lookups& lookups, const ImportOptions& options)
+        : m_lookups(lookups), m_options(options),
+          m_numberClasses(classesOf(DetailKind::Number, lookups.communicationTypes)),
+          m_internetClasses(classesOf(DetailKind::Email, lookups.internetTypes))
+    {
+    }
 
     ImportPlan plan(const QList<CardContact>& cards)
     {
@@ -243,7 +248,7 @@ private:
     // free, then the others, each to the next free type after its own that
     // is of the same kind (a voice line stays a voice line, a fax a fax).
     QList<std::optional<int>> assignTypes(const QList<std::optional<int>>& wanted, const QStringList& classes,
-                                          DetailKind kind, const QList<NamedKey>& types, Field field,
+                                          const QStringList& typeClasses, const QList<NamedKey>& types, Field field,
                                           const QStringList& values)
     {
         QList<bool> used(types.size(), false);
@@ -253,9 +258,6 @@ private:
                 given[i] = wanted[i];
                 used[*wanted[i]] = true;
             }
-        QStringList typeClasses;
-        for (const NamedKey& t : types)
-            typeClasses << typeClass(kind, t.name);
         for (qsizetype i = 0; i < wanted.size(); ++i) {
             if (given[i])
                 continue;
@@ -306,7 +308,7 @@ private:
             wanted << wantedType(DetailKind::Number, types, n.type, n.typeWords, standard);
         }
         const QList<std::optional<int>> given =
-            assignTypes(wanted, classes, DetailKind::Number, types, Field::Number, values);
+            assignTypes(wanted, classes, m_numberClasses, types, Field::Number, values);
         for (qsizetype i = 0; i < entries.size(); ++i) {
             const ContactNumber& n = *entries[i];
             noteLabel(DetailKind::Number, n.type, n.ownLabel, types, given[i], Field::Number, values[i]);
@@ -336,7 +338,7 @@ private:
             wanted << wantedType(kind, types, e.type, e.typeWords, standard);
         }
         const QList<std::optional<int>> given =
-            assignTypes(wanted, classes, DetailKind::Email, types, Field::Internet, values);
+            assignTypes(wanted, classes, m_internetClasses, types, Field::Internet, values);
         for (qsizetype i = 0; i < entries.size(); ++i)
             noteLabel(DetailKind::Email, entries[i]->type, entries[i]->ownLabel, types, given[i], Field::Internet,
                       values[i]);
@@ -430,8 +432,17 @@ private:
         m_plan.contacts = companies + created + persons;
     }
 
+    static QStringList classesOf(DetailKind kind, const QList<NamedKey>& types)
+    {
+        QStringList classes;
+        for (const NamedKey& t : types)
+            classes << typeClass(kind, t.name);
+        return classes;
+    }
+
     const Lookups& m_lookups;
     const ImportOptions& m_options;
+    const QStringList m_numberClasses, m_internetClasses;   // typeClass of each type, in list order
     ImportPlan m_plan;
     QList<Note>* m_notes = nullptr;
 };
