@@ -361,7 +361,7 @@ CardContact contactFromCard(const Card& card)
     const Property* org = card.first(QStringLiteral("ORG"));
     const Property* fn = card.first(QStringLiteral("FN"));
     const Property* showAs = card.first(QStringLiteral("X-ABSHOWAS"));
-    const QStringList nameParts = n ? n->components() : QStringList();
+    const QStringList nameParts = n ? n->componentsAsWords() : QStringList();
     const QStringList name = lines(nameParts, kNameParts);
     const QStringList orgParts = org ? lines(org->components(), org->components().size()) : QStringList();
     const QString fullName = fn ? singleLine(fn->text()) : QString();

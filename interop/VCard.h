@@ -35,6 +35,9 @@ struct Property {
     QString text() const;
     // Split at every unescaped ';', each part unescaped.
     QStringList components() const;
+    // The same, with each part's unescaped ',' (a list of values, as N has
+    // for additional names) as a blank.
+    QStringList componentsAsWords() const;
     // Split at every unescaped ',', each part unescaped.
     QStringList values() const;
 

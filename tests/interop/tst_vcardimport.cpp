@@ -245,6 +245,9 @@ void TestVCardImport::readsProducerShapes_data()
         << QStringList{"C Lotus Development Corporation | ",
                        "P Dawson | Frank | sal Herr | works at Lotus Development Corporation",
                        "  tel Telefon geschäftlich - +1 919|6769515"};
+    // Apple writes lists in N: additional names, prefixes.
+    QTest::newRow("lists in the name") << card("N:Doe;John;Richter,James;Mr.,Dr.;\r\nFN:Mr. John Doe\r\n")
+                                       << QStringList{"P Doe | John Richter James | sal Herr | title Dr."};
 }
 
 void TestVCardImport::readsProducerShapes()
