@@ -313,7 +313,8 @@ void TestVCardFormat::independentParserReadsExport()
                                                        .repeated(4),
                    .numbers = {{.type = "Mobil geschäftlich", .prefix = "0172", .number = "5566778",
                                 .assistant = "Lange, Frau", .preferred = true},
-                               {.type = "Ferienhaus", .prefix = "+41 31", .number = "3114455"}},
+                               {.type = "Ferienhaus", .prefix = "+41 31", .number = "3114455"},
+                               {.type = "Fax", .prefix = "", .number = "0221 12345"}},
                    .internet = {{.type = "E-Mail", .address = "hans@example.de"},
                                 {.type = "Homepage", .address = "https://example.de/a,b"}},
                    .addresses = {{.type = "Privat", .street = "Hohe Straße 88", .town = "Köln", .postcode = "50667",
@@ -337,7 +338,8 @@ out = []
 for c in vobject.readComponents(raw.decode('utf-8'), validate=True):
     n = c.n.value
     tels = [{'value': t.value, 'type': t.params.get('TYPE', []), 'pref': t.params.get('PREF', []),
-             'assistant': t.params.get('X-ASSISTANT', []), 'group': t.group or ''} for t in c.contents.get('tel', [])]
+             'assistant': t.params.get('X-ASSISTANT', []), 'group': t.group or '',
+             'prefix': t.params.get('X-PELLORI-PREFIX', [])} for t in c.contents.get('tel', [])]
     labels = {l.group: l.value for l in c.contents.get('x-ablabel', [])}
     adr = [{'street': a.value.street, 'city': a.value.city, 'code': a.value.code, 'country': a.value.country}
            for a in c.contents.get('adr', [])]
@@ -374,12 +376,13 @@ print(json.dumps(out))
     QCOMPARE(p["note"].toString(), person.additional);
     QCOMPARE(p["bday"].toString(), QStringLiteral("19620114"));
     const QJsonArray tels = p["tels"].toArray();
-    QCOMPARE(tels.size(), 2);
+    QCOMPARE(tels.size(), 3);
     QCOMPARE(tels[0]["value"].toString(), QStringLiteral("0172 5566778"));
     QCOMPARE(tels[0]["type"].toVariant().toStringList(), (QStringList{"cell", "work"}));
     QCOMPARE(tels[0]["pref"].toVariant().toStringList(), QStringList{"1"});
     QCOMPARE(tels[0]["assistant"].toVariant().toStringList(), QStringList{"Lange, Frau"});
     QCOMPARE(p["labels"][tels[1]["group"].toString()].toString(), QStringLiteral("Ferienhaus"));
+    QCOMPARE(tels[2]["prefix"].toVariant().toStringList(), QStringList{""});   // typed without one
     QCOMPARE(p["adr"][0]["street"].toString(), QStringLiteral("Hohe Straße 88"));
     QCOMPARE(p["adr"][0]["code"].toString(), QStringLiteral("50667"));
     QCOMPARE(p["emails"].toVariant().toStringList(), QStringList{"hans@example.de"});
