@@ -14,6 +14,9 @@
 #include "editors/f_person.h"
 #include "lookups/LookupEditors.h"
 #include "reports/PrintCommands.h"
+#include "reports/postal/PostalCommands.h"
+#include "reports/birthdays/BirthdayCommands.h"
+#include <QTimer>
 #include "settings/AppError.h"
 #include "settings/IniFile.h"
 #include "widgets/CommandGuard.h"
@@ -354,6 +357,26 @@ void Tf_mainForm::buildMenus()
             m_menu.print_addressbook->addSeparator()->setObjectName(QLatin1String(book.separatorAfter));
     }
     menu_birthdaylist = addItem(m_menu.print, "menu_birthdaylist", QStringLiteral("&Birthdaylist"));
+    {   // TRIAL ONLY
+        auto shown = [this] {
+            QList<int> keys;
+            dbdataset_object->fetchAll();
+            const int key = dbdataset_object->fieldIndex(QStringLiteral("O_ID"));
+            for (int row = 0; row < dbdataset_object->rowCount(); ++row)
+                keys << dbdataset_object->value(row, key).toInt();
+            return keys;
+        };
+        QMenu* postal = addMenu(m_menu.print, "m_print_postal", lang().text(QLatin1String(kPostalMenuKey)));
+        for (const PostalCommand& c : postalCommands()) {
+            QAction* a = addItem(postal, c.objectName, lang().text(QLatin1String(c.captionKey)));
+            onTriggered(a, this, [this, c, shown] { c.run(*this, this, shown()); });
+        }
+        QAction* up = addItem(m_menu.print, "m_upcomingbirthdays", lang().text(QLatin1String(kUpcomingBirthdaysKey)));
+        onTriggered(up, this, [this] { showUpcomingBirthdays(*this, this); });
+        QAction* ex = addItem(System1, "m_exportbirthdays", lang().text(QLatin1String(kExportBirthdaysKey)));
+        onTriggered(ex, this, [this] { exportBirthdayCalendar(*this, this); });
+        QTimer::singleShot(500, this, [this] { guarded([this] { showUpcomingBirthdaysAtStart(*this, this, QDate(2024, 1, 14)); }); });
+    }
 
     m_menu.admin = addMenu(bar, "m_admin", QStringLiteral("Ad&ministration"));
     m_menu.address = addItem(m_menu.admin, "m_address", QStringLiteral("&Adresstypes"));

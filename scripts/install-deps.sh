@@ -5,16 +5,17 @@
 # which the refused-login test reaches a real password check (the embedded
 # engine the program uses checks none); desktop-file-utils, whose
 # desktop-file-validate checks the installed menu entry; appstream, whose
-# appstreamcli validates the software centres' description; and
-# python3-vobject, an independent parser that reads the vCard export back;
-# and for the check of every window on a real display through the desktop's
+# appstreamcli validates the software centres' description; python3-vobject,
+# an independent parser that reads the vCard export back; python3-icalendar
+# (with python3-dateutil), which reads the birthdays' calendar file back; and
+# for the check of every window on a real display through the desktop's
 # accessibility bus: xvfb, openbox, dbus-daemon, at-spi2-core,
 # python3-pyatspi and Qt's X11 platform plugin (qt6-qpa-plugins).
 set -euo pipefail
 pkgs=(cmake g++ make qt6-base-dev qt6-svg-dev firebird-dev libfbclient2 firebird3.0-server-core
       firebird3.0-utils fonts-dejavu-core)
 if [ "${1:-}" = "--tests" ]; then
-  pkgs+=(firebird3.0-server desktop-file-utils appstream python3-vobject
+  pkgs+=(firebird3.0-server desktop-file-utils appstream python3-vobject python3-icalendar python3-dateutil
          xvfb openbox dbus-daemon at-spi2-core python3-pyatspi qt6-qpa-plugins)
 fi
 missing=()
