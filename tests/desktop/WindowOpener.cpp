@@ -69,6 +69,10 @@ const QList<Recipe> kWindows = {
     {"address-book-preview", {{"AddressbookAZ1"}}},
     {"birthday-list-preview", {{"menu_birthdaylist"}}},
     {"vcard-export", {{"m_exportvcard"}}},
+    {"labels", {{"m_print_labels"}}},
+    {"envelopes", {{"m_print_envelopes"}}},
+    {"phone-list", {{"m_print_phonelist"}}},
+    {"upcoming-birthdays", {{"m_upcomingbirthdays"}}},
     {"vcard-summary", {Step{nullptr}}},
 };
 
