@@ -1,6 +1,6 @@
 # Runs at the end of `cmake --install`, after the folder's files are in place.
 # Expects PELLORI_VERSION, PELLORI_WEB_HOST, PELLORI_WEB_NAME,
-# PELLORI_INSTALL_DEMO, PELLORI_ISQL, PELLORI_SOURCE_DIR and PELLORI_BINARY_DIR
+# PELLORI_INSTALL_DEMO, PELLORI_LANGUAGE, PELLORI_ISQL, PELLORI_SOURCE_DIR and PELLORI_BINARY_DIR
 # from the install rule before it.
 #
 # 1. What a first start needs, each only when missing: PELLORI.QVX and
@@ -27,6 +27,23 @@ execute_process(
   RESULT_VARIABLE _result)
 if(NOT _result EQUAL 0)
   message(FATAL_ERROR "Could not make the address book or configuration in ${_folder}")
+endif()
+
+# The chosen language (configured, or PELLORI_LANGUAGE in the environment of
+# the install): its file as Pellori.lang, unless the folder has one, which may
+# be the user's own.
+if(DEFINED ENV{PELLORI_LANGUAGE})
+  set(PELLORI_LANGUAGE "$ENV{PELLORI_LANGUAGE}")
+endif()
+if(PELLORI_LANGUAGE)
+  set(_lang "${_folder}/Pellori-${PELLORI_LANGUAGE}.lang")
+  if(NOT EXISTS "${_lang}")
+    message(FATAL_ERROR "No language file Pellori-${PELLORI_LANGUAGE}.lang to install (PELLORI_LANGUAGE)")
+  endif()
+  if(NOT EXISTS "${_folder}/Pellori.lang")
+    file(COPY_FILE "${_lang}" "${_folder}/Pellori.lang")
+    message(STATUS "Language: ${_folder}/Pellori.lang (${PELLORI_LANGUAGE})")
+  endif()
 endif()
 
 # Only an absolute XDG_DATA_HOME counts; anything else falls back to the default.

@@ -11,6 +11,7 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 prefix="$work/opt folder/pellori"
 export XDG_DATA_HOME="$work/share" HOME="$work/home"
+unset PELLORI_LANGUAGE
 mkdir -p "$HOME"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -19,7 +20,7 @@ sql() { "$isql" -q -ch ISO8859_1 "$prefix/PELLORI.QVX" <<<"$1"; }
 "$cmake_bin" --install "$build" --prefix "$prefix" || fail "first install"
 
 for f in pellori data/schema.sql data/demo.sql data/server-roles.sql scripts/make-demo.sh scripts/make-server-db.sh \
-         scripts/add-server-user.sh scripts/server-login.sh pellori.svg README.md PELLORI.QVX Pellori.ini; do
+         scripts/add-server-user.sh scripts/server-login.sh pellori.svg README.md PELLORI.QVX Pellori.ini Pellori-de.lang; do
   [ -s "$prefix/$f" ] || fail "missing $prefix/$f"
 done
 [ -x "$prefix/pellori" ] && [ -x "$prefix/scripts/make-demo.sh" ] || fail "program or script not executable"
@@ -74,4 +75,13 @@ cp "$prefix/PELLORI.QVX" "$work/book" && cp "$ini" "$work/ini"
 "$cmake_bin" --install "$build" --prefix "$prefix" >/dev/null || fail "second install"
 cmp "$work/book" "$prefix/PELLORI.QVX" || fail "second install changed the book"
 cmp "$work/ini" "$ini" || fail "second install changed the configuration"
+# English unless asked: the German file lies beside the program under its own
+# name; PELLORI_LANGUAGE=de puts it in place, never over a file that is there.
+
+[ -e "$prefix/Pellori.lang" ] && fail "a language file installed without being asked for"
+PELLORI_LANGUAGE=de "$cmake_bin" --install "$build" --prefix "$prefix" >/dev/null || fail "install with German"
+cmp "$prefix/Pellori-de.lang" "$prefix/Pellori.lang" || fail "German not in place"
+printf '[Pellori]\r\nVersion=1.0\r\n' >"$prefix/Pellori.lang"
+PELLORI_LANGUAGE=de "$cmake_bin" --install "$build" --prefix "$prefix" >/dev/null || fail "third install"
+[ "$(wc -c <"$prefix/Pellori.lang")" = 24 ] || fail "the user's language file was replaced"
 echo "install test passed"

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMap>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -54,6 +55,7 @@ private slots:
     void directorySpelling();
     void encoding_data();
     void encoding();
+    void shippedGermanHasEveryKey();
     void replaceReturn();
     void iniVersionMessage_data();
     void iniVersionMessage();
@@ -298,6 +300,39 @@ void TestLanguage::encoding()
     lang.LoadLanguageFile(dir.path());
     QVERIFY(lang.Loaded);
     QCOMPARE(lang.text("close"), read);
+}
+
+// The German file that ships: every key of the table in its own section, none
+// empty, each with the placeholders of its built-in text. A key added to the
+// table without its German text fails here, by name.
+void TestLanguage::shippedGermanHasEveryKey()
+{
+    QTemporaryDir dir;
+    QVERIFY(QFile::copy(PELLORI_GERMAN_LANG, QDir(dir.path()).filePath("Pellori.lang")));
+    TLang lang;
+    lang.LoadLanguageFile(dir.path());
+    QVERIFY(lang.Loaded);
+    QList<IniKey> wanted;
+    for (const LangKey& entry : TLang::keys())
+        wanted.append(IniKey{entry.section, entry.key});
+    const IniSnapshot file = IniSnapshot::load(PELLORI_GERMAN_LANG, wanted);
+    const QRegularExpression placeholder("%[A-Z]+%");
+    QStringList missing, wrong;
+    for (const LangKey& entry : TLang::keys()) {
+        const QString text = lang.text(entry.key);
+        if (!file.has(entry.section, entry.key)) {
+            missing << QString("[%1] %2").arg(entry.section, entry.key);
+            continue;
+        }
+        for (auto m = placeholder.globalMatch(QString::fromLatin1(entry.builtIn)); m.hasNext();) {
+            if (!text.contains(m.next().captured()))
+                wrong << entry.key;
+        }
+        if (text.trimmed().isEmpty())
+            wrong << entry.key;
+    }
+    QVERIFY2(missing.isEmpty(), qPrintable("Pellori-de.lang lacks " + missing.join(", ")));
+    QVERIFY2(wrong.isEmpty(), qPrintable("Pellori-de.lang: empty or placeholders lost in " + wrong.join(", ")));
 }
 
 void TestLanguage::iniVersionMessage()
