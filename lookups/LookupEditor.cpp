@@ -79,6 +79,7 @@ LookupEditor::LookupEditor(const Config& config, Session& session, QWidget* owne
     m_grid->setDataSource(m_datasource);
     m_navigator = new DBNavigator(this);
     m_navigator->setObjectName(QStringLiteral("navigator"));
+    m_navigator->setTexts(lang);
     m_navigator->setDataSource(m_datasource);
     m_navigator->setFixedHeight(25);
 

@@ -398,6 +398,19 @@ const QList<LangKey> kKeys = {
     // The contact list.
     {"list", "list_allagain",
      "The search in force does not find the new contact, so the list shows all contacts again."},
+    // What a screen reader calls the contact list.
+    {"list", "list_contacts", "Contacts"},
+    // The record buttons under a grid: their hints, which screen readers read as their names.
+    {"nav", "nav_first", "First record"},
+    {"nav", "nav_prior", "Prior record"},
+    {"nav", "nav_next", "Next record"},
+    {"nav", "nav_last", "Last record"},
+    {"nav", "nav_insert", "Insert record"},
+    {"nav", "nav_delete", "Delete record"},
+    {"nav", "nav_edit", "Edit record"},
+    {"nav", "nav_post", "Post edit"},
+    {"nav", "nav_cancel", "Cancel edit"},
+    {"nav", "nav_refresh", "Refresh data"},
 };
 
 // The sections of the catalogue's first edition; a file made for it holds every key of

@@ -1,6 +1,7 @@
 #include "widgets/DBNavigator.h"
 
 #include "data/DataSet.h"
+#include "settings/Language.h"
 #include "widgets/CommandGuard.h"
 #include "widgets/DataGrid.h"
 #include "widgets/DataSource.h"
@@ -50,6 +51,14 @@ DBNavigator::DBNavigator(QWidget* parent) : QWidget(parent)
         m_buttons[i] = b;
     }
     updateButtons();
+}
+
+void DBNavigator::setTexts(const TLang& lang)
+{
+    for (QToolButton* b : m_buttons) {
+        b->setToolTip(lang.text(b->objectName(), b->toolTip()));
+        b->setAccessibleName(b->toolTip());
+    }
 }
 
 void DBNavigator::setDataSource(DataSource* source)

@@ -10,6 +10,7 @@ class QToolButton;
 
 namespace pellori {
 
+class TLang;
 
 class DBNavigator : public QWidget {
     Q_OBJECT
@@ -20,6 +21,10 @@ public:
 
     void setDataSource(DataSource* source);
     DataSource* dataSource() const { return m_source; }
+
+    // The hints (tooltips, and the names screen readers read) from the catalogue,
+    // whose keys are the buttons' names.
+    void setTexts(const TLang& lang);
 
     // Buttons are named nav_first, nav_prior, ... nav_refresh.
     QToolButton* button(Button b) const { return m_buttons[b]; }

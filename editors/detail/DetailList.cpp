@@ -74,6 +74,7 @@ DetailList::DetailList(const DetailListConfig& config, Session& session, std::fu
     m_grid->setGeometry(16, 8, 705, 177);
     m_navigator = new DBNavigator(this);
     m_navigator->setObjectName(config.gridName + QStringLiteral("_navigator"));
+    m_navigator->setTexts(m_session.lang());
     m_navigator->setDataSource(m_source);
     m_navigator->setGeometry(16, 184, 240, 25);
 
