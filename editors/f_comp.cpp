@@ -176,7 +176,8 @@ void Tf_company::buildControls()
         attachContextMenu(pagecontrol_company, tabsMenu);
     }
 
-    QWidget* order[] = {m_name1, m_name2, pagecontrol_company, saveButton(), cancelButton(), m_additional};
+    // As the eye goes, like the person editor: the fields, the buttons under the picture, the tabs.
+    QWidget* order[] = {m_name1, m_name2, m_additional, saveButton(), cancelButton(), pagecontrol_company};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
 }
