@@ -4,7 +4,7 @@
 #include "app/WindowPlacement.h"
 #include "data/ContactQueries.h"
 #include "data/ContactDeletion.h"
-#include "dialogs/VCardCommands.h"
+#include "exchange/vcard/VCardCommands.h"
 #include "dialogs/f_copy.h"
 #include "dialogs/f_help_main.h"
 #include "dialogs/f_standardvalues.h"

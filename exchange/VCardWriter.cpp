@@ -1,4 +1,4 @@
-#include "interop/VCardWriter.h"
+#include "exchange/VCardWriter.h"
 
 #include <QSaveFile>
 

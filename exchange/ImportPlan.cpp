@@ -1,7 +1,7 @@
-#include "interop/ImportPlan.h"
+#include "exchange/ImportPlan.h"
 
-#include "interop/Latin1Text.h"
-#include "interop/TypeTable.h"
+#include "exchange/Latin1Text.h"
+#include "exchange/TypeTable.h"
 
 #include <QHash>
 

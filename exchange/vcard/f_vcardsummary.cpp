@@ -1,4 +1,4 @@
-#include "dialogs/f_vcardsummary.h"
+#include "exchange/vcard/f_vcardsummary.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

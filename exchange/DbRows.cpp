@@ -1,4 +1,4 @@
-#include "interop/DbRows.h"
+#include "exchange/DbRows.h"
 
 #include "data/DbTransaction.h"
 #include "data/Statement.h"

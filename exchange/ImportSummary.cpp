@@ -1,4 +1,4 @@
-#include "interop/ImportSummary.h"
+#include "exchange/ImportSummary.h"
 
 namespace pellori::interop {
 

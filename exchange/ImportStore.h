@@ -3,7 +3,7 @@
 // the plan's rows, both in one transaction of its own, which commits only
 // when every row is stored. A cancel or any failure rolls it back, so an
 // import is stored whole or not at all.
-#include "interop/ImportPlan.h"
+#include "exchange/ImportPlan.h"
 
 #include <functional>
 #include <memory>

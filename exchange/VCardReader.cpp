@@ -1,4 +1,4 @@
-#include "interop/VCardReader.h"
+#include "exchange/VCardReader.h"
 
 #include <QStringDecoder>
 

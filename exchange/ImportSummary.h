@@ -2,7 +2,7 @@
 // The summary an import ends with, as text: how many contacts were added,
 // what the import created besides them, and for each card what could not be
 // stored as it was, and why.
-#include "interop/ImportPlan.h"
+#include "exchange/ImportPlan.h"
 
 namespace pellori::interop {
 

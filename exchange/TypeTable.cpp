@@ -1,4 +1,4 @@
-#include "interop/TypeTable.h"
+#include "exchange/TypeTable.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "interop/Latin1Text.h"
+#include "exchange/Latin1Text.h"
 
 #include "data/FieldValue.h"
 

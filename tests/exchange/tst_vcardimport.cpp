@@ -2,9 +2,9 @@
 // schema seeds: the shapes of the main producers, every case that cannot be
 // stored as written, the choice of types, numbers split into prefix and
 // number, Latin-1 forms, and an export read back giving the same rows.
-#include "interop/ImportPlan.h"
-#include "interop/Latin1Text.h"
-#include "interop/TypeTable.h"
+#include "exchange/ImportPlan.h"
+#include "exchange/Latin1Text.h"
+#include "exchange/TypeTable.h"
 
 #include <QFile>
 #include <QRegularExpression>

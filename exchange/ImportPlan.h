@@ -4,7 +4,7 @@
 // groups, titles and companies to create first, and for each card what
 // could not be stored as it was, and why. Pure: the caller runs the
 // statements, in one transaction, in the order the plan gives.
-#include "interop/CardMapping.h"
+#include "exchange/CardMapping.h"
 
 #include <QDate>
 #include <optional>

@@ -1,7 +1,7 @@
 #pragma once
 // Writes vCard 4.0: UTF-8, CR LF line ends, lines folded at 75 octets
 // without splitting a character, parameter values quoted where needed.
-#include "interop/VCard.h"
+#include "exchange/VCard.h"
 
 #include <QByteArray>
 

@@ -1,4 +1,4 @@
-#include "interop/Messages.h"
+#include "exchange/Messages.h"
 
 namespace pellori::interop {
 

@@ -1,4 +1,4 @@
-#include "dialogs/f_vcardprogress.h"
+#include "exchange/vcard/f_vcardprogress.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "interop/VCard.h"
+#include "exchange/VCard.h"
 
 namespace pellori::vcard {
 

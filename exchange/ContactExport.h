@@ -2,7 +2,7 @@
 // What an export writes: contacts read from the database by key, with the
 // names of their types, salutation, title, company and groups in place of
 // the keys, so that another book (or this one) can take them in again.
-#include "interop/Contact.h"
+#include "exchange/Contact.h"
 
 #include <optional>
 

@@ -1,9 +1,9 @@
-#include "interop/ContactExport.h"
+#include "exchange/ContactExport.h"
 
 #include "data/DbTransaction.h"
 #include "data/Statement.h"
-#include "interop/DbRows.h"
-#include "interop/ImportPlan.h"
+#include "exchange/DbRows.h"
+#include "exchange/ImportPlan.h"
 
 #include <QHash>
 #include <vector>

@@ -1,9 +1,9 @@
 // The vCard reader and writer on their own: line structure, escaping,
 // quoted-printable and character sets, refused files, folding, and the
 // writer's output as an independent parser (python3-vobject) reads it.
-#include "interop/CardMapping.h"
-#include "interop/VCardReader.h"
-#include "interop/VCardWriter.h"
+#include "exchange/CardMapping.h"
+#include "exchange/VCardReader.h"
+#include "exchange/VCardWriter.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

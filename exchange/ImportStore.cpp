@@ -1,9 +1,9 @@
-#include "interop/ImportStore.h"
+#include "exchange/ImportStore.h"
 
 #include "data/Connection.h"
 #include "data/DbTransaction.h"
 #include "data/Statement.h"
-#include "interop/DbRows.h"
+#include "exchange/DbRows.h"
 #include "settings/AppError.h"
 #include "settings/Settings.h"
 

@@ -3,9 +3,9 @@
 // place for and notes the rest; writing a card gives each Pellori value the
 // vCard 4.0 property that other programs read, so that reading it back gives
 // the same contact.
-#include "interop/Contact.h"
-#include "interop/Messages.h"
-#include "interop/VCard.h"
+#include "exchange/Contact.h"
+#include "exchange/Messages.h"
+#include "exchange/VCard.h"
 
 #include <QByteArray>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "dialogs/f_vcardexport.h"
+#include "exchange/vcard/f_vcardexport.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

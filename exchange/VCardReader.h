@@ -9,8 +9,8 @@
 // cannot place in a card stops the whole file with one error naming the
 // line, so the caller imports nothing; unknown properties and parameters are
 // kept as they are.
-#include "interop/Messages.h"
-#include "interop/VCard.h"
+#include "exchange/Messages.h"
+#include "exchange/VCard.h"
 
 #include <QByteArray>
 #include <optional>

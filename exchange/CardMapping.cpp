@@ -1,8 +1,8 @@
-#include "interop/CardMapping.h"
+#include "exchange/CardMapping.h"
 
-#include "interop/TypeTable.h"
-#include "interop/VCardReader.h"
-#include "interop/VCardWriter.h"
+#include "exchange/TypeTable.h"
+#include "exchange/VCardReader.h"
+#include "exchange/VCardWriter.h"
 
 #include <QRegularExpression>
 
