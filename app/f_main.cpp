@@ -16,15 +16,15 @@
 #include "reports/PrintCommands.h"
 #include "settings/AppError.h"
 #include "settings/IniFile.h"
-#include "widgets/CommandGuard.h"
-#include "widgets/ContextMenu.h"
+#include "services/CommandGuard.h"
+#include "services/ContextMenu.h"
 #include "widgets/DBLookupComboBox.h"
 #include "widgets/DataGrid.h"
 #include "widgets/DataSource.h"
-#include "widgets/MessageService.h"
+#include "services/MessageService.h"
 #include "widgets/OuterGeometry.h"
 #include "widgets/StorableText.h"
-#include "widgets/Vendor.h"
+#include "services/Vendor.h"
 
 #include <QAbstractButton>
 #include <QAction>

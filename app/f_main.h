@@ -6,7 +6,7 @@
 // live in units of their own.
 #include "app/session/PelloriSession.h"
 #include "data/DataSet.h"
-#include "widgets/Session.h"
+#include "services/Session.h"
 
 #include <QMainWindow>
 #include <memory>

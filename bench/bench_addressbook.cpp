@@ -12,9 +12,9 @@
 #include "data/DbTransaction.h"
 #include "reports/engine/ReportLayout.h"
 #include "reports/f_print_address_book.h"
+#include "services/Session.h"
 #include "settings/Language.h"
 #include "settings/Settings.h"
-#include "widgets/Session.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "dialogs/f_copy.h"
 
 #include "resources/Pictures.h"
+#include "services/Vendor.h"
 #include "widgets/URLLabel.h"
-#include "widgets/Vendor.h"
 
 #include <QGuiApplication>
 #include <QLabel>

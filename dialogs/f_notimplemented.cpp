@@ -1,8 +1,8 @@
 #include "dialogs/f_notimplemented.h"
 
 #include "dialogs/f_help_main.h"
-#include "widgets/CommandGuard.h"
-#include "widgets/Session.h"
+#include "services/CommandGuard.h"
+#include "services/Session.h"
 
 #include <QFontMetrics>
 #include <QLabel>

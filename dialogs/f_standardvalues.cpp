@@ -3,13 +3,13 @@
 #include "data/DataSet.h"
 #include "dialogs/KeyChoiceBox.h"
 #include "dialogs/f_notimplemented.h"
+#include "services/CommandGuard.h"
+#include "services/MessageService.h"
+#include "services/Session.h"
 #include "settings/AppError.h"
 #include "settings/Language.h"
 #include "settings/Settings.h"
 #include "settings/uBase64Codec.h"
-#include "widgets/CommandGuard.h"
-#include "widgets/MessageService.h"
-#include "widgets/Session.h"
 #include "widgets/StorableText.h"
 
 #include <QGridLayout>

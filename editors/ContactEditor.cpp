@@ -4,12 +4,12 @@
 #include "dialogs/f_notimplemented.h"
 #include "editors/EditorCommon.h"
 #include "editors/detail/DetailList.h"
+#include "services/CommandGuard.h"
+#include "services/MessageService.h"
+#include "services/Session.h"
 #include "settings/Language.h"
-#include "widgets/CommandGuard.h"
 #include "widgets/DataSource.h"
-#include "widgets/MessageService.h"
 #include "widgets/OuterGeometry.h"
-#include "widgets/Session.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "editors/EditorErrorText.h"
 
 #include "data/DbError.h"
-#include "widgets/CommandGuard.h"
+#include "services/CommandGuard.h"
 
 namespace pellori {
 

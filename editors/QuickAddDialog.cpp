@@ -3,15 +3,15 @@
 #include "data/DataSet.h"
 #include "data/DbTransaction.h"
 #include "editors/EditorCommon.h"
+#include "services/CommandGuard.h"
+#include "services/MessageService.h"
+#include "services/Session.h"
 #include "settings/AppError.h"
 #include "settings/Language.h"
-#include "widgets/CommandGuard.h"
 #include "widgets/DBEdit.h"
 #include "widgets/DBMemo.h"
 #include "widgets/DataSource.h"
-#include "widgets/MessageService.h"
 #include "widgets/OuterGeometry.h"
-#include "widgets/Session.h"
 
 #include <QGuiApplication>
 #include <QLabel>

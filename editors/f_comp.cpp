@@ -5,16 +5,16 @@
 #include "editors/EditorCommon.h"
 #include "editors/EditorErrorText.h"
 #include "editors/detail/DetailList.h"
+#include "services/CommandGuard.h"
+#include "services/ContextMenu.h"
+#include "services/MessageService.h"
+#include "services/Session.h"
 #include "settings/AppError.h"
 #include "settings/Language.h"
-#include "widgets/CommandGuard.h"
-#include "widgets/ContextMenu.h"
 #include "widgets/DBEdit.h"
 #include "widgets/DBMemo.h"
 #include "widgets/DataGrid.h"
 #include "widgets/DataSource.h"
-#include "widgets/MessageService.h"
-#include "widgets/Session.h"
 
 #include <QAbstractButton>
 #include <QAction>

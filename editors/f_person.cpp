@@ -9,16 +9,16 @@
 #include "editors/EditorErrorText.h"
 #include "editors/f_add_company.h"
 #include "lookups/LookupEditors.h"
+#include "services/CommandGuard.h"
+#include "services/ContextMenu.h"
+#include "services/MessageService.h"
+#include "services/Session.h"
 #include "settings/AppError.h"
 #include "settings/Language.h"
-#include "widgets/CommandGuard.h"
-#include "widgets/ContextMenu.h"
 #include "widgets/DBEdit.h"
 #include "widgets/DBLookupComboBox.h"
 #include "widgets/DBMemo.h"
 #include "widgets/DataSource.h"
-#include "widgets/MessageService.h"
-#include "widgets/Session.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -4,13 +4,13 @@
 #include "data/DataSet.h"
 #include "data/DbTransaction.h"
 #include "dialogs/f_notimplemented.h"
+#include "services/CommandGuard.h"
+#include "services/Session.h"
 #include "settings/Language.h"
-#include "widgets/CommandGuard.h"
 #include "widgets/DBNavigator.h"
 #include "widgets/DataGrid.h"
 #include "widgets/DataSource.h"
 #include "widgets/OuterGeometry.h"
-#include "widgets/Session.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

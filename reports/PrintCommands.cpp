@@ -4,9 +4,9 @@
 #include "reports/ReportTexts.h"
 #include "reports/f_birth.h"
 #include "reports/f_print_address_book.h"
+#include "services/Session.h"
 #include "settings/Language.h"
 #include "settings/Settings.h"
-#include "widgets/Session.h"
 
 #include <QDate>
 #include <memory>

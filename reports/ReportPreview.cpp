@@ -1,7 +1,7 @@
 #include "reports/ReportPreview.h"
 
-#include "widgets/CommandGuard.h"
-#include "widgets/MessageService.h"
+#include "services/CommandGuard.h"
+#include "services/MessageService.h"
 
 namespace pellori::reports {
 

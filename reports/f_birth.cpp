@@ -4,7 +4,7 @@
 #include "data/DataSet.h"
 #include "reports/ReportPreview.h"
 #include "reports/ReportTexts.h"
-#include "widgets/Session.h"
+#include "services/Session.h"
 
 namespace pellori {
 

@@ -3,15 +3,15 @@
 #include "data/DataSet.h"
 #include "data/DbTransaction.h"
 #include "editors/detail/RowChecks.h"
+#include "services/CommandGuard.h"
+#include "services/ContextMenu.h"
+#include "services/MessageService.h"
+#include "services/Session.h"
 #include "settings/AppError.h"
 #include "settings/Language.h"
-#include "widgets/CommandGuard.h"
-#include "widgets/ContextMenu.h"
 #include "widgets/DBNavigator.h"
 #include "widgets/DataGrid.h"
 #include "widgets/DataSource.h"
-#include "widgets/MessageService.h"
-#include "widgets/Session.h"
 
 #include <QMenu>
 

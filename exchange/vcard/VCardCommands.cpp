@@ -11,9 +11,9 @@
 #include "exchange/VCardWriter.h"
 #include "settings/AppError.h"
 #include "settings/Language.h"
-#include "widgets/CommandGuard.h"
-#include "widgets/MessageService.h"
-#include "widgets/Session.h"
+#include "services/CommandGuard.h"
+#include "services/MessageService.h"
+#include "services/Session.h"
 
 #include <QDir>
 #include <QFile>

@@ -14,7 +14,7 @@
 #include "settings/IniFile.h"
 #include "settings/Language.h"
 #include "settings/uBase64Codec.h"
-#include "widgets/CommandGuard.h"
+#include "services/CommandGuard.h"
 #include "widgets/DataGrid.h"
 
 #include <firebird/Interface.h>

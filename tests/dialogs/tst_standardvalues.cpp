@@ -8,8 +8,8 @@
 #include "dialogs/KeyChoiceBox.h"
 #include "dialogs/f_notimplemented.h"
 #include "dialogs/f_standardvalues.h"
+#include "services/CommandGuard.h"
 #include "settings/IniFile.h"
-#include "widgets/CommandGuard.h"
 
 #include <QDir>
 #include <QFile>

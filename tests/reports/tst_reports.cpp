@@ -10,7 +10,7 @@
 #include "reports/engine/PreviewDialog.h"
 #include "reports/f_birth.h"
 #include "reports/f_print_address_book.h"
-#include "widgets/CommandGuard.h"
+#include "services/CommandGuard.h"
 
 #include <QDate>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "widgets/MessageService.h"
+#include "services/MessageService.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -1,4 +1,4 @@
-#include "widgets/ContextMenu.h"
+#include "services/ContextMenu.h"
 
 #include <QAbstractScrollArea>
 #include <QGuiApplication>

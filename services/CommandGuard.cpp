@@ -1,4 +1,4 @@
-#include "widgets/CommandGuard.h"
+#include "services/CommandGuard.h"
 
 #include "data/DataSet.h"
 #include "settings/AppError.h"
