@@ -1,7 +1,7 @@
 #include "editors/ContactEditor.h"
 
 #include "data/DataSet.h"
-#include "dialogs/f_notimplemented.h"
+#include "info/f_notimplemented.h"
 #include "editors/EditorCommon.h"
 #include "editors/detail/DetailList.h"
 #include "services/CommandGuard.h"

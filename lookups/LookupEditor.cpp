@@ -3,7 +3,7 @@
 #include "data/Connection.h"
 #include "data/DataSet.h"
 #include "data/DbTransaction.h"
-#include "dialogs/f_notimplemented.h"
+#include "info/f_notimplemented.h"
 #include "services/CommandGuard.h"
 #include "services/Session.h"
 #include "settings/Language.h"

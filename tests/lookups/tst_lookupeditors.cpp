@@ -5,7 +5,7 @@
 #include "TestSession.h"
 #include "WindowTest.h"
 #include "data/DataSet.h"
-#include "dialogs/f_notimplemented.h"
+#include "info/f_notimplemented.h"
 #include "lookups/LookupEditors.h"
 #include "lookups/f_addresstype.h"
 #include "lookups/f_communication.h"
