@@ -649,10 +649,8 @@ void Tf_mainForm::miShowDetailsClick()
         failure = std::current_exception();
     }
     guarded([&] {
-        if (list.bookmarkValid(mark)) {
+        if (list.bookmarkValid(mark))
             list.gotoBookmark(mark);
-            list.freeBookmark(mark);
-        }
         list.locate(QStringLiteral("O_ID"), id);
     });
     if (failure)

@@ -213,8 +213,6 @@ void Statement::prepare(DbTransaction& tr)
                               IStatement::PREPARE_PREFETCH_METADATA);
         m_in = m_stmt->getInputMetadata(&st);
         m_out = m_stmt->getOutputMetadata(&st);
-        const unsigned type = m_stmt->getType(&st);
-        m_isSelect = type == isc_info_sql_stmt_select || type == isc_info_sql_stmt_select_for_upd;
         m_columns = describe(m_out, st);
         m_params = describe(m_in, st);
         m_outBuffer = QByteArray(int(m_out->getMessageLength(&st)), '\0');

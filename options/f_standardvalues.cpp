@@ -120,13 +120,6 @@ void Tf_standard::buildControls()
             ++row;
         }
     }
-    addresstypeperson = m_boxes[0];
-    addresstypecompany = m_boxes[1];
-    communicationtypeperson = m_boxes[2];
-    communicationtypecomany = m_boxes[3];
-    internettypeperson = m_boxes[4];
-    internettypecompany = m_boxes[5];
-    grouprepresentative = m_boxes[6];
 
     btn_ok = addButton(this, "btn_ok", lang.text(QStringLiteral("btnok"), QStringLiteral("OK")));
     btn_ok->setDefault(true);
@@ -199,7 +192,7 @@ void Tf_standard::FormCreate()
 
     edit_encode->setText(QString::fromLatin1(kBuiltInPassword));
     btn_encodeClick();
-    addresstypeperson->setFocus();
+    m_boxes.first()->setFocus();   // addresstypeperson
 }
 
 StandardKeys Tf_standard::chosenKeys() const

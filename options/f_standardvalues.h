@@ -32,13 +32,6 @@ public:
     const QList<KeyChoiceBox*>& choiceBoxes() const { return m_boxes; }
     StandardKeys chosenKeys() const;
 
-    KeyChoiceBox* addresstypeperson = nullptr;
-    KeyChoiceBox* addresstypecompany = nullptr;
-    KeyChoiceBox* communicationtypeperson = nullptr;
-    KeyChoiceBox* communicationtypecomany = nullptr;
-    KeyChoiceBox* internettypeperson = nullptr;
-    KeyChoiceBox* internettypecompany = nullptr;
-    KeyChoiceBox* grouprepresentative = nullptr;
     QPushButton* btn_ok = nullptr;
     QPushButton* btn_cancel = nullptr;
     QLabel* Label11 = nullptr;   // "Password to encode(d)"

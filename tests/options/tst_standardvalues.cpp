@@ -364,7 +364,7 @@ void TestStandardValues::catalogueCaptionsMenusAndHelp()
         QVERIFY(question[1]->isSeparator());
 
         // The refusal names the box as the dialog shows it.
-        QTest::keyClick(w.internettypecompany, Qt::Key_Escape);
+        QTest::keyClick(w.findChild<KeyChoiceBox*>(QStringLiteral("internettypecompany")), Qt::Key_Escape);
         w.btn_ok->click();
         QCOMPARE(f.messages.messages, QStringList{"You must choose a value for " + QString(QChar(0xAB))
                                                   + "L:standardinternettypefor L:companies" + QChar(0xBB) + "."});
