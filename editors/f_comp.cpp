@@ -234,12 +234,14 @@ void Tf_company::miShowDetailsClick()
     if (IBQuery_persons->isEmpty())
         return;
     const int person = IBQuery_persons->value(QStringLiteral("O_ID")).toInt();
-    m_session.openPersonEditor(person);
-    // The person's employer may have changed there; the list's snapshot ends
-    // so that a new one sees what the person editor committed.
-    IBTransaction_persons->commit();
-    IBQuery_persons->open();
-    IBQuery_persons->locate(QStringLiteral("O_ID"), person);
+    // The person's employer may have changed there; the list's transaction
+    // ends so that a new one sees what the person editor committed.
+    rereadAfter([&] { m_session.openPersonEditor(person); },
+                [&] {
+                    IBTransaction_persons->commit();
+                    IBQuery_persons->open();
+                    IBQuery_persons->locate(QStringLiteral("O_ID"), person);
+                });
 }
 
 } // namespace pellori

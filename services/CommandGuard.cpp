@@ -75,22 +75,23 @@ QMetaObject::Connection onClicked(QAbstractButton* button, QObject* context, std
     return onSignal(button, &QAbstractButton::clicked, context, std::move(command));
 }
 
-void rereadAfter(DataSet& list, const std::function<void()>& run, const std::function<void()>& then)
+void rereadAfter(const std::function<void()>& window, const std::function<void()>& reread)
 {
     struct Reread {
-        DataSet& list;
-        const std::function<void()>& then;
-        ~Reread()
-        {
-            guarded([this] {
-                list.close();
-                list.open();
-                if (then)
-                    then();
-            });
-        }
-    } reread{list, then};
-    run();
+        const std::function<void()>& reread;
+        ~Reread() { guarded(reread); }
+    } after{reread};
+    window();
+}
+
+void rereadAfter(DataSet& list, const std::function<void()>& window, const std::function<void()>& then)
+{
+    rereadAfter(window, [&] {
+        list.close();
+        list.open();
+        if (then)
+            then();
+    });
 }
 
 } // namespace pellori

@@ -31,9 +31,13 @@ QString errorMessage(const std::exception& error);
 // Runs a command; returns true when it finished without an error or abort.
 bool guarded(const std::function<void()>& command);
 
-// Runs `run`, then reads the list again (and runs `then`, guarded), also when
-// `run` ended in an error: a window opened in between may have changed the list.
-void rereadAfter(DataSet& list, const std::function<void()>& run, const std::function<void()>& then = {});
+// Runs `window` (a command that shows a window), then `reread`, which brings
+// what the window may have changed up to date: also when the window ended in
+// an error, which then goes on to the caller. A failure of `reread` is
+// reported on its own.
+void rereadAfter(const std::function<void()>& window, const std::function<void()>& reread);
+// The same for one list: closed and opened again, then `then`.
+void rereadAfter(DataSet& list, const std::function<void()>& window, const std::function<void()>& then = {});
 
 // Connects a signal to a command that runs guarded.
 template <typename Sender, typename Signal>
