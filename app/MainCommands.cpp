@@ -6,6 +6,8 @@
 #include "lookups/LookupEditors.h"
 #include "options/f_standardvalues.h"
 #include "printing/PrintCommands.h"
+#include "printing/birthdays/BirthdayCommands.h"
+#include "printing/postal/PostalCommands.h"
 
 namespace pellori {
 
@@ -29,6 +31,8 @@ std::vector<Command> Tf_mainForm::commandTable()
          .afterwards = Afterwards::RereadAndLocate},
         {.objectName = "m_exportvcard", .text = "E&xport vCard...", .key = "vcard_exportitem", .in = "System1",
          .run = [this] { m_exportvcardClick(); }},
+        {.objectName = "m_exportbirthdays", .key = kExportBirthdaysKey, .in = "System1",
+         .run = [this] { exportBirthdayCalendar(*this, this); }},
         {.objectName = "m_exit", .text = "&Exit", .key = "exit", .in = "System1", .separatorBefore = true,
          .shortcut = QKeySequence(Qt::CTRL | Qt::Key_E), .run = [this] { close(); }},
 
@@ -61,6 +65,15 @@ std::vector<Command> Tf_mainForm::commandTable()
     rows.insert(rows.end(), {
         {.objectName = "menu_birthdaylist", .text = "&Birthdaylist", .key = "birthdaylist", .in = "m_print",
          .run = [this] { printBirthdayList(*this, this); }},
+        {.objectName = "m_print_postal", .key = kPostalMenuKey, .in = "m_print", .isMenu = true},
+    });
+    // Labels, envelopes and the phone list, of the contacts the list shows.
+    for (const PostalCommand& postal : postalCommands())
+        rows.push_back({.objectName = postal.objectName, .key = postal.captionKey, .in = "m_print_postal",
+                        .run = [this, run = postal.run] { run(*this, this, m_list.shownKeys()); }});
+    rows.insert(rows.end(), {
+        {.objectName = "m_upcomingbirthdays", .key = kUpcomingBirthdaysKey, .in = "m_print",
+         .run = [this] { showUpcomingBirthdays(*this, this); }},
 
         {.objectName = "m_admin", .text = "Ad&ministration", .key = "administration", .isMenu = true},
         {.objectName = "m_address", .text = "&Adresstypes", .key = "addresstypes", .in = "m_admin",

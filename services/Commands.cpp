@@ -51,7 +51,8 @@ CommandMenus::CommandMenus(std::vector<Command> rows, QMenuBar* bar, const QList
         menus.insert(menu->objectName(), menu);
     QSet<QMenu*> inBar;   // the menu bar's menus and their submenus
     for (const Command& row : m_rows) {
-        const QString name = QLatin1String(row.objectName), text = QLatin1String(row.text);
+        const QString name = QLatin1String(row.objectName);
+        const QString text = row.text ? QString::fromLatin1(row.text) : TLang().text(QLatin1String(row.key));
         QMenu* parent = row.in ? menus.value(QLatin1String(row.in)) : nullptr;
         Q_ASSERT_X(!row.in || parent, row.objectName, "sits in a menu that no earlier row makes");
         if (row.separatorBefore && parent) {
@@ -89,7 +90,8 @@ void CommandMenus::replaceCaptions(const TLang& lang) const
         if (row.caption)
             m_actions[i]->setText(row.caption(lang));
         else if (row.key)
-            m_actions[i]->setText(lang.text(QLatin1String(row.key), QLatin1String(row.text)));
+            m_actions[i]->setText(row.text ? lang.text(QLatin1String(row.key), QString::fromLatin1(row.text))
+                                           : lang.text(QLatin1String(row.key)));
     }
 }
 

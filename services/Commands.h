@@ -54,7 +54,7 @@ private:
 
 struct Command {
     const char* objectName;
-    const char* text;                       // built-in caption
+    const char* text = nullptr;             // built-in caption; none: the catalogue's built-in text of the key
     const char* key = nullptr;              // catalogue key of the caption; none: the built-in caption stays
     const char* in = nullptr;               // the menu it sits in (a menu row's or a context menu's name); none: the menu bar
     bool isMenu = false;                    // a menu that later rows sit in

@@ -20,6 +20,9 @@ struct Step {
     // Catalogue key of what the program lacks while the step is missing.
     const char* feature;
     std::vector<const char*> statements;
+    // Only a book shared on a server gets the step (through the
+    // administrator's script); a single-file book neither gets nor lacks it.
+    bool serverOnly = false;
 };
 
 // In the order they are applied. A new feature appends one row.
@@ -28,6 +31,7 @@ const std::vector<Step>& steps();
 // Names of the steps, for features that test theirs.
 namespace step {
 inline constexpr const char* kTrash = "trash";
+inline constexpr const char* kHistory = "history";
 }
 
 } // namespace pellori::upgrades

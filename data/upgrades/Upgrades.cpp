@@ -96,17 +96,17 @@ bool isApplied(DbTransaction& tr, const char* step)
     return appliedSteps(tr).contains(QLatin1String(step));
 }
 
-std::vector<const Step*> missingSteps(DbTransaction& tr, const std::vector<Step>& all)
+std::vector<const Step*> missingSteps(DbTransaction& tr, const std::vector<Step>& all, bool serverBook)
 {
     const QStringList applied = appliedSteps(tr);
     std::vector<const Step*> missing;
     for (const Step& s : all)
-        if (!applied.contains(QLatin1String(s.name)))
+        if ((serverBook || !s.serverOnly) && !applied.contains(QLatin1String(s.name)))
             missing.push_back(&s);
     return missing;
 }
 
-QStringList applyMissing(Connection& connection, const std::vector<Step>& all)
+QStringList applyMissing(Connection& connection, const std::vector<Step>& all, bool serverBook)
 {
     ensureRecordTable(connection);
     QStringList done;
@@ -114,7 +114,7 @@ QStringList applyMissing(Connection& connection, const std::vector<Step>& all)
         // Waits for a program upgrading at the same time instead of failing at once.
         DbTransaction tr(connection, {QStringLiteral("concurrency"), QStringLiteral("wait")});
         RollbackUnlessCommitted guard(tr);
-        const std::vector<const Step*> missing = missingSteps(tr, all);
+        const std::vector<const Step*> missing = missingSteps(tr, all, serverBook);
         // The records first: a second program stops at them until this one ends.
         Statement record(connection, QStringLiteral("insert into pellori_upgrade (PU_NAME) values (:name)"));
         for (const Step* s : missing) {
@@ -128,7 +128,7 @@ QStringList applyMissing(Connection& connection, const std::vector<Step>& all)
     } catch (const DbError&) {
         // Nothing of ours stays; the steps may have come from the other program.
         DbTransaction check(connection, DbTransaction::readCommitted());
-        if (!missingSteps(check, all).empty())
+        if (!missingSteps(check, all, serverBook).empty())
             throw;
         done.clear();
     }
@@ -140,7 +140,7 @@ std::optional<QString> atStart(Connection& connection, bool serverBook, const TL
     std::vector<const Step*> missing;
     {
         DbTransaction tr(connection, DbTransaction::readCommitted());
-        missing = missingSteps(tr);
+        missing = missingSteps(tr, steps(), serverBook);
     }
     if (missing.empty())
         return std::nullopt;

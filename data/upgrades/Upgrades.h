@@ -24,13 +24,15 @@ namespace upgrades {
 // Names of the steps recorded in the book; none for a book without the record table.
 QStringList appliedSteps(DbTransaction& tr);
 bool isApplied(DbTransaction& tr, const char* step);
-// The steps of `all` the book lacks, in their order.
-std::vector<const Step*> missingSteps(DbTransaction& tr, const std::vector<Step>& all = steps());
+// The steps of `all` the book lacks, in their order; those for shared books
+// only when it is one.
+std::vector<const Step*> missingSteps(DbTransaction& tr, const std::vector<Step>& all = steps(),
+                                      bool serverBook = false);
 
 // Applies every missing step (DDL: needs the rights of the book's owner).
 // Returns the names applied by this call; throws the database's refusal with
 // nothing applied.
-QStringList applyMissing(Connection& connection, const std::vector<Step>& all = steps());
+QStringList applyMissing(Connection& connection, const std::vector<Step>& all = steps(), bool serverBook = false);
 
 // At start, once the connection is set up. The book beside the program gets
 // its missing steps; a book on a server is only checked, since its users may

@@ -137,10 +137,17 @@ PreviewDialog::PreviewDialog(Report& report, PreviewServices services, QWidget* 
     pageView->setObjectName(QStringLiteral("pageView"));
     m_scroll->setWidget(pageView);
 
+    noteLabel = new QLabel(this);
+    noteLabel->setObjectName(QStringLiteral("noteLabel"));
+    noteLabel->setWordWrap(true);
+    noteLabel->setContentsMargins(8, 4, 8, 4);
+    noteLabel->hide();
+
     auto* box = new QVBoxLayout(this);
     box->setContentsMargins(0, 0, 0, 0);
     box->setSpacing(0);
     box->addWidget(bar);
+    box->addWidget(noteLabel);
     box->addWidget(m_scroll, 1);
 
     connect(zoomBox, &QComboBox::activated, this, [this](int index) {
@@ -225,6 +232,12 @@ void PreviewDialog::refreshStatus()
         m_shownComplete = count;
         emit pagesGrown(count);
     }
+}
+
+void PreviewDialog::setNote(const QString& text)
+{
+    noteLabel->setText(text);
+    noteLabel->setVisible(!text.isEmpty());
 }
 
 void PreviewDialog::goToPage(int number)

@@ -63,11 +63,15 @@ public:
     void exportPdf();
     // Every page into a PDF file; false when the file cannot be written.
     bool writePdf(const QString& path);
+    // A line under the tool bar that tells the reader something the pages do not
+    // (what was left out, say); hidden while empty. It is not printed.
+    void setNote(const QString& text);
 
     QAction *a_first, *a_prior, *a_next, *a_last, *a_setup, *a_print, *a_pdf, *a_close;
     QComboBox* zoomBox;
     QLabel* pageLabel;
     QLabel* pageView;
+    QLabel* noteLabel;
 
 signals:
     void pagesGrown(int complete);

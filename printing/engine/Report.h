@@ -16,7 +16,11 @@ class QDateTime;
 
 namespace pellori::report {
 
-// All measures in millimetres. The layout uses one column.
+// How the body bands fill several columns: down one column and on into the
+// next (a list), or along a row of cells and then down (a sheet of labels).
+enum class ColumnOrder { DownThenAcross, AcrossThenDown };
+
+// All measures in millimetres.
 struct PageSetup {
     double paperWidthMm = 148;      // A5, portrait
     double paperHeightMm = 210;
@@ -27,10 +31,19 @@ struct PageSetup {
     bool footerOnLastPage = true;
     bool printIfEmpty = true;       // an empty master list is processed once, with no row
     int copies = 1;
+    double columnGapMm = 0;
+    ColumnOrder columnOrder = ColumnOrder::DownThenAcross;
+    // Body cells left empty at the start of the first page: a partly used sheet of labels.
+    int skipCells = 0;
 
     double pageWidthMm() const { return landscape ? paperHeightMm : paperWidthMm; }
     double pageHeightMm() const { return landscape ? paperWidthMm : paperHeightMm; }
     double bandWidthMm() const { return pageWidthMm() - leftMm - rightMm; }
+    // The width of a body band; page headers and footers span the whole band width.
+    double columnWidthMm() const
+    {
+        return columns > 1 ? (bandWidthMm() - (columns - 1) * columnGapMm) / columns : bandWidthMm();
+    }
 };
 
 struct FontStyle {
@@ -58,6 +71,9 @@ struct PrintItem {
     QString text{};                     // a label's caption
     const ReportQuery* query = nullptr; // a data text's query and column
     QString column{};
+    // A fixed-width text whose every line is cut to the width with an ellipsis: it
+    // never reaches past its box, and its band does not grow.
+    bool elide = false;
 };
 
 enum class BandKind { PageHeader, PageFooter, Detail, Child, SubDetail };

@@ -9,6 +9,8 @@ namespace {
 
 constexpr double kMeasureDpi = kLayoutDpi;
 constexpr double kMmPerInch = 25.4;
+// A share of the width within which the sum of the characters' advances surely fits.
+constexpr double kSureFit = 0.97;
 
 void installFallbacks()
 {
@@ -78,6 +80,22 @@ struct TextMeasure::Entry {
     double lineHeightMm;
     double widestGlyphPx;               // of the Latin-1 characters and the dagger
     QHash<QString, double> advances;    // of the short texts that recur (type names, labels)
+    std::vector<double> latin1Advances; // of each Latin-1 character alone; empty until asked for
+
+    // The sum of the characters' own advances; negative for a text beyond Latin-1.
+    double latin1Sum(const QString& text)
+    {
+        if (latin1Advances.empty())
+            for (int c = 0; c < 256; ++c)
+                latin1Advances.push_back(metrics.horizontalAdvance(QChar(c)));
+        double sum = 0;
+        for (const QChar c : text) {
+            if (c.unicode() > 0xFF)
+                return -1;
+            sum += latin1Advances[c.unicode()];
+        }
+        return sum;
+    }
 };
 
 
@@ -98,7 +116,7 @@ TextMeasure::Entry& TextMeasure::entry(const FontStyle& style)
     const QFont font = reportFont(style);
     QFontMetricsF metrics(font, &m_device);
     const double line = metrics.lineSpacing() * kMmPerInch / kMeasureDpi;
-    m_entries.push_back(std::make_unique<Entry>(Entry{style, font, metrics, line, widestGlyph(metrics), {}}));
+    m_entries.push_back(std::make_unique<Entry>(Entry{style, font, metrics, line, widestGlyph(metrics), {}, {}}));
     return *m_entries.back();
 }
 
@@ -151,6 +169,18 @@ QStringList TextMeasure::wrap(const FontStyle& font, const QString& text, double
         layout.endLayout();
     }
     return lines;
+}
+
+QString TextMeasure::elide(const FontStyle& font, const QString& text, double widthMm)
+{
+    Entry& e = entry(font);
+    const double widthPx = widthMm * kMeasureDpi / kMmPerInch;
+    // Kerning is off, so a text is as wide as its characters unless shaping joins
+    // some; with a margin for that, most lines need no shaping at all.
+    const double sum = e.latin1Sum(text);
+    if ((sum >= 0 && sum <= widthPx * kSureFit) || e.metrics.horizontalAdvance(text) <= widthPx)
+        return text;
+    return e.metrics.elidedText(text, Qt::ElideRight, widthPx);
 }
 
 } // namespace pellori::report

@@ -31,6 +31,8 @@ public:
     // Breaks a text into the lines it takes at the width: at its line breaks, then at
     // word boundaries (inside a word only when the word alone is wider).
     QStringList wrap(const FontStyle& font, const QString& text, double widthMm);
+    // The text as it is when it fits the width, else cut at its end with an ellipsis.
+    QString elide(const FontStyle& font, const QString& text, double widthMm);
 
 private:
     struct Entry;

@@ -2,6 +2,12 @@
 
 namespace pellori::report {
 
+namespace {
+// Measures are sums of decimal millimetres: a band that fits exactly must not
+// fall to the next page by a rounding error.
+constexpr double kFitMm = 1e-6;
+} // namespace
+
 ReportLayout::ReportLayout(Report& report, QDateTime generated) : m_report(report), m_generated(dateTimeText(generated))
 {
     if (Band* h = m_report.pageHeader())
@@ -42,6 +48,9 @@ void ReportLayout::produceUntil(int pages)
 void ReportLayout::start()
 {
     openPage();
+    const Band* detail = m_report.detail();
+    for (int i = 0; i < m_report.page.skipCells; ++i)
+        allocate(detail ? detail->heightMm : 0, 0);
     ReportQuery* master = m_report.master;
     if (master)
         master->moveFirst();
@@ -90,16 +99,7 @@ void ReportLayout::process(Band& band)
         band.beforePrint(band, print);
     if (print) {
         Measured m = measure(band);
-        const double left = bodyBottom() - m_y;
-        const double need = m.heightMm + chainHeight(band.keepWith);
-        const bool overflows = m.heightMm > left;
-        const bool chainShort = need > left && need <= emptyPageSpace();
-        if (m_pageHasBody && (overflows || chainShort)) {
-            closePage(false);
-            openPage();
-        }
-        place(band, m);
-        m_pageHasBody = true;
+        place(band, m, allocate(m.heightMm, chainHeight(band.keepWith)));
     }
     if (band.child)
         process(*band.child);
@@ -120,7 +120,7 @@ ReportLayout::Measured ReportLayout::measure(Band& band)
 {
     Measured m;
     m.heightMm = band.heightMm;
-    const double bandWidth = m_report.page.bandWidthMm();
+    const double bandWidth = widthOf(band);
     double grow = 0;
     if (band.topRule) {
         PlacedItem rule;
@@ -145,6 +145,10 @@ ReportLayout::Measured ReportLayout::measure(Band& band)
             if (p.lines.isEmpty())
                 p.lines << QString();
             grow = qMax(grow, (p.lines.size() - 1) * p.lineHeightMm);
+        } else if (item.elide && width > 0) {
+            for (const QString& line : paragraphs(text))
+                p.lines << m_measure.elide(item.font, line, width);
+            p.clip = true;
         } else {
             p.lines << paragraphs(text).value(0);
             if (width <= 0)
@@ -159,17 +163,74 @@ ReportLayout::Measured ReportLayout::measure(Band& band)
     return m;
 }
 
-void ReportLayout::place(const Band& band, Measured& m)
+bool ReportLayout::acrossFirst() const
+{
+    return m_report.page.columns > 1 && m_report.page.columnOrder == ColumnOrder::AcrossThenDown;
+}
+
+double ReportLayout::columnX(int column) const
+{
+    const PageSetup& s = m_report.page;
+    return s.leftMm + column * (s.columnWidthMm() + s.columnGapMm);
+}
+
+double ReportLayout::widthOf(const Band& band) const
+{
+    const bool pageBand = band.kind == BandKind::PageHeader || band.kind == BandKind::PageFooter;
+    return pageBand ? m_report.page.bandWidthMm() : m_report.page.columnWidthMm();
+}
+
+QPointF ReportLayout::allocate(double heightMm, double chainMm)
+{
+    if (acrossFirst()) {
+        // A row of cells starts a new page when it does not fit; its cells follow it.
+        if (m_column == 0 && m_columnHasBody && heightMm > bodyBottom() - m_y + kFitMm) {
+            closePage(false);
+            openPage();
+        }
+        const QPointF at(columnX(m_column), m_y);
+        m_rowHeight = qMax(m_rowHeight, heightMm);
+        m_columnHasBody = true;
+        if (++m_column == m_report.page.columns) {
+            m_column = 0;
+            m_y += m_rowHeight;
+            m_rowHeight = 0;
+        }
+        return at;
+    }
+    const double left = bodyBottom() - m_y;
+    const double need = heightMm + chainMm;
+    const bool overflows = heightMm > left + kFitMm;
+    const bool chainShort = need > left + kFitMm && need <= emptyPageSpace() + kFitMm;
+    if (m_columnHasBody && (overflows || chainShort))
+        nextColumn();
+    const QPointF at(columnX(m_column), m_y);
+    m_y += heightMm;
+    m_columnHasBody = true;
+    return at;
+}
+
+void ReportLayout::nextColumn()
+{
+    if (m_column + 1 < m_report.page.columns) {
+        ++m_column;
+        m_y = m_bodyTop;
+        m_columnHasBody = false;
+        return;
+    }
+    closePage(false);
+    openPage();
+}
+
+void ReportLayout::place(const Band& band, Measured& m, QPointF at)
 {
     Page& page = m_pages.back();
-    const QPointF origin(m_report.page.leftMm, m_y);
-    page.bands.push_back({band.name, QRectF(origin, QSizeF(m_report.page.bandWidthMm(), m.heightMm))});
+    page.bands.push_back({band.name, QRectF(at, QSizeF(widthOf(band), m.heightMm))});
     for (PlacedItem& item : m.items) {
-        item.rectMm.translate(origin);
+        item.rectMm.translate(at);
         item.placement = int(page.bands.size()) - 1;
         page.items.push_back(std::move(item));
     }
-    m_y += m.heightMm;
 }
 
 void ReportLayout::openPage()
@@ -178,7 +239,9 @@ void ReportLayout::openPage()
     page.number = int(m_pages.size()) + 1;
     m_pages.push_back(std::move(page));
     m_y = m_report.page.topMm;
-    m_pageHasBody = false;
+    m_column = 0;
+    m_rowHeight = 0;
+    m_columnHasBody = false;
     Band* header = m_report.pageHeader();
     if (header && (m_pages.size() > 1 || m_report.page.headerOnFirstPage)) {
         bool print = true;
@@ -187,7 +250,8 @@ void ReportLayout::openPage()
         if (print) {
             Measured m = measure(*header);
             m_headerHeight = m.heightMm;
-            place(*header, m);
+            place(*header, m, {m_report.page.leftMm, m_y});
+            m_y += m.heightMm;
         }
     }
     m_bodyTop = m_y;
@@ -205,7 +269,7 @@ void ReportLayout::closePage(bool last)
         return;
     Measured m = measure(*footer);
     m_y = m_report.page.pageHeightMm() - m_report.page.bottomMm - footer->heightMm;
-    place(*footer, m);
+    place(*footer, m, {m_report.page.leftMm, m_y});
 }
 
 double ReportLayout::chainHeight(const Band* from) const

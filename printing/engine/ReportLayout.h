@@ -71,7 +71,14 @@ private:
     void process(Band& band);
     Measured measure(Band& band);
     QString textOf(const PrintItem& item) const;
-    void place(const Band& band, Measured& m);
+    // Where a band of that height goes, after any column or page break it needs;
+    // `chain` is the height of the bands that must follow it in the same column.
+    QPointF allocate(double heightMm, double chainMm);
+    void nextColumn();
+    bool acrossFirst() const;
+    double columnX(int column) const;
+    double widthOf(const Band& band) const;
+    void place(const Band& band, Measured& m, QPointF at);
     void openPage();
     void closePage(bool last);
     double chainHeight(const Band* from) const;
@@ -85,7 +92,9 @@ private:
     State m_state = State::NotStarted;
     double m_y = 0;                 // where the next band goes, from the paper's top
     double m_bodyTop = 0;           // below the header of the current page
-    bool m_pageHasBody = false;
+    int m_column = 0;               // the column (or the cell of the row) the next band goes to
+    double m_rowHeight = 0;         // across first: the tallest cell of the row being filled
+    bool m_columnHasBody = false;   // the column has a body band (across first: the page)
     double m_headerHeight = 0;
 };
 

@@ -61,6 +61,17 @@ void TestMainErrorText::errorMessages_data()
     for (const long code : {335544345L, 335544336L, 335544451L})
         QTest::addRow("concurrent change %ld", code) << 0 << QStringLiteral("lock conflict on no wait transaction")
                                                      << code << concurrent << false;
+    // A shared book's reader changing, a user without a role reading: which text, by the refused access.
+    const QString prefix = QStringLiteral("Database Error:\n\r\n\r");
+    const TLang lang;
+    for (const char* access : {"UPDATE", "INSERT", "DELETE", "USAGE", "SELECT", "EXECUTE"}) {
+        const bool read = qstrcmp(access, "SELECT") == 0 || qstrcmp(access, "EXECUTE") == 0;
+        QTest::addRow("no permission for %s", access)
+            << 0 << QStringLiteral("no permission for %1 access to TABLE OBJECT").arg(QLatin1String(access))
+            << DbError::kNoPermission
+            << prefix + ReplaceReturn(lang.text(read ? QStringLiteral("shared_noreadaccess") : QStringLiteral("shared_readonly")))
+            << false;
+    }
     QTest::newRow("program error naming the constraint")
         << 1 << QStringLiteral("FK5_PERSON Firebird Login") << 0L << QStringLiteral("FK5_PERSON Firebird Login")
         << false;

@@ -307,6 +307,9 @@ void tst_MainForm::attachParameters_data()
     QTest::newRow("plain password is not Base64")
         << QByteArray("dbusername=QVXPELLORI\r\ndbpassword=*vemlox!\r\nlc_ctype=ISO8859_1\r\n")
         << QStringList{"user_name=QVXPELLORI", "password=", "lc_ctype=ISO8859_1"};
+    QTest::newRow("a role after the login")
+        << QByteArray("dbusername=QVXPELLORI\r\nrole= PELLORI_READER \r\n")
+        << QStringList{"user_name=QVXPELLORI", "password=", "lc_ctype=", "sql_role_name=PELLORI_READER"};
 }
 
 void tst_MainForm::attachParameters()
@@ -878,12 +881,17 @@ void tst_MainForm::menusInTheirOrderWithTheirShortcuts_data()
     QTest::addColumn<QStringList>("entries");   // objectName and shortcut; "-" an unnamed separator
     QTest::newRow("menu bar") << "m_main" << QStringList{"System1", "m_add", "m_show", "m_print", "m_admin", "m_info"};
     QTest::newRow("System") << "System1"
-                            << QStringList{"m_options", "-", "m_importvcard", "m_exportvcard", "-", "m_exit Ctrl+E"};
+                            << QStringList{"m_options",        "-", "m_importvcard", "m_exportvcard",
+                                           "m_exportbirthdays", "-", "m_exit Ctrl+E"};
     QTest::newRow("Options") << "m_options"
                              << QStringList{"m_size", "m_position", "m_size_position", "-", "m_standardvalues"};
     QTest::newRow("Add New") << "m_add" << QStringList{"m_company Ctrl+C", "m_person Ctrl+P"};
     QTest::newRow("Show") << "m_show" << QStringList{"m_details Ctrl+D"};
-    QTest::newRow("Print") << "m_print" << QStringList{"m_print_addressbook", "menu_birthdaylist"};
+    QTest::newRow("Print") << "m_print"
+                           << QStringList{"m_print_addressbook", "menu_birthdaylist", "m_print_postal",
+                                          "m_upcomingbirthdays"};
+    QTest::newRow("Labels and lists") << "m_print_postal"
+                                      << QStringList{"m_print_labels", "m_print_envelopes", "m_print_phonelist"};
     QTest::newRow("AddressBook") << "m_print_addressbook"
                                  << QStringList{"A1", "N5", "AddressbookAZ1", "N6", "AddressbookA1", "AddressbookB1",
                                                 "AddressbookC1", "AddressbookD1", "AddressbookE1", "AddressbookF1",

@@ -42,7 +42,9 @@ private:
 };
 
 // The first column of every row a select returns, read through an attachment of
-// its own in a fresh transaction: what has been committed.
-QStringList committedValues(const QString& databasePath, const QString& select);
+// its own in a fresh transaction: what has been committed. By default with
+// the program's built-in login.
+QStringList committedValues(const QString& databasePath, const QString& select,
+                            const QStringList& login = PelloriSession::builtInLogin());
 
 } // namespace pellori::test

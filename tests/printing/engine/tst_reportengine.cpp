@@ -95,6 +95,9 @@ private slots:
     void keepTogetherChains();
     void headerAndFooterOnEveryPage_data();
     void headerAndFooterOnEveryPage();
+    void columnsFillInTheirOrder_data();
+    void columnsFillInTheirOrder();
+    void elidedTextStaysInItsBox();
     void emptyMasterGivesOnePage();
     void clearedPrintFlagTakesNoSpaceButChildIsProcessed();
     void pagesComeOneByOne();
@@ -213,6 +216,72 @@ void TestReportEngine::keepTogetherChains()
     layout.produceAll();
     QCOMPARE(placings(layout, "A"), whereA);
     QCOMPARE(placings(layout, "B"), whereB);
+}
+
+void TestReportEngine::columnsFillInTheirOrder_data()
+{
+    QTest::addColumn<int>("order");
+    QTest::addColumn<int>("skip");
+    QTest::addColumn<double>("top");
+    QTest::addColumn<double>("height");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QStringList>("cells");   // page:column:top of each band
+    // Two columns of 40 mm (80 mm band, no gap) at left 10; 100 mm body.
+    QTest::newRow("down then across") << int(ColumnOrder::DownThenAcross) << 0 << 0.0 << 30.0 << 7
+                                      << QStringList{"1:10:0", "1:10:30", "1:10:60", "1:50:0", "1:50:30", "1:50:60", "2:10:0"};
+    QTest::newRow("across, five cells used") << int(ColumnOrder::AcrossThenDown) << 5 << 0.0 << 30.0 << 3
+                                             << QStringList{"1:50:60", "2:10:0", "2:50:0"};
+    // 7 rows of 42.3 mm below 0.45 mm fill a 296.55 mm body exactly; rounding must not push the last.
+    // 7 rows of 42.3 mm fill a 297 mm page between margins of 0.45 mm exactly:
+    // rounding must not push the last row over.
+    QTest::newRow("across, rows fill the page exactly") << int(ColumnOrder::AcrossThenDown) << 12 << 0.45 << 42.3 << 3
+                                                        << QStringList{"1:10:254.25", "1:50:254.25", "2:10:0.45"};
+}
+
+void TestReportEngine::columnsFillInTheirOrder()
+{
+    QFETCH(int, order);
+    QFETCH(int, skip);
+    QFETCH(double, top);
+    QFETCH(double, height);
+    QFETCH(int, rows);
+    QFETCH(QStringList, cells);
+    Rows master(numbered(rows));
+    Report r = bare(master);
+    r.page.columns = 2;
+    r.page.columnOrder = ColumnOrder(order);
+    r.page.skipCells = skip;
+    r.page.topMm = r.page.bottomMm = top;
+    if (top > 0)
+        r.page.paperHeightMm = 297;
+    r.addBand({.name = "D", .heightMm = height});
+    ReportLayout layout(r);
+    layout.produceAll();
+    QStringList placed;
+    for (const Page& p : layout.pages())
+        for (const PlacedBand& b : p.bands)
+            placed << QStringLiteral("%1:%2:%3").arg(p.number).arg(b.rectMm.left()).arg(qRound(b.rectMm.top() * 100) / 100.0);
+    QCOMPARE(placed, cells);
+    QCOMPARE(layout.pages().front().bands.front().rectMm.width(), 40.0);
+}
+
+void TestReportEngine::elidedTextStaysInItsBox()
+{
+    Rows master(numbered(1));
+    Report r = bare(master);
+    Band& d = r.addBand({.name = "D", .heightMm = 5});
+    const QString longLine = QStringLiteral("Hauptstra\u00DFe 1234567890 Hinterhaus links oben bei Familie Sonnenschein");
+    d.add({.name = "T", .widthMm = 30, .text = "short\n" + longLine, .elide = true});
+    ReportLayout layout(r);
+    layout.produceAll();
+    const PlacedItem* t = findItem(layout.page(0), "T");
+    QVERIFY(t);
+    QCOMPARE(t->lines.size(), 2);
+    QCOMPARE(t->lines[0], QStringLiteral("short"));
+    QVERIFY(t->lines[1].endsWith(QChar(0x2026)));
+    TextMeasure measure;
+    QVERIFY(measure.widthMm({}, t->lines[1]) <= 30.0);
+    QCOMPARE(placings(layout, "D").value(0).height, 5.0);
 }
 
 void TestReportEngine::headerAndFooterOnEveryPage_data()
