@@ -23,7 +23,7 @@ ContactList::ContactList(DbTransaction& main)
 
     ibquery_listgroups = std::make_unique<QueryDataSet>(main);
     ibquery_listgroups->setObjectName(QStringLiteral("ibquery_listgroups"));
-    ibquery_listgroups->setSelectSql(queries::groupList());
+    ibquery_listgroups->setSelectSql(queries::groupSearchChoices());
 }
 
 ContactList::~ContactList() = default;

@@ -66,7 +66,7 @@ QString groupSearch(const QString& groupValue)
     return lines.join(QLatin1Char('\n'));
 }
 
-QString groupList() { return QStringLiteral("Select * from groupt order by g_name collate de_de"); }
+QString groupSearchChoices() { return QStringLiteral("Select * from groupt order by g_name collate de_de"); }
 
 QString addressBookAll()
 {

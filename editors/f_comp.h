@@ -37,7 +37,7 @@ public:
     QueryDataSet& persons() const { return *IBQuery_persons; }
 
 protected:
-    void saveRecord() override;
+    void postRecord() override;
     DataSource& recordSource() const override { return *datasource_object; }
 
 private:

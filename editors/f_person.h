@@ -39,14 +39,13 @@ public:
 
 
 protected:
-    void saveRecord() override;
+    void postRecord() override;
     DataSource& recordSource() const override { return *datasource_person; }
 
 private:
     void FormCreate();
     void replaceCaptions();
     void buildControls();
-    void savePersonRecord();
     void dataset_personBeforePost();
     void openListEditor(LookupList which, QueryDataSet& list);
     void rereadToLastAfter(QueryDataSet& list, const std::function<void()>& open);

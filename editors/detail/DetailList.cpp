@@ -2,6 +2,7 @@
 
 #include "data/DataSet.h"
 #include "data/DbTransaction.h"
+#include "data/tables/Table.h"
 #include "editors/detail/RowChecks.h"
 #include "services/CommandGuard.h"
 #include "services/ContextMenu.h"
@@ -36,14 +37,8 @@ DetailList::DetailList(const DetailListConfig& config, Session& session, std::fu
     EditableDataSet& ds = *m_dataSet;
     ds.setObjectName(config.dataSetName);
     ds.setSelectSql(config.selectSql);
-    ds.setInsertSql(config.insertSql);
-    ds.setModifySql(config.modifySql);
-    ds.setDeleteSql(config.deleteSql);
-    ds.setRefreshSql(config.refreshSql);
-    if (!config.keyField.isEmpty())
-        ds.setKeyField(config.keyField);
     // A row another user changed or deleted since it was read is refused, not overwritten.
-    ds.setRowCheck(config.versionField.isEmpty() ? QStringList{} : QStringList{config.versionField});
+    tables::describe(ds, *config.table, config.writes);
     for (const DetailColumn& c : config.columns) {
         FieldDef f{.name = c.field,
                    .kind = c.kind,
