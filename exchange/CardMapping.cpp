@@ -1,5 +1,6 @@
 #include "exchange/CardMapping.h"
 
+#include "exchange/Latin1Text.h"
 #include "exchange/TypeTable.h"
 #include "exchange/VCardReader.h"
 #include "exchange/VCardWriter.h"
@@ -15,10 +16,14 @@ namespace {
 
 // Properties that repeat what is stored elsewhere, or describe the card
 // rather than the contact: leaving them out loses nothing.
+// A LABEL beside an ADR says again what the ADR says; without one it is the address.
 const QStringList kNothingToStore = {
     "PRODID", "REV", "UID", "FN", "KIND", "X-ABLABEL", "X-ABSHOWAS", "X-ABUID", "CLIENTPIDMAP", "LABEL",
-    "SORT-STRING", "NAME", "PROFILE", "SOURCE", "MAILER", "X-MS-OL-DEFAULT-POSTAL-ADDRESS", "X-ABADR",
+    "NAME", "PROFILE", "SOURCE", "MAILER", "X-MS-OL-DEFAULT-POSTAL-ADDRESS", "X-ABADR", "X-ADDRESSBOOKSERVER-KIND",
 };
+
+// The components vCard defines for N and ADR.
+constexpr qsizetype kNameParts = 5, kAddressParts = 7;
 
 bool allEmpty(const QStringList& parts)
 {
@@ -41,23 +46,25 @@ QStringList lines(const QStringList& parts, qsizetype count)
     return out;
 }
 
-// Apple writes its own labels as "_$!<Mobile>!$_".
-QString labelText(QString label)
-{
-    label = label.trimmed();
-    if (label.startsWith(QLatin1String("_$!<")) && label.endsWith(QLatin1String(">!$_")))
-        label = label.mid(4, label.size() - 8);
-    return label;
-}
+struct Label {
+    QString text;
+    bool own = false;   // typed by the writer's user, not one of Apple's own
+};
 
 // The label of the property's group (Apple's item1.X-ABLabel): it may name a
-// Pellori type as it is.
-QString labelOf(const Card& card, const Property& p)
+// Pellori type as it is. Apple writes its own labels as "_$!<Mobile>!$_".
+Label labelOf(const Card& card, const Property& p)
 {
-    for (const Property* q : card.group(p.group))
-        if (q->name == u"X-ABLABEL" && !labelText(q->text()).isEmpty())
-            return labelText(q->text());
-    return QString();
+    for (const Property* q : card.group(p.group)) {
+        if (q->name != u"X-ABLABEL")
+            continue;
+        const QString label = singleLine(q->text());
+        if (label.startsWith(QLatin1String("_$!<")) && label.endsWith(QLatin1String(">!$_")))
+            return Label{.text = label.mid(4, label.size() - 8).trimmed(), .own = false};
+        if (!label.isEmpty())
+            return Label{.text = label, .own = true};
+    }
+    return Label();
 }
 
 // The TYPE values, then the label as one more word ("Mobile" says "cell").
@@ -68,7 +75,7 @@ QStringList typeWordsOf(const Card& card, const Property& p)
         for (const QString& t : value.split(u','))
             if (!t.trimmed().isEmpty())
                 words << t.trimmed();
-    if (const QString label = labelOf(card, p); !label.isEmpty())
+    if (const QString label = labelOf(card, p).text; !label.isEmpty())
         words << label;
     return words;
 }
@@ -177,13 +184,18 @@ SplitNumber splitNumber(const QString& text)
         return {.prefix = withoutParentheses(t.left(slash).trimmed()), .number = t.mid(slash + 1).trimmed()};
     if (const qsizetype blank = t.indexOf(u' '); blank >= 0) {
         const QString first = t.left(blank);
+        // "businessfax 4", "google voice": words, not a prefix.
+        if (std::any_of(first.begin(), first.end(), [](QChar c) { return c.isLetter(); }))
+            return {.prefix = QString(), .number = t};
         const QString rest = t.mid(blank + 1);
         if (const qsizetype next = rest.indexOf(u' '); next >= 0 && isCountryCode(first))
             return {.prefix = first + u' ' + withoutParentheses(rest.left(next)), .number = rest.mid(next + 1)};
         return {.prefix = withoutParentheses(first), .number = rest};
     }
+    // Anything but digits and the usual separators dials more than digits
+    // (letters, "*", "#", pauses): kept as written, never cut into parts.
     for (const QChar c : t)
-        if (c.isLetter())
+        if (!c.isDigit() && c != u'+' && c != u'-' && c != u'.' && c != u'(' && c != u')')
             return {.prefix = QString(), .number = t};
     QString marker;
     if (t.startsWith(u'+'))
@@ -220,11 +232,122 @@ QString joinNumber(const QString& prefix, const QString& number)
     return prefix + u' ' + number;
 }
 
+namespace {
+
+// A name is there when it leaves something to show once it is written in
+// Latin-1 (zero-width characters alone leave nothing).
+bool visible(const QString& text) { return !toLatin1Text(text).text.trimmed().isEmpty(); }
+
+QStringList words(const QString& text)
+{
+    QString t = text.toCaseFolded();
+    for (QChar& c : t)
+        if (!c.isLetterOrNumber())
+            c = u' ';
+    return t.split(u' ', Qt::SkipEmptyParts);
+}
+
+// The words of a full name that the name's parts do not hold ("Joe Due"
+// beside N:Gump;Forrest): worth a note, as the full name is not stored.
+QString fullNameBeyond(const QString& fullName, const QStringList& parts)
+{
+    const QStringList known = words(parts.join(u' '));
+    for (const QString& w : words(fullName))
+        if (!known.contains(w))
+            return fullName;
+    return QString();
+}
+
+// A full name that only repeats the organisation's name.
+bool namesOrganization(const QString& fullName, const QStringList& orgParts)
+{
+    const QString name = fullName.simplified();
+    for (const QString& candidate : {joinNonEmpty(orgParts), joinNonEmpty(orgParts.mid(0, 2)), orgParts.value(0)})
+        if (!candidate.isEmpty() && name.compare(candidate.simplified(), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+QString kindOf(const Card& card)
+{
+    for (const char* name : {"KIND", "X-ADDRESSBOOKSERVER-KIND"})
+        if (const Property* p = card.first(QLatin1String(name)))
+            return p->text().trimmed().toLower();
+    return QString();
+}
+
+// The parts beyond those vCard defines, as one text.
+QString beyond(const QStringList& parts, qsizetype defined)
+{
+    return joinNonEmpty(parts.mid(defined), QStringLiteral("; "));
+}
+
+// A card of KIND:group: its name, and its members as written.
+void readGroup(const Card& card, CardContact& out)
+{
+    const Property* fn = card.first(QStringLiteral("FN"));
+    const Property* n = card.first(QStringLiteral("N"));
+    const Property* org = card.first(QStringLiteral("ORG"));
+    QString name = fn ? singleLine(fn->text()) : QString();
+    if (name.isEmpty() && n)
+        name = joinNonEmpty(lines(n->components(), kNameParts));
+    if (name.isEmpty() && org)
+        name = joinNonEmpty(lines(org->components(), org->components().size()));
+    out.contact.name1 = name;
+    out.hasName = visible(name);
+    QStringList notStored;
+    for (const Property& p : card.properties) {
+        if (p.name == u"MEMBER" || p.name == u"X-ADDRESSBOOKSERVER-MEMBER") {
+            if (!p.text().trimmed().isEmpty())
+                out.members << p.text().trimmed();
+        } else if (p.name != u"N" && p.name != u"ORG" && !kNothingToStore.contains(p.name) &&
+                   !notStored.contains(p.name)) {
+            notStored << p.name;
+        }
+    }
+    if (!notStored.isEmpty())
+        out.notes << Note{.kind = NoteKind::PropertiesNotStored, .value = notStored.join(QLatin1String(", "))};
+}
+
+// An address given only as a label (2.1 cards without ADR): the first line
+// as the street, the others as the town, for the user to look over.
+ContactAddress addressFromLabel(const Card& card, const Property& label, QList<Note>& notes)
+{
+    const QStringList parts = label.text().split(u'\n', Qt::SkipEmptyParts);
+    ContactAddress a{.typeWords = typeWordsOf(card, label),
+                     .street = parts.value(0).trimmed(),
+                     .town = joinNonEmpty(parts.mid(1), QStringLiteral(", ")),
+                     .preferred = label.preferred()};
+    notes << Note{.kind = NoteKind::AddressFromLabel, .field = Field::Address,
+                  .value = singleLine(label.text()), .stored = a.street, .detail = a.town};
+    return a;
+}
+
+} // namespace
+
 CardContact contactFromCard(const Card& card)
 {
     CardContact out;
     out.line = card.line;
+    out.notes = card.notes;
+    if (const Property* uid = card.first(QStringLiteral("UID")))
+        out.uid = uid->text().trimmed();
     Contact& c = out.contact;
+    const QString kind = kindOf(card);
+    if (kind == u"group") {
+        out.kind = CardKind::Group;
+        readGroup(card, out);
+        if (!out.hasName)
+            out.notes.prepend(Note{.kind = NoteKind::NoName});
+        return out;
+    }
+    if (kind == u"location") {
+        out.kind = CardKind::Place;
+        out.hasName = false;
+        out.notes.prepend(Note{.kind = NoteKind::PlaceCard});
+        return out;
+    }
+
     QStringList notStored;
     const auto notPlaced = [&](const Property& p) {
         if (!notStored.contains(p.name))
@@ -236,21 +359,35 @@ CardContact contactFromCard(const Card& card)
 
     const Property* n = card.first(QStringLiteral("N"));
     const Property* org = card.first(QStringLiteral("ORG"));
-    const Property* kind = card.first(QStringLiteral("KIND"));
     const Property* fn = card.first(QStringLiteral("FN"));
-    const QStringList name = lines(n ? n->components() : QStringList(), 5);
+    const Property* showAs = card.first(QStringLiteral("X-ABSHOWAS"));
+    const QStringList nameParts = n ? n->componentsAsWords() : QStringList();
+    const QStringList name = lines(nameParts, kNameParts);
     const QStringList orgParts = org ? lines(org->components(), org->components().size()) : QStringList();
     const QString fullName = fn ? singleLine(fn->text()) : QString();
 
-    const bool company = (kind && kind->text().trimmed().compare(u"org", Qt::CaseInsensitive) == 0) ||
-                         (!allEmpty(orgParts) && allEmpty(name));
+    // Without a name in N, a card of an organisation is the organisation's
+    // own only when its full name is none or the organisation's: else it is
+    // a person's, named by the full name, who works there.
+    const bool company = kind == u"org" ||
+                         (showAs && showAs->text().trimmed().compare(u"company", Qt::CaseInsensitive) == 0) ||
+                         (!allEmpty(orgParts) && allEmpty(name) &&
+                          (fullName.isEmpty() || namesOrganization(fullName, orgParts)));
     if (!allEmpty(orgParts.mid(2)))
         noColumn(Field::Organization, joinNonEmpty(orgParts.mid(2), QStringLiteral("; ")));
+    if (!beyond(nameParts, kNameParts).isEmpty())
+        out.notes << Note{.kind = NoteKind::MoreComponents, .field = Field::Name,
+                          .value = beyond(lines(nameParts, nameParts.size()), kNameParts)};
+    // The full name is stored only where it names the contact (no N, or a
+    // company without ORG); elsewhere words of its own are noted.
+    if (visible(fullName) && (!allEmpty(name) || (company && !allEmpty(orgParts))))
+        if (const QString beyondName = fullNameBeyond(fullName, nameParts + orgParts); !beyondName.isEmpty())
+            noColumn(Field::FullName, beyondName);
     if (company) {
         c.kind = ContactKind::Company;
         c.name1 = orgParts.value(0);
         c.name2 = orgParts.value(1);
-        if (c.name1.isEmpty() && c.name2.isEmpty())
+        if (!visible(c.name1) && !visible(c.name2))
             c.name1 = fullName;
         if (n && !allEmpty(name))
             notPlaced(*n);
@@ -260,7 +397,7 @@ CardContact contactFromCard(const Card& card)
         c.title = name[3];
         if (!name[4].isEmpty())
             noColumn(Field::NameSuffix, name[4]);
-        if (c.name1.isEmpty() && c.name2.isEmpty()) {
+        if (!visible(c.name1) && !visible(c.name2)) {
             QStringList words = fullName.split(u' ', Qt::SkipEmptyParts);
             c.name1 = words.isEmpty() ? QString() : words.takeLast();
             c.name2 = words.join(u' ');
@@ -269,11 +406,26 @@ CardContact contactFromCard(const Card& card)
         c.employer2 = orgParts.value(1);
     }
     // Filed under its first name line: a lone first name is the name.
-    if (c.name1.isEmpty())
+    if (!visible(c.name1))
         std::swap(c.name1, c.name2);
-    out.hasName = !c.name1.isEmpty();
+    if (!visible(c.name1) && c.kind == ContactKind::Person) {
+        // Some phones keep contacts of an e-mail address alone.
+        for (const Property& p : card.properties) {
+            QString address = p.name == u"EMAIL" ? singleLine(p.text()) : QString();
+            if (address.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive))
+                address = address.mid(7);
+            if (visible(address)) {
+                c.name1 = address;
+                c.name2.clear();
+                out.notes << Note{.kind = NoteKind::NamedByEmail, .value = address};
+                break;
+            }
+        }
+    }
+    out.hasName = visible(c.name1);
 
     const bool person = c.kind == ContactKind::Person;
+    const bool hasAddress = card.first(QStringLiteral("ADR")) != nullptr;
     QStringList nicknames, notes;
     bool hadBirthday = false;
     for (const Property& p : card.properties) {
@@ -304,13 +456,24 @@ CardContact contactFromCard(const Card& card)
             const QString written = telValue(p.text());
             if (written.isEmpty())
                 continue;
-            const SplitNumber split = splitNumber(written);
+            SplitNumber split = splitNumber(written);
+            // Written by an export that names the prefix the split cannot tell.
+            if (const QStringList prefix = p.parameter(QLatin1String(kPrefixParameter));
+                !prefix.isEmpty() && written.startsWith(prefix.first())) {
+                split.prefix = prefix.first();
+                split.number = written.mid(prefix.first().size());
+                if (!split.prefix.isEmpty() && (split.number.startsWith(u' ') || split.number.startsWith(u'/')))
+                    split.number = split.number.mid(1);
+            }
             if (split.prefix.isEmpty())
                 out.notes << Note{.kind = NoteKind::NoPrefix, .field = Field::Number, .value = written};
-            c.numbers << ContactNumber{.type = labelOf(card, p),
+            const Label label = labelOf(card, p);
+            c.numbers << ContactNumber{.type = label.text,
                                        .typeWords = typeWordsOf(card, p),
+                                       .ownLabel = label.own,
                                        .prefix = split.prefix,
                                        .number = split.number,
+                                       .written = written,
                                        .assistant = singleLine(p.parameter(QStringLiteral("X-ASSISTANT")).join(u',')),
                                        .preferred = p.preferred()};
         } else if (pn == u"EMAIL" || pn == u"URL") {
@@ -319,17 +482,25 @@ CardContact contactFromCard(const Card& card)
                 address = address.mid(7);
             if (address.isEmpty())
                 continue;
-            c.internet << ContactInternet{.type = labelOf(card, p),
+            const Label label = labelOf(card, p);
+            c.internet << ContactInternet{.type = label.text,
                                           .typeWords = typeWordsOf(card, p),
+                                          .ownLabel = label.own,
                                           .kind = pn == u"EMAIL" ? InternetKind::Email : InternetKind::Web,
                                           .address = address,
                                           .preferred = p.preferred()};
         } else if (pn == u"ADR") {
-            const QStringList a = lines(p.components(), 7);
+            const QStringList parts = p.components();
+            const QStringList a = lines(parts, kAddressParts);
+            if (!beyond(parts, kAddressParts).isEmpty())
+                out.notes << Note{.kind = NoteKind::MoreComponents, .field = Field::Address,
+                                  .value = beyond(lines(parts, parts.size()), kAddressParts)};
             if (allEmpty(a))
                 continue;
-            ContactAddress address{.type = labelOf(card, p),
+            const Label label = labelOf(card, p);
+            ContactAddress address{.type = label.text,
                                    .typeWords = typeWordsOf(card, p),
+                                   .ownLabel = label.own,
                                    .street = joinNonEmpty({a[2], a[1]}, QStringLiteral(", ")),
                                    .town = a[3],
                                    .postcode = a[5],
@@ -344,6 +515,9 @@ CardContact contactFromCard(const Card& card)
             if (!a[4].isEmpty())
                 noColumn(Field::Region, a[4]);
             c.addresses << address;
+        } else if (pn == u"LABEL" && !hasAddress) {
+            if (!p.text().trimmed().isEmpty())
+                c.addresses << addressFromLabel(card, p, out.notes);
         } else if (pn == u"CATEGORIES") {
             for (const QString& v : p.values())
                 if (!v.trimmed().isEmpty() && !c.groups.contains(singleLine(v), Qt::CaseInsensitive))
@@ -415,7 +589,10 @@ Card contactToCard(const Contact& c)
     if (!c.additional.isEmpty())
         props << Property::fromText(QStringLiteral("NOTE"), c.additional);
     for (const ContactNumber& n : c.numbers) {
-        Property p = Property::fromText(QStringLiteral("TEL"), joinNumber(n.prefix, n.number));
+        const QString written = joinNumber(n.prefix, n.number);
+        Property p = Property::fromText(QStringLiteral("TEL"), written);
+        if (splitNumber(written) != SplitNumber{.prefix = n.prefix, .number = n.number})
+            p.with(QLatin1String(kPrefixParameter), {n.prefix});
         if (!n.assistant.isEmpty())
             p.with(QStringLiteral("X-ASSISTANT"), {n.assistant});
         addTyped(p, typeRowOf(DetailKind::Number, n.type), n.type, n.preferred);

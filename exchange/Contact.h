@@ -17,12 +17,16 @@ inline constexpr int kYearUnknown = 1604;
 
 // Each detail names its type by the Pellori type name (export), or by the
 // label a card gives it (import), and carries the card's TYPE values, from
-// which the planner chooses a type when no type has that name.
+// which the planner chooses a type when no type has that name. ownLabel: the
+// label is one the card's writer let its user type, not one of its own
+// ("_$!<Mobile>!$_"), so that one naming no type is worth a note.
 struct ContactNumber {
     QString type;
     QStringList typeWords;
+    bool ownLabel = false;
     QString prefix;
     QString number;
+    QString written;     // import: the number as the card writes it, for the summary
     QString assistant;
     bool preferred = false;
 };
@@ -32,6 +36,7 @@ enum class InternetKind { Email, Web };
 struct ContactInternet {
     QString type;
     QStringList typeWords;
+    bool ownLabel = false;
     InternetKind kind = InternetKind::Email;   // from the card; export goes by the type name
     QString address;
     bool preferred = false;
@@ -40,6 +45,7 @@ struct ContactInternet {
 struct ContactAddress {
     QString type;
     QStringList typeWords;
+    bool ownLabel = false;
     QString street;
     QString town;
     QString postcode;    // as written; an export passes the number, "0" for none

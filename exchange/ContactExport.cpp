@@ -15,8 +15,13 @@ namespace {
 // Firebird takes at most 1,500 values in one IN list.
 constexpr qsizetype kKeysPerStatement = 1000;
 
+// The book's first salutation (lowest key) is the one every new person gets
+// and an import gives a card that names none: the book cannot tell it from
+// one chosen, so it is left out, rather than given to everyone it was never
+// chosen for. Read back, the card gets it again.
 const QString kContacts = QStringLiteral(
-    "select o.O_ID, o.O_TYPE, o.O_NAME1, o.O_NAME2, o.O_ADDITIONAL, s.S_NAME, t.T_NAME, p.P_BIRTHDAY,\n"
+    "select o.O_ID, o.O_TYPE, o.O_NAME1, o.O_NAME2, o.O_ADDITIONAL,\n"
+    "  case when p.P_SID = (select min(S_ID) from salutation) then null else s.S_NAME end, t.T_NAME, p.P_BIRTHDAY,\n"
     "  p.P_NICKNAME, p.P_ALIVE, e.O_NAME1, e.O_NAME2\n"
     "from object o\n"
     "left join person p on p.P_ID = o.O_ID and o.O_TYPE = 'P'\n"

@@ -52,7 +52,12 @@ bool isWholeNumber(const QString& text, qint64& value)
 
 class Planner {
 public:
-    Planner(const Lookups& lookups, const ImportOptions& options) : m_lookups(lookups), m_options(options) {}
+    Planner(const Lookups& lookups, const ImportOptions& options)
+        : m_lookups(lookups), m_options(options),
+          m_numberClasses(classesOf(DetailKind::Number, lookups.communicationTypes)),
+          m_internetClasses(classesOf(DetailKind::Email, lookups.internetTypes))
+    {
+    }
 
     ImportPlan plan(const QList<CardContact>& cards)
     {
@@ -61,8 +66,13 @@ public:
         QList<std::pair<QString, QString>> employers;
         for (qsizetype i = 0; i < cards.size(); ++i) {
             const CardContact& card = cards[i];
-            CardReport report{.line = card.line, .name = QString(), .imported = card.hasName, .notes = card.notes};
-            if (card.hasName) {
+            const bool contactCard = card.kind == CardKind::Contact;
+            CardReport report{.line = card.line, .name = QString(), .imported = card.hasName && contactCard,
+                              .notes = card.notes};
+            if (card.hasName && card.kind == CardKind::Group) {
+                m_notes = &report.notes;
+                report.name = text(Field::Group, card.contact.name1, columns::G_NAME, false);
+            } else if (report.imported) {
                 m_notes = &report.notes;
                 PlannedContact row = contact(card.contact);
                 row.card = int(i);
@@ -80,6 +90,9 @@ public:
             m_plan.cards << report;
         }
         linkEmployers(companies, persons, employerKeys, employers);
+        for (qsizetype i = 0; i < cards.size(); ++i)
+            if (cards[i].kind == CardKind::Group && cards[i].hasName)
+                fillGroup(cards, int(i));
         return std::move(m_plan);
     }
 
@@ -144,11 +157,54 @@ private:
                     break;
                 }
         }
+        if (!row.P_SID && !m_lookups.salutations.isEmpty()) {
+            row.P_SID = m_lookups.salutations.first().id;
+            m_plan.defaultSalutation = m_lookups.salutations.first().name;
+            ++m_plan.defaultSalutations;
+        }
         if (const QString t = text(Field::Title, title, columns::T_NAME, false); !t.isEmpty())
             row.P_TID = lookUpOrCreate(m_lookups.titles, m_plan.newTitles, t);
         row.P_BIRTHDAY = c.birthday;
         row.P_NICKNAME = text(Field::Nickname, c.nickname, columns::P_NICKNAME, true);
         row.P_ALIVE = flag(c.alive);
+    }
+
+    // The members a group card names (by UID, or by "mailto:" e-mail address)
+    // that are contacts of this file join its group.
+    void fillGroup(const QList<CardContact>& cards, int groupCard)
+    {
+        const auto uidKey = [](QString uid) {
+            uid = uid.trimmed();
+            if (uid.startsWith(QLatin1String("urn:uuid:"), Qt::CaseInsensitive))
+                uid = uid.mid(9);
+            return uid.toCaseFolded();
+        };
+        CardReport& report = m_plan.cards[groupCard];
+        m_notes = &report.notes;
+        const KeyRef group = lookUpOrCreate(m_lookups.groups, m_plan.newGroups, report.name);
+        int joined = 0;
+        for (const QString& member : cards[groupCard].members) {
+            const bool byMail = member.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive);
+            const QString wanted = byMail ? member.mid(7).trimmed().toCaseFolded() : uidKey(member);
+            int contact = -1;
+            for (qsizetype j = 0; j < cards.size() && contact < 0; ++j) {
+                bool match = !byMail && !cards[j].uid.isEmpty() && uidKey(cards[j].uid) == wanted;
+                for (const ContactInternet& e : cards[j].contact.internet)
+                    match = match || (byMail && e.address.toCaseFolded() == wanted);
+                if (match && cards[j].kind == CardKind::Contact)
+                    contact = m_plan.contactOfCard(int(j));
+            }
+            if (contact < 0) {
+                note({.kind = NoteKind::MemberNotFound, .value = member});
+                continue;
+            }
+            QList<KeyRef>& groups = m_plan.contacts[contact].groups;
+            if (!groups.contains(group))
+                groups << group;
+            ++joined;
+        }
+        report.notes.prepend(Note{.kind = NoteKind::GroupCard, .field = Field::Group, .value = report.name,
+                                  .length = joined});
     }
 
     std::optional<int> salutation(const QString& word) const
@@ -189,9 +245,11 @@ private:
     }
 
     // One of each type per contact: first every entry whose type is still
-    // free, then the others, each to the next free type after its own.
-    QList<std::optional<int>> assignTypes(const QList<std::optional<int>>& wanted, const QList<NamedKey>& types,
-                                          Field field, const QStringList& values)
+    // free, then the others, each to the next free type after its own that
+    // is of the same kind (a voice line stays a voice line, a fax a fax).
+    QList<std::optional<int>> assignTypes(const QList<std::optional<int>>& wanted, const QStringList& classes,
+                                          const QStringList& typeClasses, const QList<NamedKey>& types, Field field,
+                                          const QStringList& values)
     {
         QList<bool> used(types.size(), false);
         QList<std::optional<int>> given(wanted.size());
@@ -204,9 +262,11 @@ private:
             if (given[i])
                 continue;
             const QString asked = wanted[i] ? types[*wanted[i]].name : QString();
+            const QString wantedClass = wanted[i] && !typeClasses[*wanted[i]].isEmpty() ? typeClasses[*wanted[i]]
+                                                                                        : classes[i];
             for (qsizetype k = 1; wanted[i] && k < types.size(); ++k) {
                 const int j = int((*wanted[i] + k) % types.size());
-                if (!used[j]) {
+                if (!used[j] && typeClasses[j] == wantedClass) {
                     given[i] = j;
                     used[j] = true;
                     break;
@@ -222,24 +282,38 @@ private:
         return given;
     }
 
+    // A label of the writer's user that names no type of the book and says
+    // nothing the type table knows: the type it got instead is worth a note.
+    void noteLabel(DetailKind kind, const QString& label, bool ownLabel, const QList<NamedKey>& types,
+                   std::optional<int> given, Field field, const QString& value)
+    {
+        if (!ownLabel || label.isEmpty() || !given || indexOfName(types, label) >= 0 || labelKnown(kind, label))
+            return;
+        note({.kind = NoteKind::LabelNoType, .field = field, .value = value, .stored = types[*given].name,
+              .detail = label});
+    }
+
     void numbers(const Contact& c, PlannedContact& row, int standard)
     {
         const QList<NamedKey>& types = m_lookups.communicationTypes;
         QList<std::optional<int>> wanted;
-        QStringList values;
+        QStringList values, classes;
         QList<const ContactNumber*> entries;
         for (const ContactNumber& n : c.numbers) {
             if (n.prefix.trimmed().isEmpty() && n.number.trimmed().isEmpty())
                 continue;
             entries << &n;
-            values << joinNumber(n.prefix, n.number);
+            values << (n.written.isEmpty() ? joinNumber(n.prefix, n.number) : n.written);
+            classes << entryClass(DetailKind::Number, n.typeWords);
             wanted << wantedType(DetailKind::Number, types, n.type, n.typeWords, standard);
         }
-        const QList<std::optional<int>> given = assignTypes(wanted, types, Field::Number, values);
+        const QList<std::optional<int>> given =
+            assignTypes(wanted, classes, m_numberClasses, types, Field::Number, values);
         for (qsizetype i = 0; i < entries.size(); ++i) {
+            const ContactNumber& n = *entries[i];
+            noteLabel(DetailKind::Number, n.type, n.ownLabel, types, given[i], Field::Number, values[i]);
             if (!given[i])
                 continue;
-            const ContactNumber& n = *entries[i];
             row.numbers << PlannedNumber{.C_CTID = types[*given[i]].id,
                                          .C_PREF = flag(n.preferred),
                                          .C_PREFIX = text(Field::Prefix, n.prefix, columns::C_PREFIX, false),
@@ -252,7 +326,7 @@ private:
     {
         const QList<NamedKey>& types = m_lookups.internetTypes;
         QList<std::optional<int>> wanted;
-        QStringList values;
+        QStringList values, classes;
         QList<const ContactInternet*> entries;
         for (const ContactInternet& e : c.internet) {
             if (e.address.trimmed().isEmpty())
@@ -260,9 +334,14 @@ private:
             entries << &e;
             values << e.address;
             const DetailKind kind = e.kind == InternetKind::Email ? DetailKind::Email : DetailKind::Web;
+            classes << entryClass(kind, e.typeWords);
             wanted << wantedType(kind, types, e.type, e.typeWords, standard);
         }
-        const QList<std::optional<int>> given = assignTypes(wanted, types, Field::Internet, values);
+        const QList<std::optional<int>> given =
+            assignTypes(wanted, classes, m_internetClasses, types, Field::Internet, values);
+        for (qsizetype i = 0; i < entries.size(); ++i)
+            noteLabel(DetailKind::Email, entries[i]->type, entries[i]->ownLabel, types, given[i], Field::Internet,
+                      values[i]);
         for (qsizetype i = 0; i < entries.size(); ++i)
             if (given[i])
                 row.internet << PlannedInternet{.I_ITID = types[*given[i]].id,
@@ -282,12 +361,18 @@ private:
                 note({.kind = NoteKind::NoType, .field = Field::Street, .value = written});
                 continue;
             }
+            noteLabel(DetailKind::Address, a.type, a.ownLabel, types, type, Field::Address, written);
             PlannedAddress planned{.A_ATID = types[*type].id, .A_PREF = flag(a.preferred)};
             QString town = a.town;
             bool postcodeInTown = false;
             if (postcode.isEmpty()) {
                 note({.kind = NoteKind::PostcodeMissing, .field = Field::Postcode, .value = written});
-            } else if (!isWholeNumber(postcode, planned.A_POSTCODE)) {
+            } else if (isWholeNumber(postcode, planned.A_POSTCODE)) {
+                // The column keeps a number: "01069" becomes 1069.
+                if (postcode.size() > 1 && postcode.startsWith(u'0'))
+                    note({.kind = NoteKind::PostcodeLeadingZero, .field = Field::Postcode, .value = postcode,
+                          .stored = QString::number(planned.A_POSTCODE)});
+            } else {
                 ++m_plan.postcodesNotNumbers;
                 if (m_options.postcodes == PostcodePolicy::SkipAddress) {
                     note({.kind = NoteKind::PostcodeSkipped, .field = Field::Postcode, .value = postcode,
@@ -347,8 +432,17 @@ private:
         m_plan.contacts = companies + created + persons;
     }
 
+    static QStringList classesOf(DetailKind kind, const QList<NamedKey>& types)
+    {
+        QStringList classes;
+        for (const NamedKey& t : types)
+            classes << typeClass(kind, t.name);
+        return classes;
+    }
+
     const Lookups& m_lookups;
     const ImportOptions& m_options;
+    const QStringList m_numberClasses, m_internetClasses;   // typeClass of each type, in list order
     ImportPlan m_plan;
     QList<Note>* m_notes = nullptr;
 };

@@ -79,7 +79,7 @@ struct PlannedContact {
     int card = -1;                // the card it comes from; -1: a company created for persons who work there
     QString O_TYPE;               // "P" or "C"
     QString O_NAME1, O_NAME2, O_ADDITIONAL;
-    // The person row, for O_TYPE "P" only. P_SID unset: the database's default.
+    // The person row, for O_TYPE "P" only. P_SID unset: the book has no salutation at all.
     std::optional<int> P_SID;
     KeyRef P_TID;                 // created: index into ImportPlan::newTitles
     QDate P_BIRTHDAY;             // invalid: NULL
@@ -107,6 +107,10 @@ struct ImportPlan {
     QList<PlannedContact> contacts;
     QList<CardReport> cards;      // one per card, in file order
     int postcodesNotNumbers = 0;  // addresses the postcode policy decided
+    // Persons whose card names no salutation get the book's first (lowest
+    // key), as a person made in the editor does; an export leaves it out again.
+    QString defaultSalutation;
+    int defaultSalutations = 0;   // persons given it
 
     // Index into contacts of the contact made of that card, or -1.
     int contactOfCard(int card) const;

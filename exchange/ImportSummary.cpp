@@ -5,6 +5,10 @@ namespace pellori::interop {
 namespace {
 
 const MessageKey kAdded{"vcard_added", "Contacts added: %ADDED%, from %CARDS% cards in \"%FILE%\"."};
+const MessageKey kAddedOneCard{"vcard_added_onecard", "Contacts added: %ADDED%, from 1 card in \"%FILE%\"."};
+const MessageKey kDefaultSalutation{"vcard_defaultsalutation",
+                                    "Persons given the salutation \"%NAME%\", the first of the book's, as their "
+                                    "cards name none: %COUNT%."};
 const MessageKey kAllStored{"vcard_allstored", "Every card was stored as it was."};
 const MessageKey kCompanies{"vcard_companiescreated", "Companies created, as persons of the file work there: %NAMES%."};
 const MessageKey kGroups{"vcard_groupscreated", "Groups created: %NAMES%."};
@@ -24,14 +28,15 @@ QString quotedList(const QStringList& names)
 
 const QList<MessageKey>& summaryKeys()
 {
-    static const QList<MessageKey> keys = {kAdded, kAllStored, kCompanies, kGroups, kTitles, kCard, kUnnamedCard};
+    static const QList<MessageKey> keys = {kAdded,  kAddedOneCard, kDefaultSalutation, kAllStored, kCompanies,
+                                           kGroups, kTitles,       kCard,              kUnnamedCard};
     return keys;
 }
 
 ImportSummary importSummary(const ImportPlan& plan, const QString& fileName, const TextSource& texts)
 {
     ImportSummary s;
-    s.headline = fillPlaceholders(messageText(kAdded, texts),
+    s.headline = fillPlaceholders(messageText(plan.cards.size() == 1 ? kAddedOneCard : kAdded, texts),
                                   {{QStringLiteral("%ADDED%"), QString::number(plan.contacts.size())},
                                    {QStringLiteral("%CARDS%"), QString::number(plan.cards.size())},
                                    {QStringLiteral("%FILE%"), fileName}});
@@ -44,6 +49,10 @@ ImportSummary importSummary(const ImportPlan& plan, const QString& fileName, con
     for (const auto& [key, names] : created)
         if (!names.isEmpty())
             s.overview << fillPlaceholders(messageText(*key, texts), {{QStringLiteral("%NAMES%"), quotedList(names)}});
+    if (plan.defaultSalutations > 0)
+        s.overview << fillPlaceholders(messageText(kDefaultSalutation, texts),
+                                       {{QStringLiteral("%NAME%"), plan.defaultSalutation},
+                                        {QStringLiteral("%COUNT%"), QString::number(plan.defaultSalutations)}});
 
     for (const CardReport& card : plan.cards) {
         if (card.notes.isEmpty())

@@ -13,7 +13,8 @@ struct CardSummary {
 
 struct ImportSummary {
     QString headline;      // contacts added, cards read, the file
-    QStringList overview;  // the companies, groups and titles created; or that all was stored as read
+    // The companies, groups and titles created, the salutation given; or that all was stored as read.
+    QStringList overview;
     QList<CardSummary> cards;   // only cards with something to tell
 
     // What goes below the headline, as one text: the overview, then each

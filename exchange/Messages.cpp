@@ -13,19 +13,10 @@ const ReadErrorText kReadErrors[] = {
     {.kind = ReadErrorKind::NoCard, .text = {"vcard_nocard", "The file holds no vCard."}},
     {.kind = ReadErrorKind::BeginExpected,
      .text = {"vcard_beginexpected", "Line %LINE%: \"BEGIN:VCARD\" expected, found \"%TEXT%\"."}},
-    {.kind = ReadErrorKind::NoColon,
-     .text = {"vcard_nocolon", "Line %LINE%: \"%TEXT%\" has no \":\" between name and value."}},
-    {.kind = ReadErrorKind::BadName, .text = {"vcard_badname", "Line %LINE%: \"%TEXT%\" is not a property name."}},
-    {.kind = ReadErrorKind::OpenQuote,
-     .text = {"vcard_openquote", "Line %LINE%: a quoted parameter value is not closed: \"%TEXT%\"."}},
     {.kind = ReadErrorKind::NestedBegin,
      .text = {"vcard_nestedbegin",
               "Line %LINE%: \"BEGIN:VCARD\" inside the card begun on line %OTHER%, which has no \"END:VCARD\"."}},
     {.kind = ReadErrorKind::NoEnd, .text = {"vcard_noend", "Line %LINE%: the card begun here has no \"END:VCARD\"."}},
-    {.kind = ReadErrorKind::BadVersion,
-     .text = {"vcard_badversion", "Line %LINE%: vCard version \"%TEXT%\" is not supported (2.1, 3.0 and 4.0 are)."}},
-    {.kind = ReadErrorKind::UnknownCharset,
-     .text = {"vcard_unknowncharset", "Line %LINE%: unknown character set \"%TEXT%\"."}},
 };
 
 struct FieldText {
@@ -58,6 +49,9 @@ const FieldText kFields[] = {
     {.field = Field::JobTitle, .text = {"vcard_field_jobtitle", "Job title"}},
     {.field = Field::Organization, .text = {"vcard_field_organization", "Organization"}},
     {.field = Field::Additional, .text = {"vcard_field_additional", "Additional"}},
+    {.field = Field::Name, .text = {"vcard_field_name", "Name"}},
+    {.field = Field::Address, .text = {"vcard_field_address", "Address"}},
+    {.field = Field::FullName, .text = {"vcard_field_fullname", "Full name"}},
 };
 
 struct NoteText {
@@ -84,8 +78,8 @@ const NoteText kNotes[] = {
               "%FIELD% \"%VALUE%\": the contact already has one of type \"%DETAIL%\", stored as type \"%STORED%\"."}},
     {.kind = NoteKind::NoFreeType,
      .text = {"vcard_nofreetype",
-              "%FIELD% \"%VALUE%\": the contact already has one of type \"%DETAIL%\" and of every other type, "
-              "not stored."}},
+              "%FIELD% \"%VALUE%\": the contact already has one of type \"%DETAIL%\" and of every other type of "
+              "its kind, not stored."}},
     {.kind = NoteKind::NoType,
      .text = {"vcard_notype", "%FIELD% \"%VALUE%\": the database has no type for it, not stored."}},
     {.kind = NoteKind::NoColumn, .text = {"vcard_nocolumn", "%FIELD% \"%VALUE%\" has no place in Pellori, not stored."}},
@@ -96,6 +90,37 @@ const NoteText kNotes[] = {
     {.kind = NoteKind::NotADate, .text = {"vcard_notadate", "%FIELD% \"%VALUE%\" is not a date, not stored."}},
     {.kind = NoteKind::NoPrefix,
      .text = {"vcard_noprefix", "Number \"%VALUE%\" has no prefix to tell apart: stored without one."}},
+    {.kind = NoteKind::LineNotRead,
+     .text = {"vcard_linenotread", "Line %LINE%: \"%VALUE%\" has no \":\" between name and value, not stored."}},
+    {.kind = NoteKind::CommentLine, .text = {"vcard_commentline", "Line %LINE%: comment \"%VALUE%\", not stored."}},
+    {.kind = NoteKind::UnknownCharset,
+     .text = {"vcard_unknowncharset",
+              "Line %LINE%: character set \"%VALUE%\" is unknown: read as %DETAIL%, which may be wrong."}},
+    {.kind = NoteKind::UnknownVersion,
+     .text = {"vcard_unknownversion",
+              "vCard version \"%VALUE%\" is unknown: the card was read as far as it could be."}},
+    {.kind = NoteKind::NestedCard,
+     .text = {"vcard_nestedcard", "Line %LINE%: a card begins inside this card; it was read as a card of its own."}},
+    {.kind = NoteKind::NamedByEmail,
+     .text = {"vcard_namedbyemail", "The card has no name: filed under its e-mail address \"%VALUE%\"."}},
+    {.kind = NoteKind::GroupCard,
+     .text = {"vcard_groupcard",
+              "A group, not a contact: contacts of this file added to the group \"%VALUE%\": %LENGTH%."}},
+    {.kind = NoteKind::MemberNotFound,
+     .text = {"vcard_membernotfound", "Member \"%VALUE%\" is no contact of this file: not added to the group."}},
+    {.kind = NoteKind::PlaceCard,
+     .text = {"vcard_placecard", "The card describes a place, not a person or company: not imported."}},
+    {.kind = NoteKind::MoreComponents,
+     .text = {"vcard_morecomponents", "%FIELD% has more parts than a vCard defines: \"%VALUE%\" not stored."}},
+    {.kind = NoteKind::AddressFromLabel,
+     .text = {"vcard_addressfromlabel",
+              "Address \"%VALUE%\" is only given as a label: stored with the street \"%STORED%\" and the town "
+              "\"%DETAIL%\"."}},
+    {.kind = NoteKind::LabelNoType,
+     .text = {"vcard_labelnotype",
+              "%FIELD% \"%VALUE%\": the label \"%DETAIL%\" names no type of this book, stored as type \"%STORED%\"."}},
+    {.kind = NoteKind::PostcodeLeadingZero,
+     .text = {"vcard_postcodeleadingzero", "Postcode \"%VALUE%\" begins with 0: stored as the number %STORED%."}},
 };
 
 } // namespace
@@ -165,7 +190,8 @@ QString noteText(const Note& note, const TextSource& texts)
             // Values last: a value may itself hold "%...%".
             QString text = messageText(n.text, texts)
                                .replace(QLatin1String("%FIELD%"), fieldName(note.field, texts))
-                               .replace(QLatin1String("%LENGTH%"), QString::number(note.length));
+                               .replace(QLatin1String("%LENGTH%"), QString::number(note.length))
+                               .replace(QLatin1String("%LINE%"), QString::number(note.line));
             return fillPlaceholders(text, {{QStringLiteral("%VALUE%"), note.value},
                                            {QStringLiteral("%STORED%"), note.stored},
                                            {QStringLiteral("%DETAIL%"), note.detail}});

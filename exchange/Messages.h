@@ -19,16 +19,13 @@ struct MessageKey {
 // Every template and field name below, for a catalogue section of their own.
 const QList<MessageKey>& messageKeys();
 
+// What refuses a file as a whole: it is no vCard file, or it breaks off
+// inside a card. Whatever is wrong inside a card is a note of that card.
 enum class ReadErrorKind {
     NoCard,            // the file holds no card at all
     BeginExpected,     // text outside a card
-    NoColon,           // a property without ':' before its value
-    BadName,           // a group or property name with other than letters, digits, '-'
-    OpenQuote,         // a quoted parameter value without its closing quote
-    NestedBegin,       // BEGIN:VCARD inside a card
+    NestedBegin,       // the file ends inside a card that holds another card
     NoEnd,             // the file ends inside a card
-    BadVersion,        // a version other than 2.1, 3.0, 4.0
-    UnknownCharset,    // a CHARSET parameter this reader cannot decode
 };
 
 struct ReadError {
@@ -44,7 +41,7 @@ QString readErrorText(const ReadError& error, const TextSource& texts = {});
 enum class Field {
     None, FamilyName, FirstName, CompanyName1, CompanyName2, Nickname, Title, Birthday, Employer,
     Group, Prefix, Number, Assistent, Internet, Street, Town, Postcode, Country, Region,
-    PostOfficeBox, NameSuffix, JobTitle, Organization, Additional,
+    PostOfficeBox, NameSuffix, JobTitle, Organization, Additional, Name, Address, FullName,
 };
 
 enum class NoteKind {
@@ -62,6 +59,22 @@ enum class NoteKind {
     BirthdayWithoutYear,    // value: the date as written
     NotADate,               // value
     NoPrefix,               // value: the number
+    // What the reader could not read as it stands (line: where).
+    LineNotRead,            // value: the line
+    CommentLine,            // value: the line
+    UnknownCharset,         // value: the character set; detail: what the text was read as
+    UnknownVersion,         // value: the version
+    NestedCard,             // a card begins inside this one, at line
+    // Cards that are no person or company, or have no name of their own.
+    NamedByEmail,           // value: the e-mail address the card is filed under
+    GroupCard,              // value: the group; length: members of the file added to it
+    MemberNotFound,         // value: the member as written
+    PlaceCard,              // the card describes a place: not imported
+    // Details the card holds in a shape the book does not.
+    MoreComponents,         // value: the components beyond those vCard defines
+    AddressFromLabel,       // value: the label; stored: the street; detail: the town
+    LabelNoType,            // value; detail: the label; stored: the type given
+    PostcodeLeadingZero,    // value: the postcode; stored: the number
 };
 
 struct Note {
@@ -71,6 +84,7 @@ struct Note {
     QString stored;
     QString detail;
     int length = 0;
+    int line = 0;
 
     bool operator==(const Note&) const = default;
 };

@@ -109,6 +109,61 @@ const TypeMatch* internetRowOf(const QString& name)
     return typeRowOf(Web, name);
 }
 
+namespace {
+
+// Numbers that are no voice line are told apart by these words, the most
+// telling first ("fax,cell" is a fax).
+constexpr const char* kNumberClasses[] = {"fax", "cell", "pager", "video", "textphone", "text", "car", "isdn"};
+
+QString numberClass(const QStringList& words)
+{
+    for (const char* c : kNumberClasses)
+        if (words.contains(QLatin1String(c)))
+            return QLatin1String(c);
+    return QStringLiteral("voice");
+}
+
+QString classOf(DetailKind kind, const QStringList& words)
+{
+    switch (kind) {
+    case Number: return numberClass(words);
+    case Email: return QStringLiteral("email");
+    case Web: return QStringLiteral("web");
+    case Address: return QStringLiteral("address");
+    }
+    return QString();
+}
+
+} // namespace
+
+QString typeClass(DetailKind kind, const QString& name)
+{
+    const TypeMatch* row = kind == Email || kind == Web ? internetRowOf(name) : typeRowOf(kind, name);
+    return row ? classOf(row->kind, row->words) : QString();
+}
+
+QString entryClass(DetailKind kind, const QStringList& values)
+{
+    return classOf(kind, typeWords(values));
+}
+
+bool labelKnown(DetailKind kind, const QString& label)
+{
+    const bool internet = kind == Email || kind == Web;
+    if (internet ? internetRowOf(label) : typeRowOf(kind, label))
+        return true;
+    QString spaced = label;
+    for (QChar& c : spaced)
+        if (!c.isLetterOrNumber())
+            c = u' ';
+    const QStringList words = typeWords(spaced.split(u' ', Qt::SkipEmptyParts));
+    for (const TypeMatch& row : typeTable())
+        if ((row.kind == kind || (internet && (row.kind == Email || row.kind == Web))) &&
+            std::any_of(row.words.begin(), row.words.end(), [&](const QString& w) { return words.contains(w); }))
+            return true;
+    return false;
+}
+
 QStringList salutationSynonyms(const QString& word)
 {
     static const QList<QStringList> groups = {

@@ -37,6 +37,16 @@ const TypeMatch* typeRowOf(DetailKind kind, const QString& name);
 // The row among Email and Web that knows the name, or nullptr.
 const TypeMatch* internetRowOf(const QString& name);
 
+// What a type is, for moving an entry to another type of the same kind:
+// "voice", "cell", "fax", "pager" ... for numbers, "email" or "web" for
+// internet entries, "address"; empty for a name the table does not know.
+QString typeClass(DetailKind kind, const QString& name);
+// The same for an entry by its TYPE values.
+QString entryClass(DetailKind kind, const QStringList& values);
+// Whether a label says something the table knows of that kind: a type name
+// of its rows ("Work mobile"), or TYPE words ("Mobile", "Work fax").
+bool labelKnown(DetailKind kind, const QString& label);
+
 // Salutations that mean the same ("Mr." and "Herr"), the word itself included.
 QStringList salutationSynonyms(const QString& word);
 

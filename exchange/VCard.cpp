@@ -104,6 +104,14 @@ bool Property::preferred() const
 
 QString Property::text() const { return unescapeText(value); }
 QStringList Property::components() const { return unescapeAll(splitEscaped(value, u';')); }
+
+QStringList Property::componentsAsWords() const
+{
+    QStringList parts = splitEscaped(value, u';');
+    for (QString& part : parts)
+        part = unescapeAll(splitEscaped(part, u',')).join(u' ');
+    return parts;
+}
 QStringList Property::values() const { return unescapeAll(splitEscaped(value, u',')); }
 
 Property Property::fromText(const QString& name, const QString& text)

@@ -4,6 +4,8 @@
 // form (after quoted-printable and character set decoding), so that the
 // property itself knows how to split it: as one text, as ';' components, or
 // as a ',' list.
+#include "exchange/Messages.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -33,6 +35,9 @@ struct Property {
     QString text() const;
     // Split at every unescaped ';', each part unescaped.
     QStringList components() const;
+    // The same, with each part's unescaped ',' (a list of values, as N has
+    // for additional names) as a blank.
+    QStringList componentsAsWords() const;
     // Split at every unescaped ',', each part unescaped.
     QStringList values() const;
 
@@ -50,6 +55,8 @@ struct Card {
     QString version;       // "2.1", "3.0" or "4.0"
     QList<Property> properties;
     int line = 0;          // line of BEGIN:VCARD
+    // What the reader could not read as it stands, or read as best it could.
+    QList<interop::Note> notes;
 
     const Property* first(const QString& name) const;
     // The properties of one group (Apple's item1.TEL with item1.X-ABLabel).

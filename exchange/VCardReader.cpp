@@ -86,7 +86,7 @@ bool isUtf8(QByteArrayView bytes)
 
 enum class Charset { Utf8, Cp1252, Latin9, Other, Unknown };
 
-Charset charsetOf(const QString& name, std::optional<QStringConverter::Encoding>& other)
+Charset charsetOf(const QString& name)
 {
     QString n = name.trimmed().toLower();
     n.remove(u'-').remove(u'_');
@@ -98,11 +98,11 @@ Charset charsetOf(const QString& name, std::optional<QStringConverter::Encoding>
         return Charset::Cp1252;
     if (n == u"iso885915" || n == u"latin9")
         return Charset::Latin9;
-    other = QStringConverter::encodingForName(name.trimmed().toLatin1().constData());
-    return other ? Charset::Other : Charset::Unknown;
+    // Qt decodes the others through ICU (Shift_JIS, Windows-1251, KOI8-R, Big5 ...).
+    return QStringDecoder(name.trimmed().toLatin1().constData()).isValid() ? Charset::Other : Charset::Unknown;
 }
 
-QString decode(QByteArrayView bytes, Charset charset, std::optional<QStringConverter::Encoding> other)
+QString decode(QByteArrayView bytes, Charset charset, const QString& name = QString())
 {
     if (isAscii(bytes))
         return QString::fromLatin1(bytes);
@@ -112,13 +112,13 @@ QString decode(QByteArrayView bytes, Charset charset, std::optional<QStringConve
         return isUtf8(bytes) ? QString::fromUtf8(bytes) : decodeCp1252(bytes);
     case Charset::Latin9:
     case Charset::Cp1252:
+    case Charset::Unknown:
         // A value labelled Latin-1 that is valid UTF-8 was mislabelled: real
         // Latin-1 text almost never forms UTF-8 sequences.
         if (isUtf8(bytes))
             return QString::fromUtf8(bytes);
         return charset == Charset::Latin9 ? decodeLatin9(bytes) : decodeCp1252(bytes);
-    case Charset::Other: return QStringDecoder(*other).decode(bytes);
-    case Charset::Unknown: break;
+    case Charset::Other: return QStringDecoder(name.trimmed().toLatin1().constData()).decode(bytes);
     }
     return QString();
 }
@@ -150,21 +150,6 @@ QByteArray decodeQuotedPrintable(QByteArrayView in)
         }
     }
     return out;
-}
-
-bool isNameChar(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_';
-}
-
-bool isName(QByteArrayView name)
-{
-    if (name.isEmpty())
-        return false;
-    for (const char c : name)
-        if (!isNameChar(c))
-            return false;
-    return true;
 }
 
 QString shortened(const QString& text)
@@ -239,6 +224,19 @@ bool isQuotedPrintableLine(const QByteArray& text)
     return colon > 0 && QByteArrayView(text).first(colon).toByteArray().toUpper().contains("QUOTED-PRINTABLE");
 }
 
+// A line ending in a single (unescaped) backslash, followed by one without a
+// ':' that could begin a property of its own.
+bool continuesAfterBackslash(const QList<LogicalLine>& lines, QByteArrayView next)
+{
+    if (lines.isEmpty() || next.isEmpty() || next.contains(':') || colonIndex(lines.last().text) < 0)
+        return false;
+    const QByteArray& text = lines.last().text;
+    qsizetype backslashes = 0;
+    while (backslashes < text.size() && text[text.size() - 1 - backslashes] == '\\')
+        ++backslashes;
+    return backslashes % 2 == 1;
+}
+
 QList<LogicalLine> unfold(const QByteArray& bytes)
 {
     // Line ends: LF or CR LF; only a file without any LF is split at CR.
@@ -261,6 +259,11 @@ QList<LogicalLine> unfold(const QByteArray& bytes)
             lines.last().text += raw;
         } else if (!lines.isEmpty() && !raw.isEmpty() && (raw[0] == ' ' || raw[0] == '\t')) {
             lines.last().text += raw.sliced(1);
+        } else if (continuesAfterBackslash(lines, raw)) {
+            // Some 2.1 writers break an address line after a backslash: the
+            // escaped line break it means.
+            lines.last().text += 'n';
+            lines.last().text += raw;
         } else {
             lines << LogicalLine{raw.toByteArray(), number};
         }
@@ -310,71 +313,109 @@ private:
         }
     }
 
-    QString fileText(QByteArrayView bytes) const { return decode(bytes, m_fileCharset, std::nullopt); }
+    QString fileText(QByteArrayView bytes) const { return decode(bytes, m_fileCharset); }
 
-    void readLines()
+    static void note(Card& card, interop::NoteKind kind, int line, const QString& value, const QString& detail = {})
     {
-        bool inCard = false;
-        Card card;
-        for (const LogicalLine& l : unfold(m_bytes)) {
-            if (l.text.trimmed().isEmpty())
-                continue;
-            if (!inCard) {
-                if (l.text.trimmed().toUpper() != "BEGIN:VCARD")
-                    fail(ReadErrorKind::BeginExpected, l.line, fileText(l.text));
-                card = Card();
-                card.line = l.line;
-                m_version.clear();
-                inCard = true;
-                continue;
-            }
-            Property p = parse(l);
-            if (p.name == u"BEGIN" && p.value.trimmed().compare(u"VCARD", Qt::CaseInsensitive) == 0)
-                fail(ReadErrorKind::NestedBegin, l.line, QString(), card.line);
-            if (p.name == u"END" && p.value.trimmed().compare(u"VCARD", Qt::CaseInsensitive) == 0) {
-                m_cards << std::move(card);
-                inCard = false;
-                continue;
-            }
-            if (p.name == u"VERSION") {
-                const QString v = p.value.trimmed();
-                if (v != u"2.1" && v != u"3.0" && v != u"4.0")
-                    fail(ReadErrorKind::BadVersion, l.line, v);
-                card.version = m_version = v;
-                continue;
-            }
-            card.properties << std::move(p);
-        }
-        if (inCard)
-            fail(ReadErrorKind::NoEnd, card.line, QString());
+        card.notes << interop::Note{.kind = kind, .value = value, .detail = detail, .line = line};
     }
 
-    Property parse(const LogicalLine& l)
+    // "BEGIN:VCARD" or "END:VCARD", in any case, with or without a group
+    // ("home.begin:vcard"), blanks around it, or a byte order mark where a
+    // card begins (two exports joined into one file).
+    static bool isCardLine(QByteArrayView text, QByteArrayView word)
+    {
+        text = text.trimmed();
+        if (text.startsWith("\xEF\xBB\xBF"))
+            text = text.sliced(3);
+        const qsizetype colon = text.indexOf(':');
+        if (colon < 0 || text.sliced(colon + 1).trimmed().compare("VCARD", Qt::CaseInsensitive) != 0)
+            return false;
+        QByteArrayView name = text.first(colon).trimmed();
+        if (const qsizetype dot = name.lastIndexOf('.'); dot >= 0)
+            name = name.sliced(dot + 1);
+        return name.compare(word, Qt::CaseInsensitive) == 0;
+    }
+
+    // Cards may hold cards (some phones nest them): each is read as a card of
+    // its own, in the order they begin, and the outer one says so.
+    void readLines()
+    {
+        QList<Card> open;
+        QList<Card> done;
+        for (const LogicalLine& l : unfold(m_bytes)) {
+            const QByteArrayView text = QByteArrayView(l.text).trimmed();
+            if (text.isEmpty() || (open.isEmpty() && text.startsWith('#')))
+                continue;
+            if (isCardLine(text, "BEGIN")) {
+                if (!open.isEmpty())
+                    note(open.last(), interop::NoteKind::NestedCard, l.line, QString());
+                Card card;
+                card.line = l.line;
+                open << std::move(card);
+                continue;
+            }
+            if (open.isEmpty())
+                fail(ReadErrorKind::BeginExpected, l.line, fileText(l.text));
+            Card& card = open.last();
+            if (isCardLine(text, "END")) {
+                done << open.takeLast();
+                continue;
+            }
+            if (text.startsWith('#')) {
+                note(card, interop::NoteKind::CommentLine, l.line, shortened(fileText(text)));
+                continue;
+            }
+            std::optional<Property> p = parse(l, card);
+            if (!p)
+                continue;
+            if (p->name == u"VERSION") {
+                const QString v = p->value.trimmed();
+                if (v != u"2.1" && v != u"3.0" && v != u"4.0")
+                    note(card, interop::NoteKind::UnknownVersion, l.line, v);
+                card.version = v;
+                continue;
+            }
+            card.properties << std::move(*p);
+        }
+        if (!open.isEmpty()) {
+            const Card& outer = open.first();
+            const auto nested = std::find_if(outer.notes.begin(), outer.notes.end(), [](const interop::Note& n) {
+                return n.kind == interop::NoteKind::NestedCard;
+            });
+            if (nested != outer.notes.end())
+                fail(ReadErrorKind::NestedBegin, nested->line, QString(), outer.line);
+            fail(ReadErrorKind::NoEnd, outer.line, QString());
+        }
+        std::stable_sort(done.begin(), done.end(), [](const Card& a, const Card& b) { return a.line < b.line; });
+        m_cards = std::move(done);
+    }
+
+    // A property as well as it can be read; a line that is none is a note of the card.
+    std::optional<Property> parse(const LogicalLine& l, Card& card)
     {
         const QByteArrayView text(l.text);
-        const qsizetype colon = colonIndex(text);
-        if (colon < 0) {
-            if (text.count('"') % 2)
-                fail(ReadErrorKind::OpenQuote, l.line, fileText(text));
-            fail(ReadErrorKind::NoColon, l.line, fileText(text));
-        }
-        const QList<QByteArrayView> header = splitOutsideQuotes(text.first(colon), ';');
+        qsizetype colon = colonIndex(text);
+        if (colon < 0)
+            colon = text.indexOf(':');   // a quote left open: its value begins at the first ':'
+        const QList<QByteArrayView> header = splitOutsideQuotes(colon < 0 ? QByteArrayView() : text.first(colon), ';');
         Property p;
         p.line = l.line;
         QByteArrayView name = header.first().trimmed();
         if (const qsizetype dot = name.lastIndexOf('.'); dot >= 0) {
-            const QByteArrayView group = name.first(dot);
-            if (!isName(group))
-                fail(ReadErrorKind::BadName, l.line, fileText(name));
-            p.group = QString::fromLatin1(group);
+            p.group = fileText(name.first(dot));
             name = name.sliced(dot + 1);
         }
-        if (!isName(name))
-            fail(ReadErrorKind::BadName, l.line, fileText(name));
-        p.name = QString::fromLatin1(name).toUpper();
+        if (name.isEmpty()) {
+            note(card, interop::NoteKind::LineNotRead, l.line, shortened(fileText(text)));
+            return std::nullopt;
+        }
+        // A name of other characters than vCard allows is kept as written:
+        // Pellori has no place for it, and the summary names it.
+        p.name = fileText(name).toUpper();
 
         for (qsizetype i = 1; i < header.size(); ++i)
-            addParameter(p, header[i].trimmed());
+            addParameter(p, header[i].trimmed(), card.version);
 
         QByteArray value = text.sliced(colon + 1).toByteArray();
         const QStringList encoding = p.parameter(QStringLiteral("ENCODING"));
@@ -382,13 +423,13 @@ private:
             !encoding.isEmpty() && encoding.first().compare(u"QUOTED-PRINTABLE", Qt::CaseInsensitive) == 0;
         if (quotedPrintable)
             value = decodeQuotedPrintable(value);
-        p.value = decodeValue(value, p, quotedPrintable, l.line);
+        p.value = decodeValue(value, p, quotedPrintable, card);
         if (p.value.contains(u'\r'))
             p.value.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
         return p;
     }
 
-    void addParameter(Property& p, QByteArrayView part)
+    void addParameter(Property& p, QByteArrayView part, const QString& version)
     {
         if (part.isEmpty())
             return;
@@ -406,28 +447,27 @@ private:
             if (v.size() >= 2 && v.startsWith('"') && v.endsWith('"'))
                 v = v.sliced(1, v.size() - 2);
             QString value = fileText(v);
-            param.values << (m_version == u"4.0" ? decodeCarets(value) : value);
+            param.values << (version == u"4.0" ? decodeCarets(value) : value);
         }
         p.parameters << param;
     }
 
-    QString decodeValue(const QByteArray& value, const Property& p, bool quotedPrintable, int line)
+    QString decodeValue(const QByteArray& value, const Property& p, bool quotedPrintable, Card& card)
     {
         const QStringList charset = p.parameter(QStringLiteral("CHARSET"));
         if (charset.isEmpty())
             // Quoted-printable bytes without a character set: UTF-8 when they
             // form it, else what Windows producers write.
-            return quotedPrintable ? decode(value, Charset::Cp1252, std::nullopt) : fileText(value);
-        std::optional<QStringConverter::Encoding> other;
-        const Charset c = charsetOf(charset.first(), other);
-        if (c == Charset::Unknown)
-            fail(ReadErrorKind::UnknownCharset, line, charset.first());
-        return decode(value, c, other);
+            return quotedPrintable ? decode(value, Charset::Cp1252) : fileText(value);
+        const Charset c = charsetOf(charset.first());
+        if (c == Charset::Unknown && !isAscii(value))
+            note(card, interop::NoteKind::UnknownCharset, p.line, charset.first(),
+                 isUtf8(value) ? QStringLiteral("UTF-8") : QStringLiteral("Windows-1252"));
+        return decode(value, c, charset.first());
     }
 
     QByteArray m_bytes;
     Charset m_fileCharset = Charset::Utf8;
-    QString m_version;
     QList<Card> m_cards;
 };
 

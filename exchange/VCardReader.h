@@ -5,10 +5,12 @@
 // Latin-1 (where 0x80 to 0x9F are read as Windows-1252, as Windows producers
 // mean them).
 //
-// The reader is strict about structure and lenient about content: a line it
-// cannot place in a card stops the whole file with one error naming the
-// line, so the caller imports nothing; unknown properties and parameters are
-// kept as they are.
+// The reader refuses only a file that is no vCard file at all (text outside
+// a card) or that breaks off inside a card, with one error naming the line,
+// so the caller imports nothing. Inside a card it reads what it can: a line
+// it cannot read, a comment, an unknown character set or version becomes a
+// note of that card; properties of any name and unknown parameters are kept
+// as they are.
 #include "exchange/Messages.h"
 #include "exchange/VCard.h"
 

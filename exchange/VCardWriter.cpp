@@ -27,7 +27,7 @@ QString parameterValue(const QString& value)
         default: v += c;
         }
     }
-    return quote ? u'"' + v + u'"' : v;
+    return quote || v.isEmpty() ? u'"' + v + u'"' : v;
 }
 
 void appendFolded(QByteArray& out, const QByteArray& line)
@@ -79,19 +79,27 @@ QByteArray writeCards(const QList<Card>& cards)
     return out;
 }
 
-QString saveFile(const QString& path, const QByteArray& bytes)
+SaveResult saveFile(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+    const auto failed = [&file] {
+        // Qt reports a write that found no room as a resource error.
+        const bool full = file.error() == QFileDevice::ResourceError;
+        SaveResult r{.ok = false, .diskFull = full, .reason = file.errorString()};
         file.cancelWriting();
-        return reason;
-    }
+        return r;
+    };
+    // Unbuffered, so that a full disk fails the write itself: a buffered
+    // QSaveFile may fail only in its last flush and still rename the short
+    // file over the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return failed();
+    if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError)
+        return failed();
     if (!file.commit())
-        return file.errorString();
-    return QString();
+        return SaveResult{.ok = false, .diskFull = file.error() == QFileDevice::ResourceError,
+                          .reason = file.errorString()};
+    return SaveResult();
 }
 
 } // namespace pellori::vcard

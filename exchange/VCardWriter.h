@@ -11,8 +11,14 @@ namespace pellori::vcard {
 // among them is left out.
 QByteArray writeCards(const QList<Card>& cards);
 
+struct SaveResult {
+    bool ok = true;
+    bool diskFull = false;   // the device had no room left
+    QString reason;          // the system's words for any other failure
+};
+
 // Writes the bytes into a new file beside path and renames it over path, so a
-// failure leaves an existing file as it was. Empty on success, else the reason.
-QString saveFile(const QString& path, const QByteArray& bytes);
+// failure leaves an existing file as it was.
+SaveResult saveFile(const QString& path, const QByteArray& bytes);
 
 } // namespace pellori::vcard

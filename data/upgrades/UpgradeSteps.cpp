@@ -21,7 +21,6 @@ const std::vector<Step>& steps()
                     " PT_USER    varchar(63) character set UTF8 default current_user,"
                     " PT_ROWS    blob sub_type 0 not null,"
                     " constraint PK_PELLORI_TRASH primary key (PT_ID))",
-                    "create descending index IDX_PELLORI_TRASH_DELETED on pellori_trash (PT_DELETED)",
                     "grant all on pellori_trash to public",
                     "grant usage on generator G_PELLORI_TRASH_PT_ID to public",
                 },

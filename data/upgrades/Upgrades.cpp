@@ -149,7 +149,17 @@ std::optional<QString> atStart(Connection& connection, bool serverBook, const TL
         return ReplaceReturn(lang.text(QStringLiteral("upgrade_serverneeds")))
             .replace(QLatin1String("%FEATURES%"), features);
     try {
-        applyMissing(connection);
+        // Firebird 3 lets only the book's owner and SYSDBA change its structure,
+        // also through the embedded engine, and the configured user is rarely
+        // the owner of a file some other tool made. The embedded engine takes
+        // the user name as given, so the program's own file is upgraded in an
+        // attachment of its own as SYSDBA; the steps grant what they make to
+        // every user.
+        Connection owner;
+        owner.setDatabaseName(connection.databaseName());
+        owner.params = connection.params;
+        owner.params << QStringLiteral("user_name=SYSDBA");
+        applyMissing(owner);
         return std::nullopt;
     } catch (const std::exception& e) {
         const AppError* app = dynamic_cast<const AppError*>(&e);

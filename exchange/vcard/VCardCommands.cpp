@@ -78,7 +78,8 @@ int importVCards(Session& session, QWidget* owner)
         plan = interop::planImport(read.contacts, import.lookups(), options);
         if (plan.postcodesNotNumbers > 0
             && !confirm(owner,
-                        message(lang, "vcard_postcodequestion",
+                        message(lang, plan.postcodesNotNumbers == 1 ? "vcard_postcodequestion_one"
+                                                                    : "vcard_postcodequestion",
                                 {{QStringLiteral("%COUNT%"), QString::number(plan.postcodesNotNumbers)}}),
                         ConfirmButtons::YesNo)) {
             options.postcodes = interop::PostcodePolicy::SkipAddress;
@@ -153,11 +154,12 @@ void exportVCards(Session& session, QWidget* owner, const QList<int>& shownIds, 
     if (path.isEmpty())
         return;
     const QList<interop::Contact> contacts = interop::readContactsForExport(tr, keys);
-    const QString failure = vcard::saveFile(path, interop::writeContacts(contacts));
-    if (!failure.isEmpty()) {
+    const vcard::SaveResult saved = vcard::saveFile(path, interop::writeContacts(contacts));
+    if (!saved.ok) {
         showMessage(owner, message(lang, "vcard_exportfailed",
                                    {{QStringLiteral("%FILE%"), shownPath(path)},
-                                    {QStringLiteral("%ERROR%"), failure}}));
+                                    {QStringLiteral("%ERROR%"),
+                                     saved.diskFull ? message(lang, "vcard_diskfull") : saved.reason}}));
         return;
     }
     showMessage(owner, message(lang, "vcard_exported",

@@ -82,10 +82,11 @@ void exportBirthdayCalendar(Session& session, QWidget* owner)
         return;
     const CalendarTexts texts{.summary = lang.text(QStringLiteral("birthdays_summary")),
                               .born = lang.text(QStringLiteral("birthdays_born"))};
-    const QString failure =
+    const vcard::SaveResult saved =
         vcard::saveFile(path, birthdayCalendar(persons, QDateTime::currentDateTimeUtc(), texts));
+    const QString failure = saved.diskFull ? lang.text(QStringLiteral("vcard_diskfull")) : saved.reason;
     const QString shown = QDir::toNativeSeparators(path);
-    if (!failure.isEmpty()) {
+    if (!saved.ok) {
         showMessage(owner, filled(lang, "birthdays_exportfailed",
                                   {{QStringLiteral("%FILE%"), shown}, {QStringLiteral("%ERROR%"), failure}}));
         return;

@@ -74,6 +74,8 @@ class TestVCardCommands : public QObject {
 private slots:
     void summaryTellsWhatCouldNotBeStored_data();
     void summaryTellsWhatCouldNotBeStored();
+    void countsReadInWords_data();
+    void countsReadInWords();
     void unreadableFileImportsNothing_data();
     void unreadableFileImportsNothing();
     void progressCancelStoresNothing_data();
@@ -123,9 +125,9 @@ void TestVCardCommands::summaryTellsWhatCouldNotBeStored_data()
     QTest::newRow("no type left")
         << QByteArray("EMAIL:a@x.example\r\nEMAIL:b@x.example\r\nEMAIL:c@x.example\r\nEMAIL:d@x.example\r\n")
         << QList<bool>{} << ""
-        << "Internet \"d@x.example\": the contact already has one of type \"E-Mail\" and of every other type, "
-           "not stored."
-        << "select count(*) from internet" << "3";
+        << "Internet \"d@x.example\": the contact already has one of type \"E-Mail\" and of every other type of "
+           "its kind, not stored."
+        << "select count(*) from internet" << "2";
     QTest::newRow("no type of its kind")
         << QByteArray("EMAIL:a@x.example\r\n") << QList<bool>{} << "delete from internettype;"
         << "Internet \"a@x.example\": the database has no type for it, not stored."
@@ -144,6 +146,10 @@ void TestVCardCommands::summaryTellsWhatCouldNotBeStored_data()
     QTest::newRow("birthday not a date") << QByteArray("BDAY:sometime\r\n") << QList<bool>{} << ""
                                          << "Birthday \"sometime\" is not a date, not stored."
                                          << "select count(P_BIRTHDAY) from person" << "0";
+    QTest::newRow("property without a colon")
+        << QByteArray("EMAIL;heike@example.de\r\n") << QList<bool>{} << ""
+        << "Line 4: \"EMAIL;heike@example.de\" has no \":\" between name and value, not stored."
+        << "select count(*) from internet" << "0";
     QTest::newRow("number without prefix") << QByteArray("TEL:123456\r\n") << QList<bool>{} << ""
                                            << "Number \"123456\" has no prefix to tell apart: stored without one."
                                            << "select C_PREFIX || '|' || C_NUMBER from communication" << "|123456";
@@ -190,15 +196,56 @@ void TestVCardCommands::summaryTellsWhatCouldNotBeStored()
     QCOMPARE(first, committed(db, "select O_ID from object").toInt());
 }
 
+void TestVCardCommands::countsReadInWords_data()
+{
+    QTest::addColumn<int>("cards");
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<QString>("headline");
+    QTest::newRow("one") << 1 << "1 address has a postcode that is not a whole number.\r\n\r\nStore it with the "
+                                "postcode in front of the town?\r\nChoose No to leave this address out."
+                         << "Contacts added: 1, from 1 card in \"cards.vcf\".";
+    QTest::newRow("two") << 2 << "2 addresses have a postcode that is not a whole number.\r\n\r\nStore them with the "
+                                "postcode in front of the town?\r\nChoose No to leave these addresses out."
+                         << "Contacts added: 2, from 2 cards in \"cards.vcf\".";
+}
+
+void TestVCardCommands::countsReadInWords()
+{
+    QFETCH(int, cards);
+    QFETCH(QString, question);
+    QFETCH(QString, headline);
+    TestDb db;
+    const QString path = writeFile(
+        db.dir(), card("N:Probe;Eva;;;\r\nADR:;;1 Main St;London;;SW1A 2AA;\r\n").repeated(cards));
+    RecordingMessages rec;
+    rec.fileAnswers << path;
+    rec.answers = {true};
+    QString shown, report;
+    rec.modalHandlers << readSummary(shown, report);
+    QWidget owner;
+    {
+        TestSession session(db.path());
+        importVCards(session, &owner);
+    }
+    QCOMPARE(rec.confirmations, QStringList{question});
+    QCOMPARE(shown, headline);
+    // No salutation on the cards: each person got the book's first, and the summary says so.
+    QVERIFY2(report.startsWith(QString("Persons given the salutation \"Herr\", the first of the book's, as their "
+                                       "cards name none: %1.").arg(cards)),
+             qPrintable(report));
+    QCOMPARE(committed(db, "select distinct s.S_NAME from person p join salutation s on s.S_ID = p.P_SID"),
+             QString("Herr"));
+}
+
 void TestVCardCommands::unreadableFileImportsNothing_data()
 {
     QTest::addColumn<QByteArray>("file");   // null: there is no file
     QTest::addColumn<QString>("error");
     QTest::newRow("text before the first card")
         << QByteArray("Kontakte\r\n" + card("N:Meier;Hans;;;\r\n")) << "Line 1: \"BEGIN:VCARD\" expected, found \"Kontakte\".";
-    QTest::newRow("property without a colon")
-        << card("N:Meier;Hans;;;\r\n") + card("N:Krause;Heike;;;\r\nEMAIL;heike@example.de\r\n")
-        << "Line 8: \"EMAIL;heike@example.de\" has no \":\" between name and value.";
+    QTest::newRow("nested card never closed")
+        << card("N:Meier;Hans;;;\r\n") + "BEGIN:VCARD\r\nN:Krause;Heike;;;\r\n" + card("N:Kind;Klein;;;\r\n")
+        << "Line 7: \"BEGIN:VCARD\" inside the card begun on line 5, which has no \"END:VCARD\".";
     QTest::newRow("last card without its end")
         << card("N:Meier;Hans;;;\r\n") + "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Krause;Heike;;;\r\n"
         << "Line 5: the card begun here has no \"END:VCARD\".";
