@@ -22,7 +22,8 @@
 #include "exchange/ImportSummary.h"
 #include "exchange/Latin1Text.h"
 #include "exchange/TypeTable.h"
-#include "exchange/VCardReader.h"
+#include "exchange/vcard/CardMapping.h"
+#include "exchange/vcard/VCardReader.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -14,7 +14,8 @@
 #include "exchange/ImportPlan.h"
 #include "exchange/ImportStore.h"
 #include "exchange/ImportSummary.h"
-#include "exchange/VCardReader.h"
+#include "exchange/vcard/CardMapping.h"
+#include "exchange/vcard/VCardReader.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,5 +1,6 @@
 #include "exchange/ImportPlan.h"
 
+#include "exchange/ContactText.h"
 #include "exchange/Latin1Text.h"
 #include "exchange/TypeTable.h"
 

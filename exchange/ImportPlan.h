@@ -4,12 +4,27 @@
 // groups, titles and companies to create first, and for each card what
 // could not be stored as it was, and why. Pure: the caller runs the
 // statements, in one transaction, in the order the plan gives.
-#include "exchange/CardMapping.h"
+#include "exchange/Contact.h"
+#include "exchange/Messages.h"
 
 #include <QDate>
 #include <optional>
 
 namespace pellori::interop {
+
+// What a card describes: a contact, a group of contacts (vCard 4.0's
+// KIND:group, Apple's X-ADDRESSBOOKSERVER-KIND:group), or a place.
+enum class CardKind { Contact, Group, Place };
+
+struct CardContact {
+    int line = 0;          // where the card begins
+    CardKind kind = CardKind::Contact;
+    Contact contact;       // a group's name is contact.name1
+    QList<Note> notes;     // what the card holds that the contact has no place for
+    bool hasName = true;   // false: nothing to file it under, not to be imported
+    QString uid;           // UID, as group cards name their members
+    QStringList members;   // a group's MEMBER values, as written
+};
 
 struct NamedKey {
     int id = 0;

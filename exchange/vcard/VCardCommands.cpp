@@ -1,19 +1,19 @@
 #include "exchange/vcard/VCardCommands.h"
 
 #include "data/DbTransaction.h"
+#include "exchange/ContactExport.h"
+#include "exchange/FileWriting.h"
+#include "exchange/ImportStore.h"
+#include "exchange/ImportSummary.h"
+#include "exchange/vcard/CardMapping.h"
 #include "exchange/vcard/f_vcardexport.h"
 #include "exchange/vcard/f_vcardprogress.h"
 #include "exchange/vcard/f_vcardsummary.h"
-#include "exchange/CardMapping.h"
-#include "exchange/ContactExport.h"
-#include "exchange/ImportStore.h"
-#include "exchange/ImportSummary.h"
-#include "exchange/VCardWriter.h"
-#include "settings/AppError.h"
-#include "settings/Language.h"
 #include "services/CommandGuard.h"
 #include "services/MessageService.h"
 #include "services/Session.h"
+#include "settings/AppError.h"
+#include "settings/Language.h"
 
 #include <QDir>
 #include <QFile>
@@ -154,7 +154,7 @@ void exportVCards(Session& session, QWidget* owner, const QList<int>& shownIds, 
     if (path.isEmpty())
         return;
     const QList<interop::Contact> contacts = interop::readContactsForExport(tr, keys);
-    const vcard::SaveResult saved = vcard::saveFile(path, interop::writeContacts(contacts));
+    const interop::SaveResult saved = interop::saveFile(path, interop::writeContacts(contacts));
     if (!saved.ok) {
         showMessage(owner, message(lang, "vcard_exportfailed",
                                    {{QStringLiteral("%FILE%"), shownPath(path)},

@@ -1,6 +1,6 @@
 #include "printing/birthdays/BirthdayCommands.h"
 
-#include "exchange/VCardWriter.h"
+#include "exchange/FileWriting.h"
 #include "printing/birthdays/BirthdayCalendar.h"
 #include "printing/birthdays/BirthdayReading.h"
 #include "printing/birthdays/f_upcomingbirthdays.h"
@@ -82,8 +82,8 @@ void exportBirthdayCalendar(Session& session, QWidget* owner)
         return;
     const CalendarTexts texts{.summary = lang.text(QStringLiteral("birthdays_summary")),
                               .born = lang.text(QStringLiteral("birthdays_born"))};
-    const vcard::SaveResult saved =
-        vcard::saveFile(path, birthdayCalendar(persons, QDateTime::currentDateTimeUtc(), texts));
+    const interop::SaveResult saved =
+        interop::saveFile(path, birthdayCalendar(persons, QDateTime::currentDateTimeUtc(), texts));
     const QString failure = saved.diskFull ? lang.text(QStringLiteral("vcard_diskfull")) : saved.reason;
     const QString shown = QDir::toNativeSeparators(path);
     if (!saved.ok) {

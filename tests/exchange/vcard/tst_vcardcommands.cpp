@@ -6,10 +6,10 @@
 #include "RecordingMessages.h"
 #include "TestDb.h"
 #include "TestSession.h"
+#include "exchange/vcard/CardMapping.h"
 #include "exchange/vcard/VCardCommands.h"
 #include "exchange/vcard/f_vcardexport.h"
 #include "exchange/vcard/f_vcardprogress.h"
-#include "exchange/CardMapping.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -8,10 +8,10 @@
 #include "data/Connection.h"
 #include "data/DbTransaction.h"
 #include "data/Statement.h"
-#include "exchange/CardMapping.h"
 #include "exchange/ContactExport.h"
 #include "exchange/ImportStore.h"
 #include "exchange/ImportSummary.h"
+#include "exchange/vcard/CardMapping.h"
 #include "settings/Language.h"
 
 #include <QtTest>

@@ -1,9 +1,11 @@
 // The vCard reader and writer on their own: line structure, escaping,
 // quoted-printable and character sets, refused files, folding, and the
 // writer's output as an independent parser (python3-vobject) reads it.
-#include "exchange/CardMapping.h"
-#include "exchange/VCardReader.h"
-#include "exchange/VCardWriter.h"
+#include "exchange/ContactText.h"
+#include "exchange/FileWriting.h"
+#include "exchange/vcard/CardMapping.h"
+#include "exchange/vcard/VCardReader.h"
+#include "exchange/vcard/VCardWriter.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -217,7 +219,7 @@ void TestVCardFormat::fullDiskLeavesOldFileWhole()
     // a full disk that no privilege gets round.
     const QString unshare = QStandardPaths::findExecutable("unshare");
     if (qEnvironmentVariableIsSet("PELLORI_SAVE_INTO")) {
-        const SaveResult r = saveFile(qEnvironmentVariable("PELLORI_SAVE_INTO"), QByteArray(10000, 'x'));
+        const interop::SaveResult r = interop::saveFile(qEnvironmentVariable("PELLORI_SAVE_INTO"), QByteArray(10000, 'x'));
         std::printf("saved: %d %d %s\n", r.ok, r.diskFull, qPrintable(r.reason));
         std::exit(0);
     }

@@ -1,15 +1,9 @@
 #pragma once
-// Writes vCard 4.0: UTF-8, CR LF line ends, lines folded at 75 octets
-// without splitting a character, parameter values quoted where needed.
-#include "exchange/VCard.h"
-
+// Writing an exported file whole or not at all.
 #include <QByteArray>
+#include <QString>
 
-namespace pellori::vcard {
-
-// Each card gets BEGIN, VERSION:4.0 and END around its properties; a VERSION
-// among them is left out.
-QByteArray writeCards(const QList<Card>& cards);
+namespace pellori::interop {
 
 struct SaveResult {
     bool ok = true;
@@ -21,4 +15,4 @@ struct SaveResult {
 // failure leaves an existing file as it was.
 SaveResult saveFile(const QString& path, const QByteArray& bytes);
 
-} // namespace pellori::vcard
+} // namespace pellori::interop

@@ -1,4 +1,4 @@
-#include "exchange/VCardReader.h"
+#include "exchange/vcard/VCardReader.h"
 
 #include <QStringDecoder>
 

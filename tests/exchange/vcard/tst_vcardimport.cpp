@@ -2,9 +2,11 @@
 // schema seeds: the shapes of the main producers, every case that cannot be
 // stored as written, the choice of types, numbers split into prefix and
 // number, Latin-1 forms, and an export read back giving the same rows.
+#include "exchange/ContactText.h"
 #include "exchange/ImportPlan.h"
 #include "exchange/Latin1Text.h"
 #include "exchange/TypeTable.h"
+#include "exchange/vcard/CardMapping.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -12,7 +12,7 @@
 // note of that card; properties of any name and unknown parameters are kept
 // as they are.
 #include "exchange/Messages.h"
-#include "exchange/VCard.h"
+#include "exchange/vcard/VCard.h"
 
 #include <QByteArray>
 #include <optional>
