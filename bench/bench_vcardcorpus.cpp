@@ -34,7 +34,7 @@
 #include <cstdio>
 
 using namespace pellori;
-using namespace pellori::interop;
+using namespace pellori::exchange;
 
 namespace {
 

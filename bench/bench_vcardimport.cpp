@@ -26,7 +26,7 @@
 #include <cstdio>
 #include <functional>
 
-using namespace pellori::interop;
+using namespace pellori::exchange;
 
 namespace {
 

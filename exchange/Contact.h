@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace pellori::interop {
+namespace pellori::exchange {
 
 enum class ContactKind { Person, Company };
 
@@ -72,4 +72,4 @@ struct Contact {
     QStringList groups;
 };
 
-} // namespace pellori::interop
+} // namespace pellori::exchange

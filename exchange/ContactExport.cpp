@@ -8,7 +8,7 @@
 #include <QHash>
 #include <vector>
 
-namespace pellori::interop {
+namespace pellori::exchange {
 
 namespace {
 
@@ -178,4 +178,4 @@ QString contactListName(DbTransaction& transaction, int key)
     return name;
 }
 
-} // namespace pellori::interop
+} // namespace pellori::exchange

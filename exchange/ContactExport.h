@@ -10,7 +10,7 @@ namespace pellori {
 class DbTransaction;
 }
 
-namespace pellori::interop {
+namespace pellori::exchange {
 
 // The contacts of those keys in that order (a key twice, or of no contact,
 // gives nothing more); without keys every contact, in the order of their keys.
@@ -21,4 +21,4 @@ int contactCount(DbTransaction& transaction);
 // The name the contact list shows for a contact; empty when there is none of that key.
 QString contactListName(DbTransaction& transaction, int key);
 
-} // namespace pellori::interop
+} // namespace pellori::exchange

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace pellori::interop {
+namespace pellori::exchange {
 namespace {
 
 // E.164 country codes form a prefix code: 1 and 7 alone, these 44 of two
@@ -112,4 +112,4 @@ QString joinNumber(const QString& prefix, const QString& number)
     return prefix + u' ' + number;
 }
 
-} // namespace pellori::interop
+} // namespace pellori::exchange

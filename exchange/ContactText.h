@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace pellori::interop {
+namespace pellori::exchange {
 
 // Prefix and number of a telephone number as written: at the first slash, or
 // else the first blank (after a country code the area code stays with it:
@@ -27,4 +27,4 @@ QString joinNumber(const QString& prefix, const QString& number);
 // The parts that hold more than blanks, trimmed and joined.
 QString joinNonEmpty(const QStringList& parts, const QString& separator = QStringLiteral(" "));
 
-} // namespace pellori::interop
+} // namespace pellori::exchange

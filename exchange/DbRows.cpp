@@ -3,7 +3,7 @@
 #include "data/DbTransaction.h"
 #include "data/Statement.h"
 
-namespace pellori::interop {
+namespace pellori::exchange {
 
 void forEachRow(DbTransaction& transaction, const QString& sql,
                 const std::function<void(const QList<QVariant>& row)>& take)
@@ -15,4 +15,4 @@ void forEachRow(DbTransaction& transaction, const QString& sql,
         take(row);
 }
 
-} // namespace pellori::interop
+} // namespace pellori::exchange

@@ -11,7 +11,7 @@ namespace pellori {
 class DbTransaction;
 }
 
-namespace pellori::interop {
+namespace pellori::exchange {
 
 // Runs a select without parameters and hands over every row, each column decoded.
 void forEachRow(DbTransaction& transaction, const QString& sql,
@@ -21,4 +21,4 @@ void forEachRow(DbTransaction& transaction, const QString& sql,
 inline QVariant textOrNull(const QString& text) { return text.isNull() ? QVariant() : QVariant(text); }
 inline QVariant dateOrNull(const QDate& date) { return date.isValid() ? QVariant(date) : QVariant(); }
 
-} // namespace pellori::interop
+} // namespace pellori::exchange

@@ -2,7 +2,7 @@
 
 #include <QSaveFile>
 
-namespace pellori::interop {
+namespace pellori::exchange {
 
 SaveResult saveFile(const QString& path, const QByteArray& bytes)
 {
@@ -27,4 +27,4 @@ SaveResult saveFile(const QString& path, const QByteArray& bytes)
     return SaveResult();
 }
 
-} // namespace pellori::interop
+} // namespace pellori::exchange

@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace pellori::interop {
+namespace pellori::exchange {
 
 struct SaveResult {
     bool ok = true;
@@ -15,4 +15,4 @@ struct SaveResult {
 // failure leaves an existing file as it was.
 SaveResult saveFile(const QString& path, const QByteArray& bytes);
 
-} // namespace pellori::interop
+} // namespace pellori::exchange

@@ -6,7 +6,7 @@
 
 #include <QHash>
 
-namespace pellori::interop {
+namespace pellori::exchange {
 
 namespace {
 
@@ -470,4 +470,4 @@ ImportPlan planImport(const QList<CardContact>& cards, const Lookups& lookups, c
     return Planner(lookups, options).plan(cards);
 }
 
-} // namespace pellori::interop
+} // namespace pellori::exchange

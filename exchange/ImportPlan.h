@@ -10,7 +10,7 @@
 #include <QDate>
 #include <optional>
 
-namespace pellori::interop {
+namespace pellori::exchange {
 
 // What a card describes: a contact, a group of contacts (vCard 4.0's
 // KIND:group, Apple's X-ADDRESSBOOKSERVER-KIND:group), or a place.
@@ -143,4 +143,4 @@ inline constexpr int O_NAME1 = 60, O_NAME2 = 60, P_NICKNAME = 50, T_NAME = 50, G
                      C_NUMBER = 20, C_ASSISTENT = 50, I_NAME = 100, A_TOWN = 100, A_STREET = 100, A_COUNTRY = 30;
 }
 
-} // namespace pellori::interop
+} // namespace pellori::exchange

@@ -9,7 +9,7 @@
 
 #include <QHash>
 
-namespace pellori::interop {
+namespace pellori::exchange {
 
 namespace {
 
@@ -233,4 +233,4 @@ StoredImport ImportTransaction::store(const ImportPlan& plan, const ImportProgre
     return result;
 }
 
-} // namespace pellori::interop
+} // namespace pellori::exchange

@@ -14,7 +14,7 @@ class DbTransaction;
 struct StandardValues;
 }
 
-namespace pellori::interop {
+namespace pellori::exchange {
 
 // The configured standard types, for the planner.
 StandardTypes standardTypes(const StandardValues& values);
@@ -56,4 +56,4 @@ private:
     bool m_used = false;
 };
 
-} // namespace pellori::interop
+} // namespace pellori::exchange

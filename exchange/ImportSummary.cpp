@@ -1,6 +1,6 @@
 #include "exchange/ImportSummary.h"
 
-namespace pellori::interop {
+namespace pellori::exchange {
 
 namespace {
 
@@ -83,4 +83,4 @@ QString ImportSummary::text() const
     return lines.join(u'\n');
 }
 
-} // namespace pellori::interop
+} // namespace pellori::exchange

@@ -4,7 +4,7 @@
 // stored as it was, and why.
 #include "exchange/ImportPlan.h"
 
-namespace pellori::interop {
+namespace pellori::exchange {
 
 struct CardSummary {
     QString heading;       // "Line 12: Meier, Hans"
@@ -27,4 +27,4 @@ ImportSummary importSummary(const ImportPlan& plan, const QString& fileName, con
 // The summary's templates, for the catalogue.
 const QList<MessageKey>& summaryKeys();
 
-} // namespace pellori::interop
+} // namespace pellori::exchange

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-namespace pellori::interop {
+namespace pellori::exchange {
 
 namespace {
 
@@ -93,4 +93,4 @@ Latin1Text toLatin1Text(const QString& input)
     return result;
 }
 
-} // namespace pellori::interop
+} // namespace pellori::exchange

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace pellori::interop {
+namespace pellori::exchange {
 
 struct Latin1Text {
     QString text;          // holds only characters up to U+00FF
@@ -15,4 +15,4 @@ struct Latin1Text {
 
 Latin1Text toLatin1Text(const QString& text);
 
-} // namespace pellori::interop
+} // namespace pellori::exchange

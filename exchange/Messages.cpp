@@ -1,6 +1,6 @@
 #include "exchange/Messages.h"
 
-namespace pellori::interop {
+namespace pellori::exchange {
 
 namespace {
 
@@ -199,4 +199,4 @@ QString noteText(const Note& note, const TextSource& texts)
     return QString();
 }
 
-} // namespace pellori::interop
+} // namespace pellori::exchange

@@ -7,7 +7,7 @@
 #include <QString>
 #include <functional>
 
-namespace pellori::interop {
+namespace pellori::exchange {
 
 // The text for a catalogue key; given the built-in text for when there is none.
 using TextSource = std::function<QString(const char* key, const char* builtIn)>;
@@ -98,4 +98,4 @@ QString fillPlaceholders(const QString& text, const QList<std::pair<QString, QSt
 QString fieldName(Field field, const TextSource& texts = {});
 QString noteText(const Note& note, const TextSource& texts = {});
 
-} // namespace pellori::interop
+} // namespace pellori::exchange

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace pellori::interop {
+namespace pellori::exchange {
 
 namespace {
 
@@ -177,4 +177,4 @@ QStringList salutationSynonyms(const QString& word)
     return {word.trimmed()};
 }
 
-} // namespace pellori::interop
+} // namespace pellori::exchange

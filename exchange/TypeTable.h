@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace pellori::interop {
+namespace pellori::exchange {
 
 enum class DetailKind { Number, Email, Web, Address };
 
@@ -50,4 +50,4 @@ bool labelKnown(DetailKind kind, const QString& label);
 // Salutations that mean the same ("Mr." and "Herr"), the word itself included.
 QStringList salutationSynonyms(const QString& word);
 
-} // namespace pellori::interop
+} // namespace pellori::exchange

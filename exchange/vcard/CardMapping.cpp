@@ -8,7 +8,7 @@
 
 #include <QRegularExpression>
 
-namespace pellori::interop {
+namespace pellori::exchange {
 
 using vcard::Card;
 using vcard::Property;
@@ -534,4 +534,4 @@ QByteArray writeContacts(const QList<Contact>& contacts)
     return vcard::writeCards(cards);
 }
 
-} // namespace pellori::interop
+} // namespace pellori::exchange

@@ -9,7 +9,7 @@
 #include <QByteArray>
 #include <optional>
 
-namespace pellori::interop {
+namespace pellori::exchange {
 
 // A person, or a company: by KIND:org, or by an ORG with neither a name in N
 // nor a full name other than the organisation's.
@@ -27,4 +27,4 @@ QByteArray writeContacts(const QList<Contact>& contacts);
 // The TEL parameter an export adds when the written number does not split
 // back into its prefix and number: it names the prefix.
 inline constexpr const char* kPrefixParameter = "X-PELLORI-PREFIX";
-} // namespace pellori::interop
+} // namespace pellori::exchange

@@ -56,7 +56,7 @@ struct Card {
     QList<Property> properties;
     int line = 0;          // line of BEGIN:VCARD
     // What the reader could not read as it stands, or read as best it could.
-    QList<interop::Note> notes;
+    QList<exchange::Note> notes;
 
     const Property* first(const QString& name) const;
     // The properties of one group (Apple's item1.TEL with item1.X-ABLabel).

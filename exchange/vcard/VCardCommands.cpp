@@ -30,10 +30,10 @@ using Values = QList<std::pair<QString, QString>>;
 // A catalogue text with "%RETURN%" as a line break and its placeholders filled.
 QString message(const TLang& lang, const char* key, const Values& values = {})
 {
-    return interop::fillPlaceholders(ReplaceReturn(lang.text(QLatin1String(key))), values);
+    return exchange::fillPlaceholders(ReplaceReturn(lang.text(QLatin1String(key))), values);
 }
 
-interop::TextSource textsOf(const TLang& lang)
+exchange::TextSource textsOf(const TLang& lang)
 {
     return [&lang](const char* key, const char* builtIn) {
         return lang.text(QLatin1String(key), QString::fromLatin1(builtIn));
@@ -62,28 +62,28 @@ int importVCards(Session& session, QWidget* owner)
                                     {QStringLiteral("%ERROR%"), file.errorString()}}));
         return 0;
     }
-    const interop::ContactsRead read = interop::readContacts(bytes);
+    const exchange::ContactsRead read = exchange::readContacts(bytes);
     if (read.error) {
         showMessage(owner, message(lang, "vcard_notimported",
                                    {{QStringLiteral("%FILE%"), shownPath(path)},
-                                    {QStringLiteral("%ERROR%"), interop::readErrorText(*read.error, textsOf(lang))}}));
+                                    {QStringLiteral("%ERROR%"), exchange::readErrorText(*read.error, textsOf(lang))}}));
         return 0;
     }
 
-    interop::ImportPlan plan;
-    interop::StoredImport stored;
+    exchange::ImportPlan plan;
+    exchange::StoredImport stored;
     try {
-        interop::ImportTransaction import(session.connection());
-        interop::ImportOptions options{.standard = interop::standardTypes(session.standardValues())};
-        plan = interop::planImport(read.contacts, import.lookups(), options);
+        exchange::ImportTransaction import(session.connection());
+        exchange::ImportOptions options{.standard = exchange::standardTypes(session.standardValues())};
+        plan = exchange::planImport(read.contacts, import.lookups(), options);
         if (plan.postcodesNotNumbers > 0
             && !confirm(owner,
                         message(lang, plan.postcodesNotNumbers == 1 ? "vcard_postcodequestion_one"
                                                                     : "vcard_postcodequestion",
                                 {{QStringLiteral("%COUNT%"), QString::number(plan.postcodesNotNumbers)}}),
                         ConfirmButtons::YesNo)) {
-            options.postcodes = interop::PostcodePolicy::SkipAddress;
-            plan = interop::planImport(read.contacts, import.lookups(), options);
+            options.postcodes = exchange::PostcodePolicy::SkipAddress;
+            plan = exchange::planImport(read.contacts, import.lookups(), options);
         }
         const int total = int(plan.contacts.size());
         std::unique_ptr<Tf_vcardprogress> progress;
@@ -91,7 +91,7 @@ int importVCards(Session& session, QWidget* owner)
             progress = std::make_unique<Tf_vcardprogress>(
                 owner, message(lang, "vcard_progress", {{QStringLiteral("%COUNT%"), QString::number(total)}}),
                 lang.text(QStringLiteral("btncancel")), total);
-        interop::ImportProgress told;
+        exchange::ImportProgress told;
         if (progress)
             told = [&progress](int done, int) { return progress->step(done); };
         stored = import.store(plan, told);
@@ -107,12 +107,12 @@ int importVCards(Session& session, QWidget* owner)
         return 0;
     }
 
-    const interop::ImportSummary summary = interop::importSummary(plan, QFileInfo(path).fileName(), textsOf(lang));
+    const exchange::ImportSummary summary = exchange::importSummary(plan, QFileInfo(path).fileName(), textsOf(lang));
     Tf_vcardsummary::Texts texts{.caption = lang.text(QStringLiteral("vcard_summarycaption")),
                                  .headline = summary.headline,
                                  .overview = summary.overview,
                                  .close = lang.text(QStringLiteral("close"))};
-    for (const interop::CardSummary& card : summary.cards)
+    for (const exchange::CardSummary& card : summary.cards)
         texts.sections << Tf_vcardsummary::Section{.heading = card.heading, .lines = card.notes};
     Tf_vcardsummary window(owner, texts);
     execModal(&window);
@@ -123,12 +123,12 @@ void exportVCards(Session& session, QWidget* owner, const QList<int>& shownIds, 
 {
     const TLang& lang = session.lang();
     DbTransaction& tr = session.mainTransaction();
-    const int all = interop::contactCount(tr);
+    const int all = exchange::contactCount(tr);
     if (all == 0) {
         showMessage(owner, message(lang, "vcard_nothingtoexport"));
         return;
     }
-    const QString currentName = currentId ? interop::contactListName(tr, currentId) : QString();
+    const QString currentName = currentId ? exchange::contactListName(tr, currentId) : QString();
     Tf_vcardexport choice(
         owner,
         {.caption = lang.text(QStringLiteral("vcard_exportcaption")),
@@ -153,8 +153,8 @@ void exportVCards(Session& session, QWidget* owner, const QList<int>& shownIds, 
         QStringLiteral("Pellori.vcf"));
     if (path.isEmpty())
         return;
-    const QList<interop::Contact> contacts = interop::readContactsForExport(tr, keys);
-    const interop::SaveResult saved = interop::saveFile(path, interop::writeContacts(contacts));
+    const QList<exchange::Contact> contacts = exchange::readContactsForExport(tr, keys);
+    const exchange::SaveResult saved = exchange::saveFile(path, exchange::writeContacts(contacts));
     if (!saved.ok) {
         showMessage(owner, message(lang, "vcard_exportfailed",
                                    {{QStringLiteral("%FILE%"), shownPath(path)},

@@ -4,8 +4,8 @@
 
 namespace pellori::vcard {
 
-using interop::ReadError;
-using interop::ReadErrorKind;
+using exchange::ReadError;
+using exchange::ReadErrorKind;
 
 namespace {
 
@@ -315,9 +315,9 @@ private:
 
     QString fileText(QByteArrayView bytes) const { return decode(bytes, m_fileCharset); }
 
-    static void note(Card& card, interop::NoteKind kind, int line, const QString& value, const QString& detail = {})
+    static void note(Card& card, exchange::NoteKind kind, int line, const QString& value, const QString& detail = {})
     {
-        card.notes << interop::Note{.kind = kind, .value = value, .detail = detail, .line = line};
+        card.notes << exchange::Note{.kind = kind, .value = value, .detail = detail, .line = line};
     }
 
     // "BEGIN:VCARD" or "END:VCARD", in any case, with or without a group
@@ -349,7 +349,7 @@ private:
                 continue;
             if (isCardLine(text, "BEGIN")) {
                 if (!open.isEmpty())
-                    note(open.last(), interop::NoteKind::NestedCard, l.line, QString());
+                    note(open.last(), exchange::NoteKind::NestedCard, l.line, QString());
                 Card card;
                 card.line = l.line;
                 open << std::move(card);
@@ -363,7 +363,7 @@ private:
                 continue;
             }
             if (text.startsWith('#')) {
-                note(card, interop::NoteKind::CommentLine, l.line, shortened(fileText(text)));
+                note(card, exchange::NoteKind::CommentLine, l.line, shortened(fileText(text)));
                 continue;
             }
             std::optional<Property> p = parse(l, card);
@@ -372,7 +372,7 @@ private:
             if (p->name == u"VERSION") {
                 const QString v = p->value.trimmed();
                 if (v != u"2.1" && v != u"3.0" && v != u"4.0")
-                    note(card, interop::NoteKind::UnknownVersion, l.line, v);
+                    note(card, exchange::NoteKind::UnknownVersion, l.line, v);
                 card.version = v;
                 continue;
             }
@@ -380,8 +380,8 @@ private:
         }
         if (!open.isEmpty()) {
             const Card& outer = open.first();
-            const auto nested = std::find_if(outer.notes.begin(), outer.notes.end(), [](const interop::Note& n) {
-                return n.kind == interop::NoteKind::NestedCard;
+            const auto nested = std::find_if(outer.notes.begin(), outer.notes.end(), [](const exchange::Note& n) {
+                return n.kind == exchange::NoteKind::NestedCard;
             });
             if (nested != outer.notes.end())
                 fail(ReadErrorKind::NestedBegin, nested->line, QString(), outer.line);
@@ -407,7 +407,7 @@ private:
             name = name.sliced(dot + 1);
         }
         if (name.isEmpty()) {
-            note(card, interop::NoteKind::LineNotRead, l.line, shortened(fileText(text)));
+            note(card, exchange::NoteKind::LineNotRead, l.line, shortened(fileText(text)));
             return std::nullopt;
         }
         // A name of other characters than vCard allows is kept as written:
@@ -461,7 +461,7 @@ private:
             return quotedPrintable ? decode(value, Charset::Cp1252) : fileText(value);
         const Charset c = charsetOf(charset.first());
         if (c == Charset::Unknown && !isAscii(value))
-            note(card, interop::NoteKind::UnknownCharset, p.line, charset.first(),
+            note(card, exchange::NoteKind::UnknownCharset, p.line, charset.first(),
                  isUtf8(value) ? QStringLiteral("UTF-8") : QStringLiteral("Windows-1252"));
         return decode(value, c, charset.first());
     }

@@ -21,7 +21,7 @@ namespace pellori::vcard {
 
 struct ReadResult {
     QList<Card> cards;                       // empty when there is an error
-    std::optional<interop::ReadError> error;
+    std::optional<exchange::ReadError> error;
     bool ok() const { return !error; }
 };
 

@@ -82,8 +82,8 @@ void exportBirthdayCalendar(Session& session, QWidget* owner)
         return;
     const CalendarTexts texts{.summary = lang.text(QStringLiteral("birthdays_summary")),
                               .born = lang.text(QStringLiteral("birthdays_born"))};
-    const interop::SaveResult saved =
-        interop::saveFile(path, birthdayCalendar(persons, QDateTime::currentDateTimeUtc(), texts));
+    const exchange::SaveResult saved =
+        exchange::saveFile(path, birthdayCalendar(persons, QDateTime::currentDateTimeUtc(), texts));
     const QString failure = saved.diskFull ? lang.text(QStringLiteral("vcard_diskfull")) : saved.reason;
     const QString shown = QDir::toNativeSeparators(path);
     if (!saved.ok) {

@@ -389,9 +389,9 @@ void TestVCardCommands::exportWritesChosenContacts()
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QByteArray bytes = f.readAll();
     QVERIFY(bytes.startsWith("BEGIN:VCARD\r\nVERSION:4.0\r\n"));
-    const interop::ContactsRead read = interop::readContacts(bytes);
+    const exchange::ContactsRead read = exchange::readContacts(bytes);
     QStringList written;
-    for (const interop::CardContact& c : read.contacts)
+    for (const exchange::CardContact& c : read.contacts)
         written << c.contact.name1;
     QCOMPARE(written.mid(0, names.size()), names);
     const int count = shown.isEmpty() ? 52 : int(names.size());

@@ -18,7 +18,7 @@
 
 using namespace pellori;
 using pellori::test::attachTo;
-using namespace pellori::interop;
+using namespace pellori::exchange;
 
 namespace {
 

@@ -18,7 +18,7 @@
 
 using namespace pellori;
 using namespace pellori::vcard;
-using interop::ReadErrorKind;
+using exchange::ReadErrorKind;
 
 Q_DECLARE_METATYPE(ReadErrorKind)
 
@@ -103,7 +103,7 @@ void TestVCardFormat::readsProperty()
     QFETCH(QString, types);
     QFETCH(QString, components);
     const ReadResult read = readCards(file);
-    QVERIFY2(read.ok(), qPrintable(interop::readErrorText(*read.error)));
+    QVERIFY2(read.ok(), qPrintable(exchange::readErrorText(*read.error)));
     QCOMPARE(read.cards.size(), 1);
     QCOMPARE(read.cards[0].properties.size(), 1);
     const Property& p = read.cards[0].properties[0];
@@ -141,10 +141,10 @@ void TestVCardFormat::refusesMalformedFile()
     QVERIFY(read.cards.isEmpty());
     QCOMPARE(read.error->kind, kind);
     QCOMPARE(read.error->line, line);
-    const QString message = interop::readErrorText(*read.error);
+    const QString message = exchange::readErrorText(*read.error);
     QVERIFY2(line == 0 || message.startsWith(QStringLiteral("Line %1: ").arg(line)), qPrintable(message));
     // The caller gets nothing to import either.
-    QVERIFY(interop::readContacts(file).contacts.isEmpty());
+    QVERIFY(exchange::readContacts(file).contacts.isEmpty());
 }
 
 void TestVCardFormat::readsWhatItCanAndNotesTheRest_data()
@@ -195,18 +195,18 @@ void TestVCardFormat::readsWhatItCanAndNotesTheRest()
     QFETCH(QStringList, cards);
     QFETCH(QStringList, notes);
     const ReadResult read = readCards(file);
-    QVERIFY2(read.ok(), qPrintable(interop::readErrorText(*read.error)));
+    QVERIFY2(read.ok(), qPrintable(exchange::readErrorText(*read.error)));
     QStringList gotCards, gotNotes;
     for (const Card& c : read.cards) {
         QStringList props;
         for (const Property& p : c.properties)
             props << p.name + u'=' + p.text();
         gotCards << props.join(" | ");
-        for (const interop::Note& n : c.notes) {
+        for (const exchange::Note& n : c.notes) {
             static const char* kinds[] = {"LineNotRead", "CommentLine", "UnknownCharset", "UnknownVersion", "NestedCard"};
-            const int k = int(n.kind) - int(interop::NoteKind::LineNotRead);
+            const int k = int(n.kind) - int(exchange::NoteKind::LineNotRead);
             gotNotes << QString("%1: %2 %3 %4").arg(n.line).arg(kinds[k], n.value, n.detail).trimmed();
-            QVERIFY(interop::noteText(n).startsWith("Line ") || n.kind == interop::NoteKind::UnknownVersion);
+            QVERIFY(exchange::noteText(n).startsWith("Line ") || n.kind == exchange::NoteKind::UnknownVersion);
         }
     }
     QCOMPARE(gotCards, cards);
@@ -219,7 +219,7 @@ void TestVCardFormat::fullDiskLeavesOldFileWhole()
     // a full disk that no privilege gets round.
     const QString unshare = QStandardPaths::findExecutable("unshare");
     if (qEnvironmentVariableIsSet("PELLORI_SAVE_INTO")) {
-        const interop::SaveResult r = interop::saveFile(qEnvironmentVariable("PELLORI_SAVE_INTO"), QByteArray(10000, 'x'));
+        const exchange::SaveResult r = exchange::saveFile(qEnvironmentVariable("PELLORI_SAVE_INTO"), QByteArray(10000, 'x'));
         std::printf("saved: %d %d %s\n", r.ok, r.diskFull, qPrintable(r.reason));
         std::exit(0);
     }
@@ -308,7 +308,7 @@ void TestVCardFormat::writerOutputReadsBack()
 
 void TestVCardFormat::independentParserReadsExport()
 {
-    using namespace pellori::interop;
+    using namespace pellori::exchange;
     Contact person{.kind = ContactKind::Person, .name1 = "Müller", .name2 = "Hans Peter", .salutation = "Herr",
                    .title = "Dr.", .nickname = "Hansi", .birthday = QDate(1962, 1, 14), .employer1 = "Müller & Söhne",
                    .employer2 = "GmbH", .additional = QString("Erste Zeile, mit Komma; und Semikolon\nZweite ")

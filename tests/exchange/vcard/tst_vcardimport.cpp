@@ -12,7 +12,7 @@
 #include <QRegularExpression>
 #include <QtTest>
 
-using namespace pellori::interop;
+using namespace pellori::exchange;
 
 Q_DECLARE_METATYPE(NoteKind)
 Q_DECLARE_METATYPE(Field)
