@@ -3,6 +3,7 @@
 #include "data/Connection.h"
 #include "data/DbTransaction.h"
 #include "data/Statement.h"
+#include "data/tables/Tables.h"
 #include "exchange/DbRows.h"
 #include "settings/AppError.h"
 #include "settings/Settings.h"
@@ -44,27 +45,23 @@ private:
 // The statements of one import, prepared once and run for every row.
 struct ImportStatements {
     explicit ImportStatements(Connection& c)
-        : title(c, QStringLiteral("insert into title (T_NAME) values (:T_NAME) returning T_ID")),
-          group(c, QStringLiteral("insert into groupt (G_NAME) values (:G_NAME) returning G_ID")),
-          object(c, QStringLiteral("insert into object (O_ID, O_TYPE, O_NAME1, O_NAME2, O_ADDITIONAL)\n"
-                                   "values (:O_ID, :O_TYPE, :O_NAME1, :O_NAME2, :O_ADDITIONAL)")),
+        : title(c, tables::insertSql(tables::title(), {.returningKey = true})),
+          group(c, tables::insertSql(tables::groupt(), {.columns = {"G_NAME"}, .returningKey = true})),
+          object(c, tables::insertSql(tables::object(),
+                                      {.columns = {"O_ID", "O_TYPE", "O_NAME1", "O_NAME2", "O_ADDITIONAL"}})),
           // The object row's trigger has made the person row; without a
           // salutation of its own the person keeps the one the trigger chose.
-          person(c, QStringLiteral("update person set P_SID = :P_SID, P_TID = :P_TID, P_BIRTHDAY = :P_BIRTHDAY,\n"
-                                   "  P_NICKNAME = :P_NICKNAME, P_CID = :P_CID, P_ALIVE = :P_ALIVE\n"
-                                   "where P_ID = :P_ID")),
-          personKeepingSalutation(c, QStringLiteral("update person set P_TID = :P_TID, P_BIRTHDAY = :P_BIRTHDAY,\n"
-                                                    "  P_NICKNAME = :P_NICKNAME, P_CID = :P_CID, P_ALIVE = :P_ALIVE\n"
-                                                    "where P_ID = :P_ID")),
-          address(c, QStringLiteral("insert into address (A_OID, A_ATID, A_PREF, A_POSTCODE, A_TOWN, A_STREET, "
-                                    "A_COUNTRY)\nvalues (:A_OID, :A_ATID, :A_PREF, :A_POSTCODE, :A_TOWN, :A_STREET, "
-                                    ":A_COUNTRY)")),
-          number(c, QStringLiteral("insert into communication (C_OID, C_CTID, C_PREF, C_PREFIX, C_NUMBER, "
-                                   "C_ASSISTENT)\nvalues (:C_OID, :C_CTID, :C_PREF, :C_PREFIX, :C_NUMBER, "
-                                   ":C_ASSISTENT)")),
-          internet(c, QStringLiteral("insert into internet (I_OID, I_ITID, I_NAME, I_PREF)\n"
-                                     "values (:I_OID, :I_ITID, :I_NAME, :I_PREF)")),
-          membership(c, QStringLiteral("insert into belong2group (B2G_OID, B2G_GID) values (:B2G_OID, :B2G_GID)"))
+          person(c, tables::modifySql(tables::person(), {.modified = {"P_SID", "P_TID", "P_BIRTHDAY", "P_NICKNAME",
+                                                                       "P_CID", "P_ALIVE"}})),
+          personKeepingSalutation(c, tables::modifySql(tables::person(), {.modified = {"P_TID", "P_BIRTHDAY",
+                                                                                        "P_NICKNAME", "P_CID",
+                                                                                        "P_ALIVE"}})),
+          address(c, tables::insertSql(tables::address(), {.columns = {"A_OID", "A_ATID", "A_PREF", "A_POSTCODE",
+                                                                        "A_TOWN", "A_STREET", "A_COUNTRY"}})),
+          number(c, tables::insertSql(tables::communication(), {.columns = {"C_OID", "C_CTID", "C_PREF", "C_PREFIX",
+                                                                             "C_NUMBER", "C_ASSISTENT"}})),
+          internet(c, tables::insertSql(tables::internet(), {.columns = {"I_OID", "I_ITID", "I_NAME", "I_PREF"}})),
+          membership(c, tables::insertSql(tables::belong2group(), {.columns = {"B2G_OID", "B2G_GID"}}))
     {
     }
     Statement title, group, object, person, personKeepingSalutation, address, number, internet, membership;
@@ -176,7 +173,7 @@ StoredImport ImportTransaction::store(const ImportPlan& plan, const ImportProgre
                                      .source());
             if (c.O_TYPE == u"P") {
                 Params p;
-                p.set("P_ID", id)
+                p.set("OLD_P_ID", id)
                     .set("P_TID", keyOf(c.P_TID, titles))
                     .set("P_BIRTHDAY", dateOrNull(c.P_BIRTHDAY))
                     .set("P_NICKNAME", textOrNull(c.P_NICKNAME))
