@@ -16,6 +16,7 @@
 #include "BenchCommon.h"
 #include "data/Connection.h"
 #include "data/DbTransaction.h"
+#include "data/Statement.h"
 #include "exchange/ContactExport.h"
 #include "exchange/DbRows.h"
 #include "exchange/ImportStore.h"

@@ -9,18 +9,15 @@ namespace pellori::queries {
 
 // The person editor's record: the person row with its object row, and the
 // record version of each, as a save must find them; :p_id is the contact.
-inline QString personRecord()
+// The refresh reads the object row's additional text only.
+inline QString personRead(const QString& objectColumns)
 {
-    return QStringLiteral("select person.*, object.*, person.rdb$record_version as p_version, "
-                          "object.rdb$record_version as o_version from person, object where ((p_id = :p_id) and "
-                          "(object.o_id = person.p_id))");
+    return QStringLiteral("select person.*, ") + objectColumns
+           + QStringLiteral(", person.rdb$record_version as p_version, object.rdb$record_version as o_version "
+                            "from person, object where ((p_id = :p_id) and (object.o_id = person.p_id))");
 }
-inline QString personRefresh()
-{
-    return QStringLiteral("select person.*, object.o_additional, person.rdb$record_version as p_version, "
-                          "object.rdb$record_version as o_version from person, object where ((p_id = :p_id) and "
-                          "(object.o_id = person.p_id))");
-}
+inline QString personRecord() { return personRead(QStringLiteral("object.*")); }
+inline QString personRefresh() { return personRead(QStringLiteral("object.o_additional")); }
 // The person's names and additional text, saved beside the person row while
 // the object row is as it was read (:o_version).
 inline QString personNamesUpdate()

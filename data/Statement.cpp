@@ -506,4 +506,13 @@ qlonglong generatorValue(DbTransaction& tr, const QString& generator, int increm
     return row.value(0).toLongLong();
 }
 
+void forEachRow(DbTransaction& tr, const QString& sql, const std::function<void(const QList<QVariant>& row)>& take)
+{
+    Statement select(tr.connection(), sql);
+    select.openCursor(tr, [](const QString&) { return QVariant(); });
+    QList<QVariant> row;
+    while (select.fetch(row))
+        take(row);
+}
+
 } // namespace pellori

@@ -118,4 +118,7 @@ void executeDirect(DbTransaction& tr, const QString& sql);
 // Next value of the named generator, in the given transaction.
 qlonglong generatorValue(DbTransaction& tr, const QString& generator, int increment = 1);
 
+// Runs a select without parameters and hands over every row, each column decoded.
+void forEachRow(DbTransaction& tr, const QString& sql, const std::function<void(const QList<QVariant>& row)>& take);
+
 } // namespace pellori

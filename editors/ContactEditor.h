@@ -12,7 +12,6 @@
 #include <functional>
 
 class QAction;
-class QLabel;
 class QMenu;
 class QPushButton;
 class QTabWidget;

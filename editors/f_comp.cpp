@@ -107,11 +107,11 @@ void Tf_company::buildControls()
     QWidget* client = this->client();
     editor::picture(client, Picture::Company, QRect(8, 8, 161, 121));
     editor::label(client, "Label2", QStringLiteral("Name 1"), 184, 8);
-    m_name1 = recordEdit("dbedit_name1", "O_NAME1", QRect(184, 24, 561, 21));
+    auto* name1 = recordEdit("dbedit_name1", "O_NAME1", QRect(184, 24, 561, 21));
     editor::label(client, "Label1", QStringLiteral("Name 2"), 184, 50);
-    m_name2 = recordEdit("dbedit_name2", "O_NAME2", QRect(184, 66, 561, 21));
+    auto* name2 = recordEdit("dbedit_name2", "O_NAME2", QRect(184, 66, 561, 21));
     editor::label(client, "Label3", QStringLiteral("Additional"), 184, 88);
-    m_additional = recordMemo("dbmemo_additional", "O_ADDITIONAL", QRect(184, 104, 561, 81));
+    auto* additional = recordMemo("dbmemo_additional", "O_ADDITIONAL", QRect(184, 104, 561, 81));
 
     pagecontrol_company = new QTabWidget(client);
     pagecontrol_company->setObjectName(QStringLiteral("pagecontrol_company"));
@@ -120,10 +120,10 @@ void Tf_company::buildControls()
                    [this] { return dataset_object->value(QStringLiteral("O_ID")); });
 
     // The persons who work here: read-only, opening one shows it in the person editor.
-    TabSheet2 = new QWidget(pagecontrol_company);
+    auto* TabSheet2 = new QWidget(pagecontrol_company);
     TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
     pagecontrol_company->addTab(TabSheet2, m_session.lang().text(QStringLiteral("persons"), QStringLiteral("Persons")));
-    RxDBGrid_persons = new DataGrid(TabSheet2);
+    auto* RxDBGrid_persons = new DataGrid(TabSheet2);
     RxDBGrid_persons->setObjectName(QStringLiteral("RxDBGrid_persons"));
     RxDBGrid_persons->setReadOnly(true);
     RxDBGrid_persons->setTabLeavesGrid(true);
@@ -131,7 +131,7 @@ void Tf_company::buildControls()
     RxDBGrid_persons->setGeometry(16, 8, 705, 177);
     RxDBGrid_persons->horizontalHeader()->setStretchLastSection(true);
     auto* personsMenu = new QMenu(RxDBGrid_persons);
-    miShowDetails = personsMenu->addAction(QStringLiteral("Show Details"));
+    auto* miShowDetails = personsMenu->addAction(QStringLiteral("Show Details"));
     miShowDetails->setObjectName(QStringLiteral("miShowDetails"));
     miShowDetails->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     miShowDetails->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -147,7 +147,7 @@ void Tf_company::buildControls()
         attachContextMenu(pagecontrol_company, tabsMenu);
     }
 
-    QWidget* order[] = {m_name1, m_name2, pagecontrol_company, saveButton(), cancelButton(), m_additional};
+    QWidget* order[] = {name1, name2, pagecontrol_company, saveButton(), cancelButton(), additional};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
 }

@@ -156,27 +156,27 @@ void Tf_persons::buildControls()
     };
 
     editor::label(client, "Label3", QStringLiteral("Salutation"), 184, 8);
-    m_salutation = lookupBox({.name = "dblookup_salutation", .list = dataset_salutation.get(), .shown = "S_NAME",
-                              .key = "S_ID", .field = "P_SID", .place = QRect(184, 24, 145, 21), .rows = 4});
+    auto* salutation = lookupBox({.name = "dblookup_salutation", .list = dataset_salutation.get(), .shown = "S_NAME",
+                                  .key = "S_ID", .field = "P_SID", .place = QRect(184, 24, 145, 21), .rows = 4});
     editor::label(client, "Label2", QStringLiteral("Title"), 344, 8);
-    m_title = lookupBox({.name = "dblookup_title", .list = query_title.get(), .shown = "T_NAME", .key = "T_ID",
-                         .field = "P_TID", .place = QRect(344, 24, 209, 21), .rows = 10});
+    auto* title = lookupBox({.name = "dblookup_title", .list = query_title.get(), .shown = "T_NAME", .key = "T_ID",
+                             .field = "P_TID", .place = QRect(344, 24, 209, 21), .rows = 10});
     editor::label(client, "Label7", QStringLiteral("Family name"), 184, 48);
-    m_familyName = recordEdit("dbedit_familyname", "O_NAME1", QRect(184, 64, 250, 21));
+    auto* familyName = recordEdit("dbedit_familyname", "O_NAME1", QRect(184, 64, 250, 21));
     editor::label(client, "Label8", QStringLiteral("First name"), 440, 48);
-    m_firstName = recordEdit("dbedit_firstname", "O_NAME2", QRect(440, 64, 250, 21));
+    auto* firstName = recordEdit("dbedit_firstname", "O_NAME2", QRect(440, 64, 250, 21));
     editor::label(client, "Label5", QStringLiteral("Nickname"), 182, 88);
-    m_nickname = recordEdit("dbedit_nickname", "P_NICKNAME", QRect(182, 106, 250, 21));
+    auto* nickname = recordEdit("dbedit_nickname", "P_NICKNAME", QRect(182, 106, 250, 21));
     editor::label(client, "Label4", QStringLiteral("Birthday"), 441, 88);
-    m_birthday = recordEdit("dbedit_birthday", "P_BIRTHDAY", QRect(441, 107, 128, 21));
+    auto* birthday = recordEdit("dbedit_birthday", "P_BIRTHDAY", QRect(441, 107, 128, 21));
     editor::label(client, "Label9", QStringLiteral("Alive"), 576, 88);
-    m_alive = lookupBox({.name = "dblookup_alive", .list = IBDataSet_yn.get(), .shown = "YN_ID", .key = "YN_ID",
-                         .field = "P_ALIVE", .place = QRect(576, 104, 49, 21), .rows = 3});
+    auto* alive = lookupBox({.name = "dblookup_alive", .list = IBDataSet_yn.get(), .shown = "YN_ID", .key = "YN_ID",
+                             .field = "P_ALIVE", .place = QRect(576, 104, 49, 21), .rows = 3});
     editor::label(client, "Label1", QStringLiteral("Additional"), 184, 130);
-    m_additional = recordMemo("dbmemo_additional", "O_ADDITIONAL", QRect(184, 144, 505, 57));
+    auto* additional = recordMemo("dbmemo_additional", "O_ADDITIONAL", QRect(184, 144, 505, 57));
     editor::label(client, "Label6", QStringLiteral("Works at"), 184, 204);
-    m_worksAt = lookupBox({.name = "dblookup_worksat", .list = query_worksat.get(), .shown = "C_NAME", .key = "C_ID",
-                           .field = "P_CID", .place = QRect(184, 222, 505, 23), .rows = 8});
+    auto* worksAt = lookupBox({.name = "dblookup_worksat", .list = query_worksat.get(), .shown = "C_NAME", .key = "C_ID",
+                               .field = "P_CID", .place = QRect(184, 222, 505, 23), .rows = 8});
 
     pagecontrol_person = new QTabWidget(client);
     pagecontrol_person->setObjectName(QStringLiteral("pagecontrol_person"));
@@ -193,15 +193,15 @@ void Tf_persons::buildControls()
         attachContextMenu(control, menu);
         return item;
     };
-    NewSalutation1 = contextMenu(m_salutation, "NewSalutation1", QStringLiteral("New Salutation"));
-    newTitle1 = contextMenu(m_title, "newTitle1", QStringLiteral("new Title"));
-    newCompany1 = contextMenu(m_worksAt, "newCompany1", QStringLiteral("new Company"));
+    auto* NewSalutation1 = contextMenu(salutation, "NewSalutation1", QStringLiteral("New Salutation"));
+    auto* newTitle1 = contextMenu(title, "newTitle1", QStringLiteral("new Title"));
+    auto* newCompany1 = contextMenu(worksAt, "newCompany1", QStringLiteral("new Company"));
     onTriggered(NewSalutation1, this, [this] { NewSalutation1Click(); });
     onTriggered(newTitle1, this, [this] { newTitle1Click(); });
     onTriggered(newCompany1, this, [this] { newCompany1Click(); });
 
-    QWidget* order[] = {m_salutation, m_title,      m_familyName, m_firstName,    m_nickname,     m_birthday,
-                        m_alive,      m_additional, m_worksAt,    saveButton(), cancelButton(), pagecontrol_person};
+    QWidget* order[] = {salutation, title,      familyName, firstName,    nickname,     birthday,
+                        alive,      additional, worksAt,    saveButton(), cancelButton(), pagecontrol_person};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
 }

@@ -5,25 +5,15 @@
 // window's open-person operation; releasing it commits its transactions.
 #include "editors/ContactEditor.h"
 
-#include <QDialog>
 #include <functional>
 #include <memory>
 
-class QAction;
-class QMenu;
-class QPushButton;
 class QTabWidget;
 
 namespace pellori {
 
-class DataSource;
-class DBEdit;
-class DBLookupComboBox;
-class DBMemo;
 class DbTransaction;
-class EditableDataSet;
 class QueryDataSet;
-class Session;
 class SqlStatement;
 enum class LookupList;
 
@@ -36,7 +26,6 @@ public:
     // The entry: the key into the person record and then into the four lists, in that order.
     // False, after saying so, when the person is no longer there.
     bool setContactKey(int key);
-
 
 protected:
     void postRecord() override;
@@ -59,14 +48,7 @@ private:
     std::unique_ptr<SqlStatement> sql_update_additional;
     std::unique_ptr<QueryDataSet> dataset_salutation, query_title, query_worksat, IBDataSet_yn;
     DataSource* datasource_person = nullptr;
-
-    DBLookupComboBox *m_salutation = nullptr, *m_title = nullptr, *m_worksAt = nullptr, *m_alive = nullptr;
-    DBEdit *m_familyName = nullptr, *m_firstName = nullptr, *m_nickname = nullptr, *m_birthday = nullptr;
-    DBMemo* m_additional = nullptr;
     QTabWidget* pagecontrol_person = nullptr;
-    QAction* NewSalutation1 = nullptr;
-    QAction* newTitle1 = nullptr;
-    QAction* newCompany1 = nullptr;
 };
 
 } // namespace pellori

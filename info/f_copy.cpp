@@ -39,28 +39,28 @@ Tf_copyright::Tf_copyright(QWidget* owner)
     setWindowTitle(QStringLiteral("About Pellori"));
     setFixedSize(584, 309);
 
-    Image1 = new QLabel(this);
+    auto* Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(8, 8, 249, 169);
     Image1->setPixmap(pelloriPicture(Picture::Emblem, QSize(249, 169)));
 
     const QString verdana = QStringLiteral("Verdana");
-    label_vendor = textLabel(this, "label_vendor", QString::fromLatin1(vendor::kWebName), pixelFont(verdana, 21),
-                             QRect(272, 16, 300, 30));
-    label_product = textLabel(this, "label_product", QStringLiteral("Pellori"), pixelFont(verdana, 32, true),
-                              QRect(272, 58, 300, 44));
+    textLabel(this, "label_vendor", QString::fromLatin1(vendor::kWebName), pixelFont(verdana, 21),
+              QRect(272, 16, 300, 30));
+    auto* label_product = textLabel(this, "label_product", QStringLiteral("Pellori"), pixelFont(verdana, 32, true),
+                                    QRect(272, 58, 300, 44));
     label_product->setAlignment(Qt::AlignCenter);
-    label_edition = textLabel(this, "label_edition", QStringLiteral("Enterprise Edition"), pixelFont(verdana, 19),
-                              QRect(272, 112, 300, 28));
-    label_version = textLabel(this, "label_version", QStringLiteral("Version 2.0 (Build 22.04.2004)"),
-                              pixelFont(verdana, 19), QRect(8, 190, 400, 28));
+    textLabel(this, "label_edition", QStringLiteral("Enterprise Edition"), pixelFont(verdana, 19),
+              QRect(272, 112, 300, 28));
+    textLabel(this, "label_version", QStringLiteral("Version 2.0 (Build 22.04.2004)"),
+              pixelFont(verdana, 19), QRect(8, 190, 400, 28));
 
-    URLLabel1 = new TURLLabel(this);
+    auto* URLLabel1 = new TURLLabel(this);
     URLLabel1->setObjectName(QStringLiteral("URLLabel1"));
     URLLabel1->setUrl(vendor::downloadAddress());
     URLLabel1->setGeometry(8, 272, 360, 20);
 
-    btn_ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* btn_ok = new QPushButton(QStringLiteral("OK"), this);
     btn_ok->setObjectName(QStringLiteral("btn_ok"));
     btn_ok->setFont(pixelFont(QStringLiteral("Tahoma"), 16, true));
     btn_ok->setGeometry(488, 264, 88, 33);

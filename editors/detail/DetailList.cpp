@@ -67,16 +67,16 @@ DetailList::DetailList(const DetailListConfig& config, Session& session, std::fu
     m_grid->setTabLeavesGrid(config.tabLeavesGrid);
     m_grid->setDataSource(m_source);
     m_grid->setGeometry(16, 8, 705, 177);
-    m_navigator = new DBNavigator(this);
-    m_navigator->setObjectName(config.gridName + QStringLiteral("_navigator"));
-    m_navigator->setDataSource(m_source);
-    m_navigator->setGeometry(16, 184, 240, 25);
+    auto* navigator = new DBNavigator(this);
+    navigator->setObjectName(config.gridName + QStringLiteral("_navigator"));
+    navigator->setDataSource(m_source);
+    navigator->setGeometry(16, 184, 240, 25);
 
-    m_menu = new QMenu(this);
-    m_newItem = m_menu->addAction(config.menuText);
-    m_newItem->setObjectName(config.menuName);
-    onTriggered(m_newItem, this, [this] { openLookupEditor(); });
-    attachContextMenu(m_grid, m_menu);
+    auto* menu = new QMenu(this);
+    auto* newItem = menu->addAction(config.menuText);
+    newItem->setObjectName(config.menuName);
+    onTriggered(newItem, this, [this] { openLookupEditor(); });
+    attachContextMenu(m_grid, menu);
 }
 
 DetailList::~DetailList()

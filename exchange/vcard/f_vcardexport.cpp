@@ -1,5 +1,7 @@
 #include "exchange/vcard/f_vcardexport.h"
 
+#include "services/DialogButtons.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -35,24 +37,15 @@ Tf_vcardexport::Tf_vcardexport(QWidget* owner, const Texts& texts, bool canShown
     // What the user looks at is what they most likely mean.
     (canShown ? rb_shown : rb_all)->setChecked(true);
 
-    btn_ok = new QPushButton(texts.ok, this);
-    btn_ok->setObjectName(QStringLiteral("btn_ok"));
-    btn_ok->setDefault(true);
-    btn_cancel = new QPushButton(texts.cancel, this);
-    btn_cancel->setObjectName(QStringLiteral("btn_cancel"));
-    connect(btn_ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(btn_cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btn_ok);
-    buttons->addWidget(btn_cancel);
+    const DialogButtons buttons = okCancelButtons(this, texts.ok, texts.cancel);
+    btn_ok = buttons.ok;
+    btn_cancel = buttons.cancel;
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label_question);
     for (QRadioButton* b : {rb_shown, rb_current, rb_all})
         layout->addWidget(b);
     layout->addSpacing(8);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -9,11 +9,6 @@
 
 #include <memory>
 
-namespace pellori {
-class DbTransaction;
-class QueryDataSet;
-} // namespace pellori
-
 namespace pellori::postal {
 
 // The letter a name is filed under: its first letter without accent or umlaut,

@@ -3,6 +3,7 @@
 #include "printing/PrintCommands.h"
 #include "printing/postal/Envelope.h"
 #include "printing/postal/PostalTexts.h"
+#include "services/DialogButtons.h"
 #include "services/MessageService.h"
 #include "settings/Language.h"
 #include "widgets/StorableText.h"
@@ -80,16 +81,11 @@ Tf_postalprint::Tf_postalprint(QWidget* owner, const TLang& lang, const Setup& s
         layout->addLayout(form);
     }
 
-    btn_ok = named(new QPushButton(lang.text(QStringLiteral("btnok")), this), "btn_ok");
-    btn_ok->setDefault(true);
-    btn_cancel = named(new QPushButton(lang.text(QStringLiteral("btncancel")), this), "btn_cancel");
-    connect(btn_ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(btn_cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btn_ok);
-    buttons->addWidget(btn_cancel);
-    layout->addLayout(buttons);
+    const DialogButtons buttons =
+        okCancelButtons(this, lang.text(QStringLiteral("btnok")), lang.text(QStringLiteral("btncancel")));
+    btn_ok = buttons.ok;
+    btn_cancel = buttons.cancel;
+    layout->addLayout(buttons.row);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
