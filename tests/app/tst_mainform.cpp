@@ -4,6 +4,7 @@
 #include "app/f_main.h"
 #include "editors/detail/DetailList.h"
 #include "data/ContactQueries.h"
+#include "MainMessages.h"
 #include "RecordingMessages.h"
 #include "ProgramDir.h"
 #include "TestDb.h"
@@ -42,6 +43,8 @@ using namespace pellori;
 using pellori::test::ProgramDir;
 using pellori::test::RecordingMessages;
 using pellori::test::iniText;
+using pellori::test::employeesMessage;
+using pellori::test::loginMessage;
 
 namespace {
 
@@ -68,18 +71,6 @@ QStringList columnOf(DataSet& ds, const QString& field)
     for (int row = 0; row < ds.rowCount(); ++row)
         out << ds.value(row, f).toString();
     return out;
-}
-
-QString employeesMessage()
-{
-    return QStringLiteral("Database Error:\n\r\n\rThere exists at least one person which works at this firm you "
-                          "want to delete.");
-}
-
-QString loginMessage()
-{
-    return QStringLiteral("Initialization Error:\r\n\r\nEither username or password of the database is wrong.\r\n\r\n"
-                          "Please specify the correct username and password in PELLORI.INI.");
 }
 
 // The [MainWindow] keys in the order they stand in the file.
