@@ -2,8 +2,9 @@
 
 #include "app/TerminationSignals.h"
 #include "app/f_main.h"
+#include "printing/birthdays/BirthdayCommands.h"
+#include "services/CommandGuard.h"
 #include "widgets/AccessibleNames.h"
-#include "widgets/CommandGuard.h"
 #include "widgets/OuterGeometry.h"
 
 #include <QApplication>
@@ -24,6 +25,15 @@ int runProgram(const QString& programDir, const QStringList& filesToImport)
     if (mainForm.terminationRequested())
         QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     mainForm.show();
+    // Once the window shows: the upcoming birthdays, when one falls today or
+    // tomorrow, if the start-up reached the list.
+    QMetaObject::invokeMethod(
+        &mainForm,
+        [&mainForm] {
+            if (mainForm.contacts().isOpen())
+                guarded([&mainForm] { showUpcomingBirthdaysAtStart(mainForm, &mainForm); });
+        },
+        Qt::QueuedConnection);
     // From the event loop, so that the summary stands in front of the shown window.
     if (!mainForm.terminationRequested()) {
         for (const QString& file : filesToImport)

@@ -5,7 +5,7 @@
 #include "app/CommandLine.h"
 #include "app/Program.h"
 #include "resources/Pictures.h"
-#include "widgets/Vendor.h"
+#include "services/Vendor.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,11 +1,11 @@
 #include "widgets/DBNavigator.h"
 
 #include "data/DataSet.h"
+#include "services/CommandGuard.h"
+#include "services/MessageService.h"
 #include "settings/Language.h"
-#include "widgets/CommandGuard.h"
 #include "widgets/DataGrid.h"
 #include "widgets/DataSource.h"
-#include "widgets/MessageService.h"
 
 #include <QHBoxLayout>
 #include <QToolButton>

@@ -14,7 +14,7 @@
 #include "app/Program.h"
 #include "app/f_main.h"
 #include "data/DataSet.h"
-#include "widgets/CommandGuard.h"
+#include "services/CommandGuard.h"
 #include "widgets/OuterGeometry.h"
 
 #include <QAbstractScrollArea>
