@@ -107,11 +107,14 @@ void Tf_mainForm::buildControls()
     datasource_groups = new DataSource(&m_list.groups(), this);
     datasource_groups->setObjectName(QStringLiteral("datasource_groups"));
     btn_groupsearch = button("btn_groupsearch", "Search");
+    // No label stands beside the group box: a name for screen readers.
+    RxDBLookupCombo_groups->setAccessibleName(lang().text(QStringLiteral("list_groups")));
 
     dbsource_object = new DataSource(&m_list.contacts(), this);
     dbsource_object->setObjectName(QStringLiteral("dbsource_object"));
     RxDBGrid1 = new DataGrid(client);
     RxDBGrid1->setObjectName(QStringLiteral("RxDBGrid1"));
+    RxDBGrid1->setAccessibleName(lang().text(QStringLiteral("list_contacts")));
     RxDBGrid1->setDataSource(dbsource_object);
     RxDBGrid1->setReadOnly(true);
     // One column of names: Tab moves on to the next control rather than along a row.
@@ -126,7 +129,8 @@ void Tf_mainForm::buildControls()
     RxDBGrid1->horizontalHeader()->setStretchLastSection(true);
     layoutClient(mainlayout::kBuiltInClient);
 
-    QWidget* order[] = {FullTextSearch, btn_fulltextsearch, btn_displayall, RxDBLookupCombo_groups, btn_groupsearch,
+    // Left to right along the row, then the list; the search field has the focus at start.
+    QWidget* order[] = {btn_displayall, FullTextSearch, btn_fulltextsearch, RxDBLookupCombo_groups, btn_groupsearch,
                         RxDBGrid1};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
@@ -169,6 +173,8 @@ void Tf_mainForm::replaceCaptions()
     label_fulltextsearch->setText(l.text(QStringLiteral("fulltextsearch")));
     btn_fulltextsearch->setText(l.text(QStringLiteral("search")));
     btn_groupsearch->setText(l.text(QStringLiteral("search")));
+    RxDBLookupCombo_groups->setAccessibleName(l.text(QStringLiteral("list_groups")));
+    RxDBGrid1->setAccessibleName(l.text(QStringLiteral("list_contacts")));
 }
 
 bool Tf_mainForm::eventFilter(QObject* watched, QEvent* event)

@@ -115,6 +115,8 @@ void Tf_standard::buildControls()
             m_boxLabels << label;
             if (label) {
                 label->setBuddy(box);
+                // What a screen reader reads for the box: the list's heading with the label.
+                label->setAccessibleName(heading->text() + QLatin1Char(' ') + label->text());
                 grid->addWidget(label, row, 1);
             }
             ++row;

@@ -400,6 +400,7 @@ const QList<LangKey> kKeys = {
      "The search in force does not find the new contact, so the list shows all contacts again."},
     // What a screen reader calls the contact list.
     {"list", "list_contacts", "Contacts"},
+    {"list", "list_groups", "Group"},
     // The record buttons under a grid: their hints, which screen readers read as their names.
     {"nav", "nav_first", "First record"},
     {"nav", "nav_prior", "Prior record"},

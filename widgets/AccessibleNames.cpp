@@ -4,8 +4,11 @@
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QLabel>
+#include <QRadioButton>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
@@ -43,22 +46,44 @@ bool namesItself(const QWidget* w)
 }
 
 // The distance from a label to a control it would name; negative when it names none.
-int labelDistance(const QRect& label, const QRect& control)
+int labelDistance(const QRect& label, const QRect& control, bool besideOnly = false)
 {
     const int rowDifference = qAbs(label.center().y() - control.center().y());
     const int beside = control.left() - (label.right() + 1);
     if (beside >= -kSlack && beside <= kBesideGap && rowDifference <= qMax(label.height(), control.height()) / 2)
         return qMax(0, beside);
+    if (besideOnly)
+        return -1;
     const int below = control.top() - (label.bottom() + 1);
     if (below >= -kSlack && below <= kAboveGap && qAbs(control.left() - label.left()) <= kAboveIndent)
         return qMax(0, below);
     return -1;
 }
 
-// The label's control among its siblings, nearest first, each control named by one label.
+bool hasBuddyLabel(const QWidget* control);
+
+// On Linux a choice box's name is its value, and screen readers announce what
+// it asks for from the labels it is labelled by: a name given to one becomes a
+// label of its own, hidden, for screen readers only.
+void nameControl(QWidget* control, const QString& text)
+{
+    if (!qobject_cast<QComboBox*>(control)) {
+        control->setAccessibleName(text);
+        return;
+    }
+    auto* label = new QLabel(text, control->parentWidget());
+    label->setObjectName(control->objectName() + QStringLiteral("_name"));
+    label->setTextFormat(Qt::PlainText);
+    label->setBuddy(control);
+    label->hide();
+}
+
+// The label's control among its siblings, nearest first, each control named by
+// one label; a control beside an option or check box, and no label, by its text.
 void pairLabels(QWidget* parent)
 {
     QList<QLabel*> labels;
+    QList<QAbstractButton*> options;
     QList<QWidget*> controls;
     for (QObject* child : parent->children()) {
         auto* w = qobject_cast<QWidget*>(child);
@@ -68,7 +93,10 @@ void pairLabels(QWidget* parent)
             if (!label->buddy() && !withoutAccessKeys(label->text()).isEmpty() && !label->hasSelectedText()
                 && !(label->textInteractionFlags() & Qt::LinksAccessibleByKeyboard))
                 labels << label;
-        } else if (takesFocus(w) && !namesItself(w) && w->accessibleName().isEmpty()) {
+        } else if ((qobject_cast<QRadioButton*>(w) || qobject_cast<QCheckBox*>(w))
+                   && !withoutAccessKeys(static_cast<QAbstractButton*>(w)->text()).isEmpty()) {
+            options << static_cast<QAbstractButton*>(w);
+        } else if (takesFocus(w) && !namesItself(w) && w->accessibleName().isEmpty() && !hasBuddyLabel(w)) {
             controls << w;
         }
     }
@@ -92,6 +120,16 @@ void pairLabels(QWidget* parent)
             continue;
         p.label->setBuddy(p.control);
         named << p.control;
+    }
+    for (QWidget* control : controls) {
+        if (named.contains(control))
+            continue;
+        for (QAbstractButton* option : options) {
+            if (labelDistance(option->geometry(), control->geometry(), true) >= 0) {
+                nameControl(control, withoutAccessKeys(option->text()));
+                break;
+            }
+        }
     }
 }
 
@@ -145,6 +183,10 @@ void nameControlsFromLabels(QWidget* window)
     for (QWidget* parent : window->findChildren<QWidget*>()) {
         if (!parent->isWindow() && parent->window() == window)
             pairLabels(parent);
+    }
+    for (auto* box : window->findChildren<QComboBox*>()) {
+        if (box->window() == window && !box->accessibleName().isEmpty() && !hasBuddyLabel(box))
+            nameControl(box, box->accessibleName());
     }
     for (QWidget* w : window->findChildren<QWidget*>()) {
         const bool content = qobject_cast<QAbstractScrollArea*>(w) || qobject_cast<QTabWidget*>(w);

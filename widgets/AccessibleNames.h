@@ -4,6 +4,9 @@
 // - a label beside a control (left of it on its row) or above it (starting at
 //   its left edge) becomes its buddy: the label's text is then the control's
 //   name, and the label's access key focuses it;
+// - a control with no label beside an option or check box takes its text;
+// - a choice box that has an accessible name is labelled by a hidden label of
+//   that text (on Linux screen readers name choice boxes by their labels only);
 // - a grid, list, multi-line text or scrolling area that no label names takes
 //   the title of the tab page it lies on, or else its window's title.
 // A control that has an accessible name of its own keeps it.

@@ -108,12 +108,17 @@ PreviewDialog::PreviewDialog(Report& report, PreviewServices services, QWidget* 
     a_last = addCommand(QStringLiteral("Last"), QKeySequence(Qt::CTRL | Qt::Key_End), &PreviewDialog::lastPage);
     bar->addActions({a_first, a_prior, a_next, a_last});
     bar->addSeparator();
+    // Its label names the zoom box for screen readers too.
+    auto* zoomLabel = new QLabel(QStringLiteral("&Zoom: "), bar);
+    zoomLabel->setObjectName(QStringLiteral("zoomLabel"));
+    bar->addWidget(zoomLabel);
     zoomBox = new QComboBox(bar);
     zoomBox->setObjectName(QStringLiteral("zoomBox"));
     for (const Zoomed& z : kZooms)
         zoomBox->addItem(QString::fromLatin1(z.text));
     zoomBox->setCurrentIndex(1);
     bar->addWidget(zoomBox);
+    zoomLabel->setBuddy(zoomBox);
     bar->addSeparator();
     a_setup = addCommand(QStringLiteral("Printer setup..."), {}, &PreviewDialog::printerSetup);
     a_print = addCommand(QStringLiteral("Print..."), QKeySequence(Qt::CTRL | Qt::Key_P), &PreviewDialog::print);

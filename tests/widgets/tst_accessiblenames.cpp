@@ -3,7 +3,9 @@
 #include "widgets/AccessibleNames.h"
 
 #include <QAccessible>
+#include <QComboBox>
 #include <QLabel>
+#include <QRadioButton>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -18,6 +20,7 @@ private slots:
     void labelNamesItsControl_data();
     void labelNamesItsControl();
     void gridTakesItsTabOrWindowTitle();
+    void choiceBoxesAreLabelled();
 };
 
 void tst_AccessibleNames::labelNamesItsControl_data()
@@ -70,6 +73,38 @@ void tst_AccessibleNames::gridTakesItsTabOrWindowTitle()
     QCOMPARE(onPage->accessibleName(), QString("Address"));
     QCOMPARE(alone->accessibleName(), QString("Persons"));
     QCOMPARE(own->accessibleName(), QString("Contacts"));
+}
+
+// What a Linux screen reader reads for a choice box: the labels it is labelled by.
+static QStringList labelsOf(QWidget* w)
+{
+    QStringList texts;
+    for (const auto& [label, relation] : QAccessible::queryAccessibleInterface(w)->relations(QAccessible::Label))
+        texts << label->text(QAccessible::Name);
+    return texts;
+}
+
+void tst_AccessibleNames::choiceBoxesAreLabelled()
+{
+    QWidget window;
+    auto* option = new QRadioButton("&Names beginning with", &window);
+    option->setGeometry(20, 40, 180, 20);
+    auto* besideOption = new QComboBox(&window);
+    besideOption->setGeometry(210, 39, 100, 22);
+    auto* named = new QComboBox(&window);
+    named->setGeometry(20, 100, 100, 22);
+    named->setAccessibleName("Group");
+    // A heading above a box that has its own label beside it names nothing.
+    (new QLabel("Standard type for", &window))->setGeometry(20, 140, 150, 13);
+    auto* own = new QComboBox(&window);
+    own->setGeometry(20, 155, 100, 22);
+    auto* label = new QLabel("persons", &window);
+    label->setGeometry(125, 159, 60, 13);
+    label->setBuddy(own);
+    nameControlsFromLabels(&window);
+    QCOMPARE(labelsOf(besideOption), QStringList{"Names beginning with"});
+    QCOMPARE(labelsOf(named), QStringList{"Group"});
+    QCOMPARE(labelsOf(own), QStringList{"persons"});
 }
 
 QTEST_MAIN(tst_AccessibleNames)
