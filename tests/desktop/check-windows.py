@@ -1,13 +1,13 @@
 #!/usr/bin/python3
 """Reads every window of Pellori through AT-SPI, as a screen reader does.
 
-Usage: check-windows.py WINDOW_OPENER PROGRAMDIR [--scale S] [--names] [--verbose]
+Usage: check-windows.py WINDOW_OPENER PROGRAMDIR [--scale S] [--names] [--verbose] [WINDOW ...]
 
 For each window that window-opener can open: starts it at the scale S
 (QT_SCALE_FACTOR, default 2), reads the window's accessibility tree and prints
 the controls that take focus without a name (a screen reader announces only
 their kind), the controls in tab order, and whether the window lies inside the
-screen's work area. Fails when a window does not; with --names also when any
+screen's work area. Only the windows named, when any are. Fails when a window does not; with --names also when any
 focusable control has no name. --verbose lists the named controls too.
 """
 import os
@@ -185,12 +185,14 @@ def main():
     if "--scale" in args:
         scale = float(args[args.index("--scale") + 1])
     opener, book = args[0], args[1]
+    wanted = [a for i, a in enumerate(args[2:], 2) if not a.startswith("--") and args[i - 1] != "--scale"]
     # The accessibility bus, where the program's bridge and this client meet.
     bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     time.sleep(1)
     names = subprocess.run([opener, book, "--list"], capture_output=True, text=True, check=True,
                            env=dict(os.environ, QT_QPA_PLATFORM="offscreen")).stdout.split()
+    names = [n for n in names if not wanted or n in wanted]
     failures, total = [], 0
     try:
         for name in names:
