@@ -1,7 +1,7 @@
 #include "widgets/OuterGeometry.h"
 
-#include <QEvent>
 #include <QApplication>
+#include <QEvent>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTimer>
@@ -113,6 +113,11 @@ QWidget* scrollingWhenCramped(QWidget* client, const QSize& size)
     area->setFocusPolicy(Qt::NoFocus);
     client->setFixedSize(size);
     area->setWidget(client);
+    // The control the keyboard reaches comes into view, whichever key moved the focus there.
+    QObject::connect(qApp, &QApplication::focusChanged, area, [area, client](QWidget*, QWidget* now) {
+        if (now && client->isAncestorOf(now))
+            area->ensureWidgetVisible(now, 16, 16);
+    });
     return area;
 }
 

@@ -11,6 +11,8 @@
 
 #include <QFile>
 #include <QHash>
+#include <QLineEdit>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -48,6 +50,7 @@ private slots:
     void keptOnTheWorkArea_data();
     void keptOnTheWorkArea();
     void savedPlacementComesBackThroughAFrame();
+    void crampedClientShowsTheFocusedControl();
 };
 
 void TestWindowPlacement::restoreSteps_data()
@@ -152,6 +155,29 @@ void TestWindowPlacement::savedPlacementComesBackThroughAFrame()
         QCOMPARE(mainWindowKeys(ini), saved);
     }
     QVERIFY2(rec.messages.isEmpty(), qPrintable(rec.messages.join('|')));
+}
+
+// On a screen too small for an editor, a field the keyboard reaches (here by
+// its label's access key) comes into view, its text cursor at least.
+void TestWindowPlacement::crampedClientShowsTheFocusedControl()
+{
+    QWidget window;
+    auto* client = new QWidget;
+    auto* nearField = new QLineEdit(client);
+    nearField->setGeometry(10, 10, 100, 21);
+    auto* farField = new QLineEdit(client);
+    farField->setGeometry(700, 500, 100, 21);
+    auto* area = qobject_cast<QScrollArea*>(scrollingWhenCramped(client, QSize(820, 540)));
+    QVERIFY(area);
+    area->setParent(&window);
+    area->setGeometry(0, 0, 300, 200);
+    window.resize(300, 200);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    nearField->setFocus();
+    farField->setFocus(Qt::ShortcutFocusReason);
+    const QRect shown(area->widget()->mapFrom(area->viewport(), QPoint(0, 0)), area->viewport()->size());
+    QVERIFY(shown.contains(QRect(farField->pos(), QSize(16, farField->height()))));
 }
 
 QTEST_MAIN(TestWindowPlacement)
