@@ -52,6 +52,7 @@ public:
     const TLang& lang() const override { return m_lang; }
     StandardValues& standardValues() override { return m_standard; }
     QString configPath() const override { return {}; }
+    bool canWrite() override { return true; }
     QAction* faqAction() override { return &m_faq; }
     void openPersonEditor(int) override {}
     void openCompanyEditor(int) override {}

@@ -233,9 +233,16 @@ public:
         m_versionFields = versionFields;
     }
 
-    bool canInsert() const override { return !writeSql(Write::Insert).isEmpty(); }
-    bool canModify() const override { return !writeSql(Write::Modify).isEmpty(); }
-    bool canDelete() const override { return !writeSql(Write::Delete).isEmpty(); }
+    // For a user who may only read the book: no row is inserted, changed or
+    // deleted, and the controls over the data set offer no editing.
+    void setReadOnly(bool on) { m_readOnly = on; }
+
+    bool canInsert() const override { return !m_readOnly && !writeSql(Write::Insert).isEmpty(); }
+    bool canModify() const override { return !m_readOnly && !writeSql(Write::Modify).isEmpty(); }
+    bool canDelete() const override { return !m_readOnly && !writeSql(Write::Delete).isEmpty(); }
+
+private:
+    bool m_readOnly = false;
 };
 
 } // namespace pellori

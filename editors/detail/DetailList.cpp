@@ -73,9 +73,9 @@ DetailList::DetailList(const DetailListConfig& config, Session& session, std::fu
     navigator->setGeometry(16, 184, 240, 25);
 
     auto* menu = new QMenu(this);
-    auto* newItem = menu->addAction(config.menuText);
-    newItem->setObjectName(config.menuName);
-    onTriggered(newItem, this, [this] { openLookupEditor(); });
+    m_newItem = menu->addAction(config.menuText);
+    m_newItem->setObjectName(config.menuName);
+    onTriggered(m_newItem, this, [this] { openLookupEditor(); });
     attachContextMenu(m_grid, menu);
 }
 
@@ -109,6 +109,13 @@ void DetailList::saveRowBeingEdited()
 {
     m_source->updateRecord();
     m_dataSet->checkBrowseMode();
+}
+
+void DetailList::setReadOnly()
+{
+    m_dataSet->setReadOnly(true);
+    m_grid->setReadOnly(true);
+    m_newItem->setEnabled(false);
 }
 
 void DetailList::fillNewRow()

@@ -10,6 +10,8 @@
 #include <functional>
 #include <memory>
 
+class QAction;
+
 namespace pellori {
 
 class DataGrid;
@@ -36,6 +38,9 @@ public:
     bool hasRowBeingEdited();
     // Saves that row now; an untouched new row is dropped. Throws when it is refused.
     void saveRowBeingEdited();
+    // For a user who may only read the book, before the list opens: its rows
+    // cannot be edited, and the lookup list's editor is not offered.
+    void setReadOnly();
 
 private:
     void fillNewRow();
@@ -51,6 +56,7 @@ private:
     std::unique_ptr<EditableDataSet> m_dataSet;
     DataSource* m_source = nullptr;
     DataGrid* m_grid = nullptr;
+    QAction* m_newItem = nullptr;
 };
 
 } // namespace pellori
