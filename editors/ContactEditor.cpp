@@ -35,6 +35,8 @@ ContactEditor::ContactEditor(const Frame& frame, Session& session, QWidget* owne
 
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("client"));
+    // Its controls stand at fixed places: a line below it never takes its room.
+    m_client->setFixedSize(frame.clientSize);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
