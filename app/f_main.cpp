@@ -260,14 +260,15 @@ void Tf_mainForm::startUp()
         if (const std::optional<QString> exposed = m_session.exposedConfigurationMessage(ini))
             showMessage(this, *exposed);
         m_session.setUpConnection(ini);
-        // Before anything reads the book: what this version adds to it is there
-        // (or, on a server, said to be missing).
-        if (const std::optional<QString> upgrade = m_session.upgradeBook())
-            showMessage(this, *upgrade);
         placement::OuterTarget target(*this, *m_outer);
         placement::restore([&ini](const QString& key) { return ini.readString(QStringLiteral("MainWindow"), key); },
                            QGuiApplication::primaryScreen()->size(), target);
+        // The first read attaches: a book that cannot be reached is reported here, once.
         openGroupList();
+        // Right after the book opens: what this version adds to it is there (or,
+        // on a server, said to be missing) before the first delete needs it.
+        if (const std::optional<QString> upgrade = m_session.upgradeBook())
+            showMessage(this, *upgrade);
         m_session.readStandardValues(ini);
         m_faqAddress = vendor::faqAddress();
     }
