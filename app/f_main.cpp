@@ -244,6 +244,9 @@ void Tf_mainForm::startUp()
             requestTermination();
         }
         m_session.setUpConnection(ini);
+        // The book beside the program gets what this version adds before anything reads it.
+        if (const std::optional<QString> upgrade = m_session.upgradeBook())
+            showMessage(this, *upgrade);
         placement::OuterTarget target(*this, *m_outer);
         placement::restore([&ini](const QString& key) { return ini.readString(QStringLiteral("MainWindow"), key); },
                            QGuiApplication::primaryScreen()->size(), target);

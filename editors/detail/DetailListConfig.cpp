@@ -53,7 +53,7 @@ DetailListConfig address(Variant v)
             // The user types the postcode as written; the number follows from it.
             {.field = QStringLiteral("A_POSTCODE"), .kind = FieldKind::BigInt, .required = true, .visible = false},
             {.field = QStringLiteral("A_POSTCODE_TEXT"), .size = postcode::kWrittenLength,
-             .titleKey = QStringLiteral("postcode"), .title = QStringLiteral("Postcode"), .width = 60},
+             .titleKey = QStringLiteral("postcode"), .title = QStringLiteral("Postcode"), .width = 80},
             {.field = QStringLiteral("A_TOWN"), .size = 100, .required = true,
              .titleKey = QStringLiteral("town"), .title = QStringLiteral("Town"), .width = 135},
             {.field = QStringLiteral("A_STREET"), .size = 100, .required = true,
