@@ -22,7 +22,7 @@ int digitsOfCountry(const QString& country)
 {
     static const QList<std::pair<QStringList, int>> kWidths = {
         {{"deutschland", "germany", "de", "d", "brd", "bundesrepublik deutschland"}, 5},
-        {{QString::fromUtf8("österreich"), "austria", "at", "a"}, 4},
+        {{QStringLiteral("\u00F6sterreich"), "austria", "at", "a"}, 4},
         {{"schweiz", "switzerland", "ch", "suisse", "svizzera"}, 4},
     };
     const QString key = country.simplified().toLower();

@@ -4,9 +4,11 @@
 #include "LocalServer.h"
 #include "ProgramDir.h"
 #include "RecordingMessages.h"
+#include "TestConnection.h"
 #include "TestSession.h"
 #include "app/f_main.h"
 #include "data/DataSet.h"
+#include "data/upgrades/Upgrades.h"
 #include "editors/f_person.h"
 #include "widgets/DBEdit.h"
 
@@ -26,6 +28,12 @@ const QString kChristine = QStringLiteral("Bauer, Christine");
 // The folder's configuration names the server, and the server may use its book.
 void configureServer(const ProgramDir& dir, const QByteArray& server = "127.0.0.1")
 {
+    {
+        // Its administrator has brought it up to date, as scripts/upgrade-server-db.sh does.
+        Connection c;
+        attachTo(c, dir.database());
+        upgrades::applyMissing(c, upgrades::steps(), true);
+    }
     LocalServer::share(dir.database());
     dir.write(QStringLiteral("Pellori.ini"),
               iniText("server=" + server + "\r\ndatabase=" + dir.database().toLocal8Bit() + "\r\n"));

@@ -46,7 +46,7 @@ private slots:
         QTest::newRow("Dutch") << QVariant("1234 AB") << n(0) << "Nederland" << "1234 AB";
         QTest::newRow("old row, German") << none << n(1069) << "Deutschland" << "01069";
         QTest::newRow("old row, DE") << none << n(4109) << " de " << "04109";
-        QTest::newRow("old row, Austria") << none << n(801) << QString::fromUtf8("Österreich") << "0801";
+        QTest::newRow("old row, Austria") << none << n(801) << QStringLiteral("\u00D6sterreich") << "0801";
         QTest::newRow("old row, Switzerland") << none << n(3011) << "CH" << "3011";
         QTest::newRow("old row, Swiss short") << none << n(999) << "Schweiz" << "0999";
         QTest::newRow("old row, Ireland") << none << n(2) << "Ireland" << "2";

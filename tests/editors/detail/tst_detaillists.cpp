@@ -236,7 +236,7 @@ void TestDetailLists::postcodesAsWritten_data()
     QTest::newRow("British") << true << "SW1A 1AA" << "" << QStringList{"SW1A 1AA|0"} << "SW1A 1AA";
     QTest::newRow("leading zero") << true << "01069" << "" << QStringList{"01069|1069"} << "01069";
     QTest::newRow("Dutch, blanks around") << true << " 1234 AB " << "" << QStringList{"1234 AB|0"} << "1234 AB";
-    QTest::newRow("blanks only") << true << "   " << QString::fromUtf8("You must fill out «Postcode».")
+    QTest::newRow("blanks only") << true << "   " << QString("You must fill out \u00ABPostcode\u00BB.")
                                  << QStringList{} << "";
     QTest::newRow("old book: the number") << false << "01069" << "" << QStringList{"<none>|1069"} << "1069";
     QTest::newRow("old book: letters refused")
