@@ -10,6 +10,7 @@
 #include "TestDb.h"
 #include "data/DbError.h"
 #include "data/DbTransaction.h"
+#include "data/Postcode.h"
 #include "data/SqlStatement.h"
 #include "settings/AppError.h"
 #include "settings/IniFile.h"
@@ -196,6 +197,8 @@ void tst_MainForm::startsWithGroupsAndContacts()
     QCOMPARE(w->connection().databaseName(), dir.file(QStringLiteral("PELLORI.QVX")));
     QCOMPARE(w->mainTransaction().params(), (QStringList{"read_committed", "rec_version", "nowait"}));
     QVERIFY(w->mainTransaction().isActive());
+    // The book of the original schema was brought up to date before the first read.
+    QVERIFY(postcode::hasWrittenColumn(w->mainTransaction()));
     QCOMPARE(w->focusWidget(), the<QLineEdit>(w, "FullTextSearch"));
 
     // The grid shows the name alone.
