@@ -14,8 +14,6 @@
 #include "app/Program.h"
 #include "app/f_main.h"
 #include "data/DataSet.h"
-#include "data/upgrades/Upgrades.h"
-#include "safety/TrashCommands.h"
 #include "services/CommandGuard.h"
 #include "widgets/OuterGeometry.h"
 
@@ -39,12 +37,10 @@ using namespace pellori;
 namespace {
 
 // One step: make a contact of this kind current (when given), then trigger the
-// action of this name (none: nothing) in the window in front; a window that no
-// menu reaches yet opens as its command will, through `open`.
+// action of this name (none: nothing) in the window in front.
 struct Step {
     const char* action;
     const char* contactKind = nullptr;
-    void (*open)(Tf_mainForm&) = nullptr;
 };
 
 struct Recipe {
@@ -77,11 +73,7 @@ const QList<Recipe> kWindows = {
     {"envelopes", {{"m_print_envelopes"}}},
     {"phone-list", {{"m_print_phonelist"}}},
     {"upcoming-birthdays", {{"m_upcomingbirthdays"}}},
-    {"trash", {{nullptr, nullptr, [](Tf_mainForm& main) {
-                    // The demo book is of the first edition: it gets its trash first.
-                    upgrades::atStart(main.connection(), false, main.lang());
-                    openTrash(main, &main);
-                }}}},
+    {"trash", {{"m_trash"}}},
     {"vcard-summary", {Step{nullptr}}},
 };
 
@@ -165,10 +157,6 @@ private:
 
     void perform(QWidget* window, const Step& step)
     {
-        if (step.open) {
-            guarded([&] { step.open(*qobject_cast<Tf_mainForm*>(window)); });
-            return;
-        }
         if (!step.action)
             return;
         guarded([&] {
