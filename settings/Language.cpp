@@ -251,6 +251,8 @@ const QList<LangKey> kKeys = {
      "%FEATURES%%RETURN%%RETURN%Your contacts are untouched.%RETURN%%RETURN%%ERROR%"},
     {"upgrade", "upgrade_feature_history", "who changed a contact, and when"},
     {"upgrade", "upgrade_feature_trash", "the trash, and undoing a delete"},
+    {"upgrade", "upgrade_feature_identity",
+     "contacts that keep their identity across exports, so that importing them again updates them"},
     // Labels, envelopes and the phone list.
     {"postal", "postal_menu", "&Labels && Lists"},
     {"postal", "postal_labels_item", "&Labels..."},
