@@ -397,6 +397,48 @@ const QList<LangKey> kKeys = {
     // Who changed a contact last, on a shared book.
     {"shared", "shared_lastchanged", "Last changed by %NAME% on %DATE%"},
     {"shared", "shared_deletedby", "Deleted by %NAME% on %DATE%"},
+    // Finding and merging duplicates.
+    {"cleanup", "cleanup_finditem", "Find &duplicates..."},
+    {"cleanup", "cleanup_caption", "Likely duplicates"},
+    {"cleanup", "cleanup_colreasons", "Why"},
+    {"cleanup", "cleanup_colcontacts", "Contacts"},
+    {"cleanup", "cleanup_reason_samename", "same name"},
+    {"cleanup", "cleanup_reason_sameemail", "same e-mail"},
+    {"cleanup", "cleanup_reason_samenumber", "same number"},
+    {"cleanup", "cleanup_reason_similarname", "similar name and same town"},
+    {"cleanup", "cleanup_mergeitem", "&Merge..."},
+    {"cleanup", "cleanup_none", "No likely duplicates were found."},
+    {"cleanup", "cleanup_mergecaption", "Merge contacts"},
+    {"cleanup", "cleanup_keep", "&Keep this one"},
+    {"cleanup", "cleanup_include", "Merge it"},
+    {"cleanup", "cleanup_united",
+     "The numbers, internet entries, addresses and groups of all are united: an entry the kept contact has "
+     "already is kept once. Choose per field which value to keep."},
+    {"cleanup", "cleanup_groups", "Groups"},
+    {"cleanup", "cleanup_changed", "Last changed"},
+    {"cleanup", "cleanup_novalue", "(none)"},
+    {"cleanup", "cleanup_mergebutton", "&Merge"},
+    {"cleanup", "cleanup_merged",
+     "%COUNT% contacts were merged into \"%NAME%\".%RETURN%%RETURN%The others are in the trash: System > Trash... "
+     "brings them back, which undoes the merge."},
+    {"cleanup", "cleanup_merged_one",
+     "\"%OTHER%\" was merged into \"%NAME%\".%RETURN%%RETURN%It is in the trash: System > Trash... brings it "
+     "back, which undoes the merge."},
+    {"cleanup", "cleanup_toofew", "Choose at least two contacts to merge."},
+    {"cleanup", "cleanup_companyintoperson",
+     "A company cannot be merged into a person: \"%NAME%\" is a company. Nothing was changed."},
+    {"cleanup", "cleanup_personintocompany",
+     "A person cannot be merged into a company: \"%NAME%\" is a person. Nothing was changed."},
+    {"cleanup", "cleanup_nofreetype",
+     "%DETAIL% cannot be moved: the kept contact has every type of its kind already, and a contact has one "
+     "entry of each type.%RETURN%%RETURN%Add a type under Administration, or change the entry first. Nothing "
+     "was changed."},
+    {"cleanup", "cleanup_busy",
+     "Another user is changing one of these contacts just now, or has just changed it. Nothing was merged; "
+     "please find the duplicates again."},
+    {"cleanup", "cleanup_failed", "The merge failed and was undone: nothing was changed.%RETURN%%RETURN%%ERROR%"},
+    {"cleanup", "cleanup_notrash",
+     "This address book has no trash yet, so the merge could not be undone.%RETURN%%RETURN%Merge all the same?"},
     // The contact list.
     {"list", "list_allagain",
      "The search in force does not find the new contact, so the list shows all contacts again."},
