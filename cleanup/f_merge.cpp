@@ -108,10 +108,13 @@ Tf_merge::Tf_merge(QWidget* owner, Session& session, const QList<int>& keys)
     addDetailRow(grid, row++, caption(lang, "cleanup_groups"), [](const MergeContact& c) { return detailLines(c, DetailTable::Group); });
     if (kind == 'C')
         addDetailRow(grid, row++, caption(lang, "persons"), [](const MergeContact& c) { return c.employees; });
-    addDetailRow(grid, row++, caption(lang, "cleanup_changed"), [](const MergeContact& c) {
-        return c.changed.isValid() ? QStringList{value::formatDate(c.changed.date()) + u' ' + c.changed.time().toString(QStringLiteral("HH:mm"))}
-                                   : QStringList();
-    });
+    // Where the book keeps it (not for contacts unchanged since it began to).
+    if (std::any_of(m_contacts.begin(), m_contacts.end(), [](const MergeContact& c) { return c.changed.isValid(); }))
+        addDetailRow(grid, row++, caption(lang, "cleanup_changed"), [](const MergeContact& c) {
+            return c.changed.isValid() ? QStringList{value::formatDate(c.changed.date()) + u' '
+                                                     + c.changed.time().toString(QStringLiteral("HH:mm"))}
+                                       : QStringList();
+        });
     grid->setRowStretch(row, 1);
     area->setWidget(sheet);
 
