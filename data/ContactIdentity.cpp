@@ -84,6 +84,32 @@ QList<int> contactsWithUid(DbTransaction& tr, const QString& uid)
     return keys;
 }
 
+QHash<QString, int> contactsWithUids(DbTransaction& tr, const QStringList& uids)
+{
+    QHash<QString, int> found;
+    QStringList wanted;
+    for (const QString& uid : uids)
+        if (storableUid(uid.trimmed()) && !wanted.contains(uid.trimmed().toUpper()))
+            wanted << uid.trimmed().toUpper();
+    if (wanted.isEmpty() || !kept(tr))
+        return found;
+    // Up to 255 characters each: a few hundred keep the statement short.
+    constexpr qsizetype kPerStatement = 300;
+    for (qsizetype from = 0; from < wanted.size(); from += kPerStatement) {
+        QStringList literals;
+        for (QString uid : wanted.mid(from, kPerStatement))
+            literals << u'\'' + uid.replace(u'\'', QStringLiteral("''")) + u'\'';
+        Statement q(tr.connection(), QStringLiteral("select upper(PI_UID), PI_OID from pellori_identity "
+                                                    "where upper(PI_UID) in (%1) order by PI_OID desc")
+                                         .arg(literals.join(u',')));
+        q.openCursor(tr, {});
+        QList<QVariant> row;
+        while (q.fetch(row))
+            found.insert(row[0].toString(), row[1].toInt());   // the lowest key last
+    }
+    return found;
+}
+
 void setUid(DbTransaction& tr, int key, const QString& uid)
 {
     Statement q(tr.connection(), QStringLiteral("update or insert into pellori_identity (PI_OID, PI_UID) "

@@ -35,6 +35,10 @@ QHash<int, ContactIdentity> of(DbTransaction& tr, const std::optional<QList<int>
 // The contacts that carry the identifier, compared without regard to case, lowest key first.
 QList<int> contactsWithUid(DbTransaction& tr, const QString& uid);
 
+// For many identifiers at once: each one (upper case) that a contact carries,
+// with the lowest such key.
+QHash<QString, int> contactsWithUids(DbTransaction& tr, const QStringList& uids);
+
 // Gives the contact that identifier (a card's own, on import).
 void setUid(DbTransaction& tr, int key, const QString& uid);
 

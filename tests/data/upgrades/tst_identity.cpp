@@ -99,6 +99,8 @@ private slots:
                 .execute(tr, {});
             identity::setUid(tr, kOther, QStringLiteral("urn:uuid:ABCDEF"));
             QCOMPARE(identity::contactsWithUid(tr, QStringLiteral("URN:UUID:abcdef")), QList<int>{kOther});
+            QCOMPARE(identity::contactsWithUids(tr, {QStringLiteral("urn:uuid:abcdef "), QStringLiteral("it's")}),
+                     (QHash<QString, int>{{QStringLiteral("URN:UUID:ABCDEF"), kOther}}));
             tr.commit();
         }
         QVERIFY(identityOf(c, kKey).uid.startsWith(u"urn:uuid:"));
