@@ -42,11 +42,6 @@ void run(DbTransaction& tr, const QString& sql, const QList<QVariant>& values)
 QVariant orNull(const QString& text) { return text.isEmpty() ? QVariant() : QVariant(text); }
 QVariant orNull(int key) { return key ? QVariant(key) : QVariant(); }
 
-QString addressSame(const QString& street, qint64 postcode, const QString& town)
-{
-    return foldedWords(street).join(u' ') + u'|' + QString::number(postcode) + u'|' + foldedWords(town).join(u' ');
-}
-
 QString classOf(const QList<TypeEntry>& list, int type)
 {
     for (const TypeEntry& t : list)
@@ -72,6 +67,13 @@ std::optional<int> freeType(const QList<TypeEntry>& list, int type, const QSet<i
 }
 
 } // namespace
+
+QString numberSame(const QString& prefix, const QString& number) { return numberDigits(prefix + u' ' + number); }
+QString internetSame(const QString& address) { return address.trimmed().toCaseFolded(); }
+QString addressSame(const QString& street, qint64 postcode, const QString& town)
+{
+    return foldedWords(street).join(u' ') + u'|' + QString::number(postcode) + u'|' + foldedWords(town).join(u' ');
+}
 
 QList<MergeField> mergeFields(char kind)
 {
@@ -268,7 +270,8 @@ QList<MergeContact> readMergeContacts(DbTransaction& tr, const QList<int>& keys)
                 QString text = written;
                 if (!r[6].toString().isEmpty())
                     text += QStringLiteral(" (") + r[6].toString() + u')';
-                add(r, {DetailTable::Number, r[1].toInt(), r[2].toInt(), r[3].toString(), text, numberDigits(written)});
+                add(r, {DetailTable::Number, r[1].toInt(), r[2].toInt(), r[3].toString(), text,
+                        numberSame(r[4].toString(), r[5].toString())});
             });
     forEach(tr,
             QStringLiteral("select i.I_OID, i.I_ID, i.I_ITID, t.IT_NAME, i.I_NAME from internet i "
@@ -276,7 +279,7 @@ QList<MergeContact> readMergeContacts(DbTransaction& tr, const QList<int>& keys)
                 .arg(in),
             [&](const QList<QVariant>& r) {
                 add(r, {DetailTable::Internet, r[1].toInt(), r[2].toInt(), r[3].toString(), r[4].toString(),
-                        r[4].toString().trimmed().toCaseFolded()});
+                        internetSame(r[4].toString())});
             });
     forEach(tr,
             QStringLiteral("select a.A_OID, a.A_ID, a.A_ATID, t.AT_NAME, a.A_STREET, a.A_POSTCODE, a.A_TOWN, a.A_COUNTRY "

@@ -32,6 +32,12 @@ struct MergeDetail {
     QString same;        // what a repeat is known by: digits, the address without case, folded words
 };
 
+// What repeats of a detail are known by: a number's digits, an internet
+// address without case, an address's folded street and town with its postcode.
+QString numberSame(const QString& prefix, const QString& number);
+QString internetSame(const QString& address);
+QString addressSame(const QString& street, qint64 postcode, const QString& town);
+
 // The fields a merge chooses among, in the window's order.
 enum class MergeField { Salutation, Title, Name1, Name2, Nickname, Birthday, Alive, Employer, Additional };
 QList<MergeField> mergeFields(char kind);
