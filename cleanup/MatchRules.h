@@ -53,6 +53,13 @@ enum class CardMatch {
 };
 CardMatch matchCard(const MatchKeys& card, const MatchKeys& contact);
 
+// What an import does with the cards that are contacts of the book already.
+enum class MatchPolicy {
+    UpdateMatches,   // fill in what the contact lacks, add the details it lacks
+    AddAllAsNew,
+    SkipMatches,
+};
+
 // Why two contacts of the book are likely one, as a set of bits.
 enum Reason : unsigned {
     SameName = 1,

@@ -439,6 +439,15 @@ const QList<LangKey> kKeys = {
     {"cleanup", "cleanup_failed", "The merge failed and was undone: nothing was changed.%RETURN%%RETURN%%ERROR%"},
     {"cleanup", "cleanup_notrash",
      "This address book has no trash yet, so the merge could not be undone.%RETURN%%RETURN%Merge all the same?"},
+    // An import's cards that are contacts of the book already.
+    {"cleanup", "cleanup_matchescaption", "Contacts known already"},
+    {"cleanup", "cleanup_matchesquestion",
+     "%COUNT% of the %CARDS% cards are contacts of the address book already: %UID% by their identifier, %NAME% by "
+     "their name and an e-mail address, number or birthday in common."},
+    {"cleanup", "cleanup_matchesupdate",
+     "&Update them: fill in what a contact lacks and add the details it lacks; nothing is removed"},
+    {"cleanup", "cleanup_matchesaddnew", "&Add every card as a new contact"},
+    {"cleanup", "cleanup_matchesskip", "&Skip them: import only the other cards"},
     // The contact list.
     {"list", "list_allagain",
      "The search in force does not find the new contact, so the list shows all contacts again."},
