@@ -3,7 +3,7 @@
 #include "data/Connection.h"
 #include "data/DbTransaction.h"
 #include "data/Statement.h"
-#include "interop/ImportPlan.h"
+#include "exchange/ImportPlan.h"
 
 #include <QHash>
 
@@ -87,7 +87,7 @@ QList<MatchFacts> readFacts(DbTransaction& tr, const std::optional<QList<int>>& 
 
 QString listNameOf(const MatchFacts& f)
 {
-    return interop::listName(QString(QLatin1Char(f.kind)), f.name1, f.name2);
+    return exchange::listName(QString(QLatin1Char(f.kind)), f.name1, f.name2);
 }
 
 } // namespace pellori::cleanup

@@ -9,9 +9,9 @@
 #include "data/DbTransaction.h"
 #include "safety/Trash.h"
 #include "settings/AppError.h"
-#include "widgets/CommandGuard.h"
-#include "widgets/MessageService.h"
-#include "widgets/Session.h"
+#include "services/CommandGuard.h"
+#include "services/MessageService.h"
+#include "services/Session.h"
 
 #include <QGuiApplication>
 

@@ -1,13 +1,13 @@
 #include "cleanup/CleanupTexts.h"
 
-#include "interop/Messages.h"
+#include "exchange/Messages.h"
 #include "settings/Language.h"
 
 namespace pellori::cleanup {
 
 QString cleanupText(const TLang& lang, const char* key, const Values& values)
 {
-    return interop::fillPlaceholders(ReplaceReturn(lang.text(QLatin1String(key))), values);
+    return exchange::fillPlaceholders(ReplaceReturn(lang.text(QLatin1String(key))), values);
 }
 
 QString reasonsText(const TLang& lang, Reasons reasons)

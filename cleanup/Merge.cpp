@@ -6,8 +6,9 @@
 #include "data/DbTransaction.h"
 #include "data/FieldValue.h"
 #include "data/Statement.h"
-#include "interop/ImportPlan.h"
-#include "interop/TypeTable.h"
+#include "exchange/ImportPlan.h"
+#include "exchange/TypeTable.h"
+#include "exchange/ContactText.h"
 
 #include <QSet>
 
@@ -210,12 +211,12 @@ MergeTypes readMergeTypes(DbTransaction& tr)
     forEach(tr, QStringLiteral("select CT_ID, CT_NAME from communicationtype order by CT_SORTID, CT_ID"),
             [&](const QList<QVariant>& r) {
                 types.numbers << TypeEntry{r[0].toInt(), r[1].toString(),
-                                           interop::typeClass(interop::DetailKind::Number, r[1].toString())};
+                                           exchange::typeClass(exchange::DetailKind::Number, r[1].toString())};
             });
     forEach(tr, QStringLiteral("select IT_ID, IT_NAME from internettype order by IT_SORT, IT_ID"),
             [&](const QList<QVariant>& r) {
                 types.internet << TypeEntry{r[0].toInt(), r[1].toString(),
-                                            interop::typeClass(interop::DetailKind::Email, r[1].toString())};
+                                            exchange::typeClass(exchange::DetailKind::Email, r[1].toString())};
             });
     return types;
 }
@@ -240,7 +241,7 @@ QList<MergeContact> readMergeContacts(DbTransaction& tr, const QList<int>& keys)
                 c.kind = r[1].toString() == u"C" ? 'C' : 'P';
                 c.name1 = r[2].toString();
                 c.name2 = r[3].toString();
-                c.name = interop::listName(r[1].toString(), c.name1, c.name2);
+                c.name = exchange::listName(r[1].toString(), c.name1, c.name2);
                 c.additional = r[4].toString();
                 if (c.kind == 'P') {
                     c.salutation = r[5].toInt();
@@ -250,7 +251,7 @@ QList<MergeContact> readMergeContacts(DbTransaction& tr, const QList<int>& keys)
                     c.birthday = r[9].toDate();
                     c.nickname = r[10].toString();
                     c.employer = r[11].toInt();
-                    c.employerName = interop::listName(r[12].toString(), r[13].toString(), r[14].toString());
+                    c.employerName = exchange::listName(r[12].toString(), r[13].toString(), r[14].toString());
                     c.alive = r[15].toString();
                 }
                 at.insert(c.key, int(contacts.size()));
@@ -266,7 +267,7 @@ QList<MergeContact> readMergeContacts(DbTransaction& tr, const QList<int>& keys)
                            "where c.C_OID in (%1) order by t.CT_SORTID, c.C_ID")
                 .arg(in),
             [&](const QList<QVariant>& r) {
-                const QString written = interop::joinNonEmpty({r[4].toString(), r[5].toString()});
+                const QString written = exchange::joinNonEmpty({r[4].toString(), r[5].toString()});
                 QString text = written;
                 if (!r[6].toString().isEmpty())
                     text += QStringLiteral(" (") + r[6].toString() + u')';
@@ -287,8 +288,8 @@ QList<MergeContact> readMergeContacts(DbTransaction& tr, const QList<int>& keys)
                            "where a.A_OID in (%1) order by t.AT_SORTID, a.A_ID")
                 .arg(in),
             [&](const QList<QVariant>& r) {
-                const QString place = interop::joinNonEmpty({r[5].toLongLong() ? r[5].toString() : QString(), r[6].toString()});
-                const QString text = interop::joinNonEmpty({r[4].toString(), place, r[7].toString()}, QStringLiteral(", "));
+                const QString place = exchange::joinNonEmpty({r[5].toLongLong() ? r[5].toString() : QString(), r[6].toString()});
+                const QString text = exchange::joinNonEmpty({r[4].toString(), place, r[7].toString()}, QStringLiteral(", "));
                 add(r, {DetailTable::Address, r[1].toInt(), r[2].toInt(), r[3].toString(), text,
                         addressSame(r[4].toString(), r[5].toLongLong(), r[6].toString())});
             });
@@ -305,7 +306,7 @@ QList<MergeContact> readMergeContacts(DbTransaction& tr, const QList<int>& keys)
                 .arg(in),
             [&](const QList<QVariant>& r) {
                 if (const auto i = at.constFind(r[0].toInt()); i != at.cend())
-                    contacts[*i].employees << interop::listName(r[1].toString(), r[2].toString(), r[3].toString());
+                    contacts[*i].employees << exchange::listName(r[1].toString(), r[2].toString(), r[3].toString());
             });
     const QHash<int, ContactIdentity> identities = identity::of(tr, keys);
     for (MergeContact& c : contacts)

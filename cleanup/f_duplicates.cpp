@@ -3,9 +3,9 @@
 #include "cleanup/CleanupTexts.h"
 #include "cleanup/f_merge.h"
 #include "settings/Language.h"
-#include "widgets/CommandGuard.h"
-#include "widgets/MessageService.h"
-#include "widgets/Session.h"
+#include "services/CommandGuard.h"
+#include "services/MessageService.h"
+#include "services/Session.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

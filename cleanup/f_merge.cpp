@@ -6,8 +6,8 @@
 #include "data/DbTransaction.h"
 #include "data/FieldValue.h"
 #include "settings/Language.h"
-#include "widgets/CommandGuard.h"
-#include "widgets/Session.h"
+#include "services/CommandGuard.h"
+#include "services/Session.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
