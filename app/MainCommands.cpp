@@ -3,6 +3,7 @@
 // in f_main and its catalogue key (settings/Language).
 #include "app/f_main.h"
 
+#include "cleanup/CleanupCommands.h"
 #include "lookups/LookupEditors.h"
 #include "options/f_standardvalues.h"
 #include "printing/PrintCommands.h"
@@ -33,6 +34,10 @@ std::vector<Command> Tf_mainForm::commandTable()
          .run = [this] { m_exportvcardClick(); }},
         {.objectName = "m_exportbirthdays", .key = kExportBirthdaysKey, .in = "System1",
          .run = [this] { exportBirthdayCalendar(*this, this); }},
+        // On the contact kept by the last merge; a merged-away contact is in the trash.
+        {.objectName = "m_findduplicates", .key = "cleanup_finditem", .in = "System1", .separatorBefore = true,
+         .run = [this](int& kept) { kept = cleanup::findDuplicates(*this, this); },
+         .afterwards = Afterwards::RereadAndLocate, .alsoAfterFailure = true},
         {.objectName = "m_exit", .text = "&Exit", .key = "exit", .in = "System1", .separatorBefore = true,
          .shortcut = QKeySequence(Qt::CTRL | Qt::Key_E), .run = [this] { close(); }},
 

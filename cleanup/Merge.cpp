@@ -51,7 +51,8 @@ QString classOf(const QList<TypeEntry>& list, int type)
     return QString();
 }
 
-// The next type of the same class after `type` in the list's order that the kept contact does not use.
+} // namespace
+
 std::optional<int> freeType(const QList<TypeEntry>& list, int type, const QSet<int>& used)
 {
     qsizetype at = -1;
@@ -67,7 +68,6 @@ std::optional<int> freeType(const QList<TypeEntry>& list, int type, const QSet<i
     return std::nullopt;
 }
 
-} // namespace
 
 QString numberSame(const QString& prefix, const QString& number) { return numberDigits(prefix + u' ' + number); }
 QString internetSame(const QString& address) { return address.trimmed().toCaseFolded(); }

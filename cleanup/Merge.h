@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QVariant>
 #include <optional>
@@ -85,6 +86,8 @@ struct TypeEntry {
 struct MergeTypes {
     QList<TypeEntry> numbers, internet;
 };
+// The next type of the same class after `type` in the list's order that the contact does not use.
+std::optional<int> freeType(const QList<TypeEntry>& list, int type, const QSet<int>& used);
 
 enum class Refusal { None, TooFew, CompanyIntoPerson, PersonIntoCompany, NoFreeType };
 

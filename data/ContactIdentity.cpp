@@ -47,8 +47,9 @@ void giveMissing(DbTransaction& tr, const std::optional<QList<int>>& keys)
         return;
     bySlices(keys, QStringLiteral("o.O_ID"), [&](const QString& which) {
         Statement insert(tr.connection(),
-                         QStringLiteral("insert into pellori_identity (PI_OID, PI_UID) "
-                                        "select o.O_ID, 'urn:uuid:' || lower(uuid_to_char(gen_uuid())) from object o "
+                         QStringLiteral("insert into pellori_identity (PI_OID, PI_UID, PI_CHANGED) "
+                                        "select o.O_ID, 'urn:uuid:' || lower(uuid_to_char(gen_uuid())), null "
+                                        "from object o "
                                         "where %1 and not exists (select 1 from pellori_identity i "
                                         "where i.PI_OID = o.O_ID)")
                              .arg(which));

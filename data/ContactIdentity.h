@@ -16,7 +16,7 @@ class DbTransaction;
 
 struct ContactIdentity {
     QString uid;
-    QDateTime changed;   // the book's local time
+    QDateTime changed;   // the book's local time; invalid: not changed since the book kept times
 };
 
 namespace identity {
@@ -25,8 +25,8 @@ namespace identity {
 bool kept(DbTransaction& tr);
 
 // Gives every contact of those keys (all contacts for none) that has no
-// identifier yet one of its own: contacts older than the step, on their first
-// export. Nothing in a book without identities.
+// identifier yet one of its own, without a time of change: contacts older
+// than the step, on their first export. Nothing in a book without identities.
 void giveMissing(DbTransaction& tr, const std::optional<QList<int>>& keys);
 
 // The identities of those contacts (of all for none); a contact without one is left out.

@@ -115,9 +115,10 @@ const std::vector<Step>& steps()
             // UID and an import finds it by again, and the time of its last
             // change (its REV). The triggers give every new contact its own
             // identifier, however it is made, and keep the time of every change
-            // to it, its details included; a contact older than the step gets
-            // both at its first change or export. A row of a contact that is
-            // being deleted goes with it.
+            // to it, its details included. A contact older than the step gets
+            // its identifier at its first change or export, and no time until
+            // its first change: when it last changed is not known. A row of a
+            // contact that is being deleted goes with it.
             .name = step::kIdentity,
             .feature = "upgrade_feature_identity",
             .statements =
@@ -125,7 +126,7 @@ const std::vector<Step>& steps()
                     "create table pellori_identity ("
                     " PI_OID     integer not null,"
                     " PI_UID     varchar(255) character set ISO8859_1 not null,"
-                    " PI_CHANGED timestamp default current_timestamp not null,"
+                    " PI_CHANGED timestamp default current_timestamp,"
                     " constraint PK_PELLORI_IDENTITY primary key (PI_OID))",
                     // Identifiers are compared without regard to case (hexadecimal digits
                     // of a UUID). Not unique: a contact restored from the trash may meet
