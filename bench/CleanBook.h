@@ -149,7 +149,7 @@ inline QString cleanBook(int contacts)
 {
     const QString dir = QStringLiteral("/tmp/pellori-bench-clean");
     QDir().mkpath(dir);
-    const QString path = QStringLiteral("%1/BOOK-%2-v2.QVX").arg(dir).arg(contacts);
+    const QString path = QStringLiteral("%1/BOOK-%2-v3.QVX").arg(dir).arg(contacts);
     if (!QFileInfo::exists(path)) {
         const QString building = path + QStringLiteral(".building");
         QFile::remove(building);
