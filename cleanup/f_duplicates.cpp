@@ -82,7 +82,11 @@ void Tf_duplicates::btn_mergeClick()
     if (execModal(&merge) != QDialog::Accepted)
         return;
     m_lastKept = merge.kept();
-    m_groups.removeAt(r);
+    // The contacts left out of the merge stay listed with the one kept.
+    const QList<int> merged = merge.choice().merged;
+    m_groups[r].keys.removeIf([&](int k) { return merged.contains(k); });
+    if (m_groups[r].keys.size() < 2)
+        m_groups.removeAt(r);
     fill();
 }
 

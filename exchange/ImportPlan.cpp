@@ -164,6 +164,7 @@ private:
             row.P_SID = m_lookups.salutations.first().id;
             m_plan.defaultSalutation = m_lookups.salutations.first().name;
             ++m_plan.defaultSalutations;
+            row.givenDefaultSalutation = true;
         }
         if (const QString t = text(Field::Title, title, columns::T_NAME, false); !t.isEmpty())
             row.P_TID = lookUpOrCreate(m_lookups.titles, m_plan.newTitles, t);
@@ -492,6 +493,8 @@ void ImportPlan::dropCards(const QHash<int, int>& known)
         if (!isKnown(contacts[i]) && (contacts[i].card >= 0 || employers.contains(int(i)))) {
             moved.insert(int(i), int(kept.size()));
             kept << std::move(contacts[i]);
+        } else if (contacts[i].givenDefaultSalutation) {
+            --defaultSalutations;
         }
     contacts = std::move(kept);
 

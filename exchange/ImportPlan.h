@@ -107,6 +107,7 @@ struct PlannedContact {
     QList<PlannedInternet> internet;
     QList<KeyRef> groups;         // B2G_GID; created: index into ImportPlan::newGroups
     QString uid;                  // the card's own UID, kept as the contact's identifier
+    bool givenDefaultSalutation = false;   // P_SID is the book's first, as the card names none
 };
 
 // A card that is a contact of the book already, and what it adds to that

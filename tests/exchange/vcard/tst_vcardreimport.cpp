@@ -121,6 +121,8 @@ private slots:
         QCOMPARE(countOf(c, "select count(distinct upper(PI_UID)) from pellori_identity"), counts(c).first());
         const ImportSummary summary = importSummary(done.plan, QStringLiteral("f.vcf"));
         QCOMPARE(summary.cards.size(), contactsAdded ? 0 : 52);
+        // Only the persons added are given the book's first salutation.
+        QCOMPARE(done.plan.defaultSalutations > 0, contactsAdded > 0);
     }
 
     // A file of its own imported twice into an empty book: the second time adds nothing.
