@@ -44,6 +44,9 @@ struct Lookups {
     QList<NamedKey> addressTypes, communicationTypes, internetTypes;
     QList<NamedKey> groups, salutations, titles;
     QList<CompanyKey> companies;
+    // The book keeps postcodes as written (A_POSTCODE_TEXT): every postcode is
+    // stored as the card has it, and no question is asked about any.
+    bool writtenPostcodes = false;
 };
 
 // The six standard type keys of the configuration: the type an entry gets
@@ -78,6 +81,7 @@ struct PlannedAddress {
     int A_ATID = 0;
     QString A_PREF;
     qint64 A_POSTCODE = 0;
+    QString A_POSTCODE_TEXT;      // null: none, or a book without the column
     QString A_TOWN, A_STREET, A_COUNTRY;
 };
 
@@ -156,7 +160,7 @@ struct ImportPlan {
     QList<PlannedContact> contacts;
     QList<PlannedUpdate> updates; // contacts of the book the cards add to, stored after the new ones
     QList<CardReport> cards;      // one per card, in file order
-    int postcodesNotNumbers = 0;  // addresses the postcode policy decided
+    int postcodesNotNumbers = 0;  // addresses the postcode policy decided (a book without written postcodes)
     // Persons whose card names no salutation get the book's first (lowest
     // key), as a person made in the editor does; an export leaves it out again.
     QString defaultSalutation;

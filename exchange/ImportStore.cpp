@@ -3,6 +3,7 @@
 #include "data/Connection.h"
 #include "data/ContactIdentity.h"
 #include "data/DbTransaction.h"
+#include "data/Postcode.h"
 #include "data/Statement.h"
 #include "data/tables/Tables.h"
 #include "exchange/DbRows.h"
@@ -47,7 +48,7 @@ private:
 
 // The statements of one import, prepared once and run for every row.
 struct ImportStatements {
-    explicit ImportStatements(Connection& c)
+    ImportStatements(Connection& c, bool writtenPostcodes)
         : title(c, tables::insertSql(tables::title(), {.returningKey = true})),
           group(c, tables::insertSql(tables::groupt(), {.columns = {"G_NAME"}, .returningKey = true})),
           object(c, tables::insertSql(tables::object(),
@@ -59,8 +60,12 @@ struct ImportStatements {
           personKeepingSalutation(c, tables::modifySql(tables::person(), {.modified = {"P_TID", "P_BIRTHDAY",
                                                                                         "P_NICKNAME", "P_CID",
                                                                                         "P_ALIVE"}})),
-          address(c, tables::insertSql(tables::address(), {.columns = {"A_OID", "A_ATID", "A_PREF", "A_POSTCODE",
-                                                                        "A_TOWN", "A_STREET", "A_COUNTRY"}})),
+          address(c, writtenPostcodes
+                         ? tables::insertSql(tables::addressWithWrittenPostcode(),
+                                             {.columns = {"A_OID", "A_ATID", "A_PREF", "A_POSTCODE", "A_POSTCODE_TEXT",
+                                                          "A_TOWN", "A_STREET", "A_COUNTRY"}})
+                         : tables::insertSql(tables::address(), {.columns = {"A_OID", "A_ATID", "A_PREF", "A_POSTCODE",
+                                                                              "A_TOWN", "A_STREET", "A_COUNTRY"}})),
           number(c, tables::insertSql(tables::communication(), {.columns = {"C_OID", "C_CTID", "C_PREF", "C_PREFIX",
                                                                              "C_NUMBER", "C_ASSISTENT"}})),
           internet(c, tables::insertSql(tables::internet(), {.columns = {"I_OID", "I_ITID", "I_NAME", "I_PREF"}})),
@@ -89,6 +94,7 @@ void storeDetails(DbTransaction& tr, ImportStatements& s, int id, const QList<Pl
                                   .set("A_ATID", a.A_ATID)
                                   .set("A_PREF", a.A_PREF)
                                   .set("A_POSTCODE", qlonglong(a.A_POSTCODE))
+                                  .set("A_POSTCODE_TEXT", textOrNull(a.A_POSTCODE_TEXT))
                                   .set("A_TOWN", a.A_TOWN)
                                   .set("A_STREET", a.A_STREET)
                                   .set("A_COUNTRY", textOrNull(a.A_COUNTRY))
@@ -180,6 +186,7 @@ Lookups readLookups(DbTransaction& tr)
                    l.companies << CompanyKey{.id = row.value(0).toInt(), .name1 = row.value(1).toString(),
                                              .name2 = row.value(2).toString()};
                });
+    l.writtenPostcodes = postcode::hasWrittenColumn(tr);
     return l;
 }
 
@@ -219,7 +226,7 @@ StoredImport ImportTransaction::store(const ImportPlan& plan, const ImportProgre
     DbTransaction& tr = *m_transaction;
     StoredImport result;
     try {
-        ImportStatements s(tr.connection());
+        ImportStatements s(tr.connection(), m_lookups.writtenPostcodes);
         QList<int> titles, groups;
         for (const QString& name : plan.newTitles)
             titles << s.title.execute(tr, Params().set("T_NAME", name).source()).value(0).toInt();

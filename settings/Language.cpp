@@ -260,6 +260,7 @@ const QList<LangKey> kKeys = {
     {"upgrade", "upgrade_feature_trash", "the trash, and undoing a delete"},
     {"upgrade", "upgrade_feature_identity",
      "contacts that keep their identity across exports, so that importing them again updates them"},
+    {"upgrade", "upgrade_feature_writtenpostcode", "postcodes as they are written (01069, SW1A 1AA)"},
     // Labels, envelopes and the phone list.
     {"postal", "postal_menu", "&Labels && Lists"},
     {"postal", "postal_labels_item", "&Labels..."},

@@ -33,6 +33,7 @@ namespace step {
 inline constexpr const char* kTrash = "trash";
 inline constexpr const char* kHistory = "history";
 inline constexpr const char* kIdentity = "identity";
+inline constexpr const char* kWrittenPostcode = "writtenpostcode";
 }
 
 } // namespace pellori::upgrades
