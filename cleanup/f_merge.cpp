@@ -182,7 +182,11 @@ void Tf_merge::addDetailRow(QGridLayout* grid, int row, const QString& title,
 {
     grid->addWidget(new QLabel(title, grid->parentWidget()), row, 0, Qt::AlignTop);
     for (int i = 0; i < m_contacts.size(); ++i) {
-        auto* label = new QLabel(lines(m_contacts[i]).join(u'\n'), grid->parentWidget());
+        const QStringList entries = lines(m_contacts[i]);
+        // A contact without such entries says so, as an empty field does: a screen reader reads it too.
+        auto* label = new QLabel(entries.isEmpty() ? m_session.lang().text(QStringLiteral("cleanup_novalue"))
+                                                   : entries.join(u'\n'),
+                                 grid->parentWidget());
         label->setWordWrap(true);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         grid->addWidget(label, row, i + 1, Qt::AlignTop);

@@ -17,6 +17,7 @@
 #include "services/CommandGuard.h"
 #include "widgets/OuterGeometry.h"
 
+#include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
@@ -37,7 +38,7 @@ using namespace pellori;
 namespace {
 
 // One step: make a contact of this kind current (when given), then trigger the
-// action of this name (none: nothing) in the window in front.
+// action, or click the button, of this name (none: nothing) in the window in front.
 struct Step {
     const char* action;
     const char* contactKind = nullptr;
@@ -48,7 +49,7 @@ struct Recipe {
     QList<Step> steps;
 };
 
-// The vCard import's summary comes from a file named on the command line: its
+// The vCard import's windows come from a file named on the command line: their
 // step waits for the window after the main one.
 const QList<Recipe> kWindows = {
     {"main", {}},
@@ -74,7 +75,10 @@ const QList<Recipe> kWindows = {
     {"phone-list", {{"m_print_phonelist"}}},
     {"upcoming-birthdays", {{"m_upcomingbirthdays"}}},
     {"trash", {{"m_trash"}}},
+    {"duplicates", {{"m_findduplicates"}}},
+    {"merge", {{"m_findduplicates"}, {"btn_merge"}}},
     {"vcard-summary", {Step{nullptr}}},
+    {"import-matches", {Step{nullptr}}},
 };
 
 QTextStream out(stdout);
@@ -166,6 +170,10 @@ private:
                         main->contacts().locate(QStringLiteral("O_TYPE"), QString::fromLatin1(step.contactKind));
                 }
             }
+            if (auto* button = window->findChild<QAbstractButton*>(QLatin1String(step.action))) {
+                button->click();
+                return;
+            }
             auto* action = window->findChild<QAction*>(QLatin1String(step.action));
             if (!action) {
                 std::fprintf(stderr, "%s has no action %s\n", qPrintable(window->objectName()), step.action);
@@ -225,11 +233,18 @@ int main(int argc, char* argv[])
 
     QStringList files;
     QTemporaryDir temp;
-    if (recipe->name == QLatin1String("vcard-summary")) {
+    // A new contact; for the question about matches, one of the demo book's.
+    const QByteArray card = recipe->name == QLatin1String("vcard-summary")
+                                ? "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Probe;Paula;;;\r\nEND:VCARD\r\n"
+                            : recipe->name == QLatin1String("import-matches")
+                                ? "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Andersson;Bj\xc3\xb6rn;;;\r\n"
+                                  "TEL;TYPE=WORK:+46 8 102030\r\nEND:VCARD\r\n"
+                                : QByteArray();
+    if (!card.isEmpty()) {
         files << temp.filePath(QStringLiteral("Probe.vcf"));
-        QFile card(files.front());
-        if (card.open(QIODevice::WriteOnly))
-            card.write("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Probe;Paula;;;\r\nEND:VCARD\r\n");
+        QFile file(files.front());
+        if (file.open(QIODevice::WriteOnly))
+            file.write(card);
     }
     Opener opener(*recipe);
 

@@ -28,6 +28,14 @@ cleanup() {
 trap cleanup EXIT
 
 ISQL_FB="$isql" bash "$make_demo" "$work/book" >/dev/null
+# A second Björn Andersson with his e-mail, for the duplicates and merge windows.
+cat >"$work/duplicate.sql" <<'SQL'
+INSERT INTO object (O_ID, O_TYPE, O_NAME1, O_NAME2) VALUES (900, 'P', 'Andersson', 'Björn');
+UPDATE OR INSERT INTO person (P_ID, P_SID, P_ALIVE) VALUES (900, 1, '@') MATCHING (P_ID);
+INSERT INTO internet (I_OID, I_ITID, I_NAME, I_PREF) VALUES (900, 1, 'bjorn.andersson@example.se', '@');
+COMMIT;
+SQL
+"$isql" -q -b -ch UTF8 -i "$work/duplicate.sql" "$work/book/PELLORI.QVX" >/dev/null
 
 # A display number no one else uses: the server picks it and writes it.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
