@@ -227,6 +227,8 @@ const QList<LangKey> kKeys = {
      "The address book could not be brought up to date, so these functions are unavailable:%RETURN%"
      "%FEATURES%%RETURN%%RETURN%Your contacts are untouched.%RETURN%%RETURN%%ERROR%"},
     {"upgrade", "upgrade_feature_trash", "the trash, and undoing a delete"},
+    {"upgrade", "upgrade_feature_search",
+     "searching every detail as you type, the list's extra columns, and a quick list in a large book"},
     // An address book shared on a server.
     {"shared", "shared_concurrentchange",
      "Another user is changing this contact just now, or has just changed it. Nothing was changed here; "

@@ -26,6 +26,7 @@ const std::vector<Step>& steps()
                     "grant usage on generator G_PELLORI_TRASH_PT_ID to public",
                 },
         },
+        searchStep(),
     };
     return kSteps;
 }

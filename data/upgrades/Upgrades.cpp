@@ -6,6 +6,8 @@
 #include "data/Statement.h"
 #include "settings/Language.h"
 
+#include <memory>
+
 namespace pellori::upgrades {
 
 namespace {
@@ -65,6 +67,42 @@ void ensureRecordTable(Connection& connection)
     }
 }
 
+bool isFilled(DbTransaction& tr, const Step& s)
+{
+    if (!s.filled)
+        return true;
+    Statement q(tr.connection(), QString::fromLatin1(s.filled));
+    return q.execute(tr, {}).value(0).toLongLong() > 0;
+}
+
+// The book beside the program, attached under the name of the owner of its
+// tables when that is another name; none when it is the same, or when the
+// engine will not attach so (the given connection then tries its own rights).
+std::unique_ptr<Connection> ownerOf(Connection& connection)
+{
+    QString owner, user;
+    {
+        DbTransaction tr(connection, DbTransaction::readCommitted());
+        Statement q(connection, QStringLiteral("select trim(rdb$owner_name), trim(current_user) from rdb$relations "
+                                               "where rdb$relation_name = 'OBJECT'"));
+        const QList<QVariant> row = q.execute(tr, {});
+        owner = row.value(0).toString();
+        user = row.value(1).toString();
+    }
+    if (owner.isEmpty() || owner.compare(user, Qt::CaseInsensitive) == 0)
+        return nullptr;
+    auto c = std::make_unique<Connection>();
+    c->setDatabaseName(connection.databaseName());
+    c->params = connection.params;
+    c->params << QStringLiteral("user_name=") + owner << QStringLiteral("password=");
+    try {
+        c->open();
+    } catch (const DbError&) {
+        return nullptr;
+    }
+    return c;
+}
+
 QString featureList(const std::vector<const Step*>& missing, const TLang& lang)
 {
     QStringList features;
@@ -94,6 +132,26 @@ QStringList appliedSteps(DbTransaction& tr)
 bool isApplied(DbTransaction& tr, const char* step)
 {
     return appliedSteps(tr).contains(QLatin1String(step));
+}
+
+std::vector<const Step*> unfilledSteps(DbTransaction& tr, const std::vector<Step>& all)
+{
+    const QStringList applied = appliedSteps(tr);
+    std::vector<const Step*> unfilled;
+    for (const Step& s : all)
+        if (applied.contains(QLatin1String(s.name)) && !isFilled(tr, s))
+            unfilled.push_back(&s);
+    return unfilled;
+}
+
+bool isReady(DbTransaction& tr, const char* step, const std::vector<Step>& all)
+{
+    if (!isApplied(tr, step))
+        return false;
+    for (const Step& s : all)
+        if (qstrcmp(s.name, step) == 0)
+            return isFilled(tr, s);
+    return true;
 }
 
 std::vector<const Step*> missingSteps(DbTransaction& tr, const std::vector<Step>& all)
@@ -132,6 +190,33 @@ QStringList applyMissing(Connection& connection, const std::vector<Step>& all)
             throw;
         done.clear();
     }
+    completeFills(connection, all);
+    return done;
+}
+
+QStringList completeFills(Connection& connection, const std::vector<Step>& all)
+{
+    std::vector<const Step*> unfilled;
+    {
+        DbTransaction check(connection, DbTransaction::readCommitted());
+        unfilled = unfilledSteps(check, all);
+    }
+    QStringList done;
+    for (const Step* s : unfilled) {
+        try {
+            DbTransaction tr(connection, {QStringLiteral("concurrency"), QStringLiteral("wait")});
+            RollbackUnlessCommitted guard(tr);
+            for (const char* sql : s->fill)
+                executeDirect(tr, QString::fromLatin1(sql));
+            tr.commit();
+            done << QString::fromLatin1(s->name);
+        } catch (const DbError&) {
+            // A program filling at the same time wins; its rows are the same.
+            DbTransaction check(connection, DbTransaction::readCommitted());
+            if (!isFilled(check, *s))
+                throw;
+        }
+    }
     return done;
 }
 
@@ -141,6 +226,8 @@ std::optional<QString> atStart(Connection& connection, bool serverBook, const TL
     {
         DbTransaction tr(connection, DbTransaction::readCommitted());
         missing = missingSteps(tr);
+        for (const Step* s : unfilledSteps(tr))
+            missing.push_back(s);
     }
     if (missing.empty())
         return std::nullopt;
@@ -149,7 +236,8 @@ std::optional<QString> atStart(Connection& connection, bool serverBook, const TL
         return ReplaceReturn(lang.text(QStringLiteral("upgrade_serverneeds")))
             .replace(QLatin1String("%FEATURES%"), features);
     try {
-        applyMissing(connection);
+        const std::unique_ptr<Connection> owner = ownerOf(connection);
+        applyMissing(owner ? *owner : connection);
         return std::nullopt;
     } catch (const std::exception& e) {
         const AppError* app = dynamic_cast<const AppError*>(&e);
