@@ -18,11 +18,11 @@ using queries::sqlLiteral;
 QString storedColumn(Column c)
 {
     switch (c) {
-    case Column::Name: return QStringLiteral("PC_NAME");
-    case Column::Town: return QStringLiteral("PC_TOWN");
-    case Column::Phone: return QStringLiteral("PC_PHONE");
-    case Column::Email: return QStringLiteral("PC_EMAIL");
-    case Column::Company: return QStringLiteral("PC_COMPANY");
+    case Column::Name: return QStringLiteral("c.PC_NAME");
+    case Column::Town: return QStringLiteral("d.PCC_TOWN");
+    case Column::Phone: return QStringLiteral("d.PCC_PHONE");
+    case Column::Email: return QStringLiteral("d.PCC_EMAIL");
+    case Column::Company: return QStringLiteral("d.PCC_COMPANY");
     }
     return {};
 }
@@ -81,7 +81,7 @@ QString orderBy(const ListRequest& r)
     if (r.sortBy == Column::Name)
         return QStringLiteral("order by ") + names;
     // Contacts without the detail go last either way.
-    return QStringLiteral("order by c.%1%2 nulls last, ").arg(storedColumn(r.sortBy), dir) + names;
+    return QStringLiteral("order by %1%2 nulls last, ").arg(storedColumn(r.sortBy), dir) + names;
 }
 
 } // namespace
@@ -114,9 +114,11 @@ QString ContactListQuery::original(const ListRequest& r)
     m_plan = Plan::Original;
     QStringList where;
     if (!r.text.isEmpty())
-        where << (fitsLatin1(r.text) ? nameLike(r.text, QStringLiteral("o_name")) : QStringLiteral("1 = 0"));
+        where << (fitsLatin1(r.text) ? nameLike(r.text, QStringLiteral("o_name")) : QString());
     if (r.group)
         where << QStringLiteral("o_id in (select b2g_oid from belong2group where b2g_gid = %1)").arg(*r.group);
+    if (where.contains(QString()))   // a text no name can hold: nothing, without running the procedure
+        return QStringLiteral("select first 0 * from p_view_company_and_person");
     if (where.isEmpty() && !r.descending)
         return queries::initialContacts();
     QStringList lines{QStringLiteral("select * from p_view_company_and_person")};
@@ -131,12 +133,15 @@ QString ContactListQuery::statement(const ListRequest& r)
     if (!m_stored)
         return original(r);
     const bool everywhere = r.scope == Scope::Everywhere;
-    QStringList fields{QStringLiteral("c.PC_OID as O_ID"), QStringLiteral("c.PC_NAME as O_NAME"),
-                       QStringLiteral("c.PC_TYPE as O_TYPE")};
-    for (Column col : r.columns)
-        if (col != Column::Name)
-            fields << QStringLiteral("c.%1 as %2").arg(storedColumn(col), columnField(col));
-    const QString select = QStringLiteral("select ") + fields.join(QStringLiteral(", "));
+    // The rows in their order; the optional columns join only to sort by one.
+    const bool byColumn = r.sortBy != Column::Name;
+    QString select = QStringLiteral("select c.PC_OID as O_ID, c.PC_NAME as O_NAME, c.PC_TYPE as O_TYPE");
+    QString columns;
+    if (byColumn) {
+        select += QStringLiteral(", %1 as %2").arg(storedColumn(r.sortBy), columnField(r.sortBy));
+        columns = QStringLiteral(" left join pellori_column d on d.PCC_OID = c.PC_OID");
+    }
+    const QString contacts = QStringLiteral("pellori_contact c") + columns;
 
     QStringList words, where;
     bool nothing = false;
@@ -149,82 +154,109 @@ QString ContactListQuery::statement(const ListRequest& r)
         // Upper-cased and matched as the procedure's name is: without the German collation.
         where << nameLike(r.text, QStringLiteral("c.PC_NAME collate ISO8859_1"));
     }
+    for (const QString& w : std::as_const(words))
+        where << wordExists(w);
+    if (r.group)
+        where << groupExists(*r.group);
+    const auto conditions = [](const QStringList& all) {
+        return all.isEmpty() ? QString() : QStringLiteral(" where ") + all.join(QStringLiteral(" and "));
+    };
+
     QString sql;
     if (nothing) {
         m_plan = Plan::Nothing;
-        sql = select + QStringLiteral(" from pellori_contact c where 1 = 0");
+        sql = select.replace(QLatin1String("select "), QLatin1String("select first 0 ")) + QStringLiteral(" from ")
+              + contacts;
+    } else if (where.isEmpty()) {
+        m_plan = byColumn ? Plan::Scan : Plan::NameOrder;
+        sql = select + QStringLiteral(" from ") + contacts + QLatin1Char(' ') + orderBy(r);
     } else {
-        // The rarest word or the group, when few enough rows have it, gives the
-        // contacts to sort; otherwise the name index is walked and each tested.
+        // The word or group with the fewest rows, counted up to `cap`.
+        int fewest = 0;
+        QString drive, driveCondition;
+        const auto countSources = [&](int cap) {
+            fewest = cap + 1;
+            for (const QString& w : std::as_const(words)) {
+                // Along the index, so that counting stops at the cap.
+                const int n = count(QStringLiteral("select count(*) from (select first %1 1 as x from pellori_word "
+                                                   "where PW_WORD starting with %2 order by PW_WORD)")
+                                        .arg(cap + 1)
+                                        .arg(sqlLiteral(w)));
+                if (n < fewest) {
+                    fewest = n;
+                    drive = QStringLiteral("(select distinct PW_OID as K from pellori_word where PW_WORD starting with ")
+                            + sqlLiteral(w) + QLatin1Char(')');
+                    driveCondition = wordExists(w);
+                }
+            }
+            if (r.group) {
+                const int n = count(QStringLiteral("select count(*) from (select first %1 1 as x from belong2group "
+                                                   "where B2G_GID = %2 order by B2G_GID)")
+                                        .arg(cap + 1)
+                                        .arg(*r.group));
+                if (n < fewest) {
+                    fewest = n;
+                    drive = QStringLiteral("(select distinct B2G_OID as K from belong2group where B2G_GID = %1)")
+                                .arg(*r.group);
+                    driveCondition = groupExists(*r.group);
+                }
+            }
+            return fewest <= cap;
+        };
+        // A rare word or a small group gives the contacts to sort, found
+        // cheaply by counting a few rows; a frequent one is met within the first
+        // names along the index; what lies between is counted further.
         const int limit = m_limits.drive;
-        int fewest = limit + 1;
-        qsizetype driveWord = -1;   // -1 with fewest <= limit: the group drives
-        for (qsizetype i = 0; i < words.size(); ++i) {
-            const int n = count(QStringLiteral("select count(*) from (select first %1 1 as x from pellori_word "
-                                               "where PW_WORD starting with %2)")
-                                    .arg(limit + 1)
-                                    .arg(sqlLiteral(words[i])));
-            if (n < fewest) {
-                fewest = n;
-                driveWord = i;
-            }
-        }
-        if (r.group) {
-            const int n = count(QStringLiteral("select count(*) from (select first %1 1 as x from belong2group "
-                                               "where B2G_GID = %2)")
-                                    .arg(limit + 1)
-                                    .arg(*r.group));
-            if (n < fewest) {
-                fewest = n;
-                driveWord = -1;
-            }
-        }
-        const bool driven = fewest <= limit;
-        QString drive;
-        if (driven && driveWord >= 0)
-            drive = QStringLiteral("(select distinct PW_OID as K from pellori_word where PW_WORD starting with ")
-                    + sqlLiteral(words[driveWord]) + QLatin1Char(')');
-        else if (driven)
-            drive = QStringLiteral("(select distinct B2G_OID as K from belong2group where B2G_GID = %1)").arg(*r.group);
-        for (qsizetype i = 0; i < words.size(); ++i)
-            if (!driven || i != driveWord)
-                where << wordExists(words[i]);
-        if (r.group && !(driven && driveWord < 0))
-            where << groupExists(*r.group);
-        const QString condition = where.isEmpty() ? QString() : QStringLiteral(" where ") + where.join(QStringLiteral(" and "));
-
-        if (driven) {
+        const bool rare = countSources(limit < 0 ? -1 : limit / 10);
+        const QString dir = r.descending ? QStringLiteral(" desc") : QString();
+        const bool early =
+            !rare && !byColumn
+            && count(QStringLiteral("select count(*) from (select first %1 1 as x from (select first %2 * from "
+                                    "pellori_contact c order by c.PC_NAME%3, c.PC_OID%3) c")
+                         .arg(m_limits.screen)
+                         .arg(m_limits.probe)
+                         .arg(dir)
+                     + conditions(where) + QLatin1Char(')'))
+                   >= m_limits.screen;
+        if (!rare && !early)
+            countSources(limit);
+        if (!early && fewest <= limit) {
             m_plan = Plan::Driven;
+            where.removeOne(driveCondition);
             sql = select + QStringLiteral(" from ") + drive + QStringLiteral(" m join pellori_contact c on c.PC_OID = m.K")
-                  + condition;
-        } else if (!everywhere && !r.text.isEmpty()) {
-            // A name fragment: along the index when the first names in order
-            // show it often enough, else every name tested and the few sorted.
-            bool often = false;
-            if (r.sortBy == Column::Name) {
-                const QString dir = r.descending ? QStringLiteral(" desc") : QString();
-                often = count(QStringLiteral("select count(*) from (select first %1 * from pellori_contact c "
-                                             "order by c.PC_NAME%2, c.PC_OID%2) c")
-                                  .arg(m_limits.probe)
-                                  .arg(dir)
-                              + condition)
-                        >= m_limits.screen;
-            }
-            m_plan = often ? Plan::NameOrder : Plan::Scan;
-            sql = select + QStringLiteral(" from pellori_contact c") + condition
-                  + (often ? QString() : QStringLiteral(" plan sort (c natural)"));
+                  + columns + conditions(where);
+        } else if (!early && !byColumn && !everywhere && !r.text.isEmpty()) {
+            // A name fragment found neither early nor through a small group: every
+            // name tested, the few found sorted. (A word or group counted above
+            // the limit is frequent enough to be met soon along the index.)
+            m_plan = Plan::Scan;
+            sql = select + QStringLiteral(" from ") + contacts + conditions(where) + QStringLiteral(" plan sort (c natural)");
         } else {
-            m_plan = r.sortBy == Column::Name ? Plan::NameOrder : Plan::Scan;
-            sql = select + QStringLiteral(" from pellori_contact c") + condition;
+            m_plan = byColumn ? Plan::Scan : Plan::NameOrder;
+            sql = select + QStringLiteral(" from ") + contacts + conditions(where);
         }
+        sql += QLatin1Char(' ') + orderBy(r);
     }
-    sql += QLatin1Char(' ') + orderBy(r);
-    if (!everywhere)
+
+    // Shown for the rows fetched only: the other columns, and why each contact was found.
+    QStringList shown{QStringLiteral("x.O_ID"), QStringLiteral("x.O_NAME"), QStringLiteral("x.O_TYPE")};
+    for (Column col : r.columns) {
+        if (col == Column::Name)
+            continue;
+        if (col == r.sortBy)
+            shown << QStringLiteral("x.") + columnField(col);
+        else
+            shown << QStringLiteral("(select %1 from pellori_column d where d.PCC_OID = x.O_ID) as %2")
+                         .arg(storedColumn(col), columnField(col));
+    }
+    if (everywhere)
+        shown << (words.isEmpty() ? QStringLiteral("cast(null as varchar(255) character set ISO8859_1)")
+                                  : matchColumn(words, r.labels, QStringLiteral("x.O_ID")))
+                     + QStringLiteral(" as O_MATCH");
+    if (shown.size() == 3 && !byColumn)
         return sql;
-    // Why each contact was found, looked up only for the rows fetched.
-    const QString why = words.isEmpty() ? QStringLiteral("cast(null as varchar(255) character set ISO8859_1)")
-                                        : matchColumn(words, r.labels, QStringLiteral("x.O_ID"));
-    return QStringLiteral("select x.*, ") + why + QStringLiteral(" as O_MATCH from (") + sql + QStringLiteral(") x");
+    return QStringLiteral("select ") + shown.join(QStringLiteral(", ")) + QStringLiteral(" from (") + sql
+           + QStringLiteral(") x");
 }
 
 } // namespace pellori::search

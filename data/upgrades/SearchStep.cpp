@@ -12,18 +12,25 @@ Step searchStep()
         .feature = "upgrade_feature_search",
         .statements = {
         // One row per contact: the display name as p_view_company_and_person composes
-        // it, indexed in German order both ways, and the optional columns of the list.
+        // it, indexed in German order both ways. Narrow, so that a name search
+        // that must read every name reads few pages.
         R"SQL(create table pellori_contact (
- PC_OID     integer not null,
- PC_TYPE    char(1) character set ISO8859_1 not null,
- PC_NAME    varchar(122) character set ISO8859_1 not null collate DE_DE,
- PC_TOWN    varchar(100) character set ISO8859_1 collate DE_DE,
- PC_PHONE   varchar(33) character set ISO8859_1 collate DE_DE,
- PC_EMAIL   varchar(100) character set ISO8859_1 collate DE_DE,
- PC_COMPANY varchar(122) character set ISO8859_1 collate DE_DE,
+ PC_OID  integer not null,
+ PC_TYPE char(1) character set ISO8859_1 not null,
+ PC_NAME varchar(122) character set ISO8859_1 not null collate DE_DE,
  constraint PK_PELLORI_CONTACT primary key (PC_OID)))SQL",
         R"SQL(create index IDX_PELLORI_CONTACT_NAME on pellori_contact (PC_NAME, PC_OID))SQL",
         R"SQL(create descending index IDX_PELLORI_CONTACT_NAME_DESC on pellori_contact (PC_NAME, PC_OID))SQL",
+        // The optional columns of the list: the first town, number and e-mail
+        // address (an entry with "@") of the contact, current ones first, then the
+        // oldest; the company a person works at.
+        R"SQL(create table pellori_column (
+ PCC_OID     integer not null,
+ PCC_TOWN    varchar(100) character set ISO8859_1 collate DE_DE,
+ PCC_PHONE   varchar(33) character set ISO8859_1 collate DE_DE,
+ PCC_EMAIL   varchar(100) character set ISO8859_1 collate DE_DE,
+ PCC_COMPANY varchar(122) character set ISO8859_1 collate DE_DE,
+ constraint PK_PELLORI_COLUMN primary key (PCC_OID)))SQL",
         // Every word of every searchable detail, folded (see PELLORI_WORDS), with the
         // contact, the kind of detail and its row: N name, K nickname, X notes,
         // C the company a person works at, G a group, T a number, I an internet
@@ -34,7 +41,8 @@ Step searchStep()
  PW_KIND char(1) character set ISO8859_1 not null,
  PW_SRC  integer not null))SQL",
         R"SQL(create index IDX_PELLORI_WORD on pellori_word (PW_WORD))SQL",
-        R"SQL(create index IDX_PELLORI_WORD_OID on pellori_word (PW_OID))SQL",
+        // A contact's words, each found without reading the others.
+        R"SQL(create index IDX_PELLORI_WORD_OID on pellori_word (PW_OID, PW_WORD))SQL",
         // One row once the fill has read the whole book.
         R"SQL(create table pellori_search_state (
  PSS_FILLED timestamp default current_timestamp not null))SQL",
@@ -121,17 +129,17 @@ end)SQL",
  T2 varchar(8000) character set ISO8859_1,
  MODE smallint)
 as
+declare w varchar(24) character set ISO8859_1;
 begin
  delete from pellori_word where PW_OID = :oid and PW_KIND = :kind and PW_SRC = :src;
- insert into pellori_word (PW_WORD, PW_OID, PW_KIND, PW_SRC)
-  select distinct WORD, :oid, :kind, :src
-    from (select WORD from PELLORI_WORDS(:t, :mode)
-          union all
-          select WORD from PELLORI_WORDS(:t2, :mode));
+ for select WORD from PELLORI_WORDS(:t, :mode) into :w do
+  insert into pellori_word (PW_WORD, PW_OID, PW_KIND, PW_SRC) values (:w, :oid, :kind, :src);
+ for select WORD from PELLORI_WORDS(:t2, :mode) into :w do
+  if (not exists (select 1 from pellori_word where PW_OID = :oid and PW_WORD = :w and PW_KIND = :kind
+                  and PW_SRC = :src)) then
+   insert into pellori_word (PW_WORD, PW_OID, PW_KIND, PW_SRC) values (:w, :oid, :kind, :src);
 end)SQL",
-        // The list row of one contact, composed again; gone with the contact. The
-        // optional columns show the first town, number and e-mail address (an
-        // entry with "@") of the contact, current ones first, then the oldest.
+        // The list row of one contact, composed again; gone with the contact.
         R"SQL(create procedure PELLORI_CONTACT_ROW (OID integer)
 as
 declare t char(1) character set ISO8859_1;
@@ -139,19 +147,26 @@ declare n varchar(122) character set ISO8859_1;
 begin
  select O_TYPE, F_CONTACT_NAME(O_TYPE, O_NAME1, O_NAME2) from object where O_ID = :oid into :t, :n;
  if (row_count = 0) then
- begin
   delete from pellori_contact where PC_OID = :oid;
-  exit;
- end
- update or insert into pellori_contact (PC_OID, PC_TYPE, PC_NAME, PC_TOWN, PC_PHONE, PC_EMAIL, PC_COMPANY)
- values (:oid, :t, :n,
+ else
+  update or insert into pellori_contact (PC_OID, PC_TYPE, PC_NAME) values (:oid, :t, :n) matching (PC_OID);
+end)SQL",
+        // The optional columns of one contact, composed again.
+        R"SQL(create procedure PELLORI_CONTACT_COLUMNS (OID integer)
+as
+begin
+ if (not exists (select 1 from object where O_ID = :oid)) then
+  delete from pellori_column where PCC_OID = :oid;
+ else
+ update or insert into pellori_column (PCC_OID, PCC_TOWN, PCC_PHONE, PCC_EMAIL, PCC_COMPANY)
+ values (:oid,
   (select first 1 A_TOWN from address where A_OID = :oid order by A_PREF desc, A_ID),
   (select first 1 iif(trim(C_PREFIX) = '', C_NUMBER, C_PREFIX || ' / ' || C_NUMBER)
      from communication where C_OID = :oid order by C_PREF desc, C_ID),
   (select first 1 I_NAME from internet where I_OID = :oid and I_NAME containing '@' order by I_PREF desc, I_ID),
   (select F_CONTACT_NAME(o.O_TYPE, o.O_NAME1, o.O_NAME2) from person p join object o on o.O_ID = p.P_CID
     where p.P_ID = :oid))
- matching (PC_OID);
+ matching (PCC_OID);
 end)SQL",
         // The detail a word belongs to, as the list shows why a contact was found.
         R"SQL(create function PELLORI_MATCH_TEXT (
@@ -198,6 +213,7 @@ begin
  begin
   delete from pellori_word where PW_OID = old.O_ID;
   delete from pellori_contact where PC_OID = old.O_ID;
+  delete from pellori_column where PCC_OID = old.O_ID;
   exit;
  end
  if (inserting or new.O_NAME1 is distinct from old.O_NAME1 or new.O_NAME2 is distinct from old.O_NAME2
@@ -205,13 +221,15 @@ begin
  begin
   execute procedure PELLORI_SET_WORDS(new.O_ID, 'N', new.O_ID, new.O_NAME1 || ' ' || coalesce(new.O_NAME2, ''), null, 0);
   execute procedure PELLORI_CONTACT_ROW(new.O_ID);
+  if (inserting) then
+   execute procedure PELLORI_CONTACT_COLUMNS(new.O_ID);
   if (updating) then
   begin
    n = F_CONTACT_NAME(new.O_TYPE, new.O_NAME1, new.O_NAME2);
    for select P_ID from person where P_CID = new.O_ID into :p do
    begin
     execute procedure PELLORI_SET_WORDS(:p, 'C', :p, :n, null, 0);
-    update pellori_contact set PC_COMPANY = :n where PC_OID = :p;
+    update pellori_column set PCC_COMPANY = :n where PCC_OID = :p;
    end
   end
  end
@@ -227,7 +245,7 @@ begin
  if (deleting) then
  begin
   delete from pellori_word where PW_OID = old.P_ID and PW_KIND in ('K', 'C');
-  update pellori_contact set PC_COMPANY = null where PC_OID = old.P_ID;
+  update pellori_column set PCC_COMPANY = null where PCC_OID = old.P_ID;
   exit;
  end
  if (inserting or new.P_NICKNAME is distinct from old.P_NICKNAME) then
@@ -236,7 +254,7 @@ begin
  begin
   n = (select F_CONTACT_NAME(O_TYPE, O_NAME1, O_NAME2) from object where O_ID = new.P_CID);
   execute procedure PELLORI_SET_WORDS(new.P_ID, 'C', new.P_ID, :n, null, 0);
-  update pellori_contact set PC_COMPANY = :n where PC_OID = new.P_ID;
+  update pellori_column set PCC_COMPANY = :n where PCC_OID = new.P_ID;
  end
 end)SQL",
         R"SQL(create trigger PELLORI_ADDRESS_SEARCH for address
@@ -247,7 +265,7 @@ begin
  begin
   delete from pellori_word where PW_OID = old.A_OID and PW_SRC = old.A_ID and PW_KIND in ('S', 'P', 'Y');
   if (deleting or new.A_OID <> old.A_OID) then
-   execute procedure PELLORI_CONTACT_ROW(old.A_OID);
+   execute procedure PELLORI_CONTACT_COLUMNS(old.A_OID);
  end
  if (not deleting) then
  begin
@@ -256,7 +274,7 @@ begin
    iif(char_length(new.A_POSTCODE) < 5, lpad(new.A_POSTCODE, 5, '0'), '') || ' ' || new.A_POSTCODE || ' ' || new.A_TOWN,
    null, 0);
   execute procedure PELLORI_SET_WORDS(new.A_OID, 'Y', new.A_ID, new.A_COUNTRY, null, 0);
-  execute procedure PELLORI_CONTACT_ROW(new.A_OID);
+  execute procedure PELLORI_CONTACT_COLUMNS(new.A_OID);
  end
 end)SQL",
         R"SQL(create trigger PELLORI_COMMUNICATION_SEARCH for communication
@@ -267,12 +285,12 @@ begin
  begin
   delete from pellori_word where PW_OID = old.C_OID and PW_KIND = 'T' and PW_SRC = old.C_ID;
   if (deleting or new.C_OID <> old.C_OID) then
-   execute procedure PELLORI_CONTACT_ROW(old.C_OID);
+   execute procedure PELLORI_CONTACT_COLUMNS(old.C_OID);
  end
  if (not deleting) then
  begin
   execute procedure PELLORI_SET_WORDS(new.C_OID, 'T', new.C_ID, new.C_PREFIX || ' ' || new.C_NUMBER, new.C_NUMBER, 1);
-  execute procedure PELLORI_CONTACT_ROW(new.C_OID);
+  execute procedure PELLORI_CONTACT_COLUMNS(new.C_OID);
  end
 end)SQL",
         R"SQL(create trigger PELLORI_INTERNET_SEARCH for internet
@@ -283,12 +301,12 @@ begin
  begin
   delete from pellori_word where PW_OID = old.I_OID and PW_KIND = 'I' and PW_SRC = old.I_ID;
   if (deleting or new.I_OID <> old.I_OID) then
-   execute procedure PELLORI_CONTACT_ROW(old.I_OID);
+   execute procedure PELLORI_CONTACT_COLUMNS(old.I_OID);
  end
  if (not deleting) then
  begin
   execute procedure PELLORI_SET_WORDS(new.I_OID, 'I', new.I_ID, new.I_NAME, null, 0);
-  execute procedure PELLORI_CONTACT_ROW(new.I_OID);
+  execute procedure PELLORI_CONTACT_COLUMNS(new.I_OID);
  end
 end)SQL",
         R"SQL(create trigger PELLORI_BELONG2GROUP_SEARCH for belong2group
@@ -311,11 +329,13 @@ begin
    execute procedure PELLORI_SET_WORDS(:m, 'G', new.G_ID, new.G_NAME, null, 0);
 end)SQL",
         R"SQL(grant all on pellori_contact to public)SQL",
+        R"SQL(grant all on pellori_column to public)SQL",
         R"SQL(grant all on pellori_word to public)SQL",
         R"SQL(grant all on pellori_search_state to public)SQL",
         R"SQL(grant execute on procedure PELLORI_WORDS to public)SQL",
         R"SQL(grant execute on procedure PELLORI_SET_WORDS to public)SQL",
         R"SQL(grant execute on procedure PELLORI_CONTACT_ROW to public)SQL",
+        R"SQL(grant execute on procedure PELLORI_CONTACT_COLUMNS to public)SQL",
         R"SQL(grant execute on function PELLORI_MATCH_TEXT to public)SQL",
         },
         // Every contact and detail as the triggers would have written them; a
@@ -332,6 +352,7 @@ begin
  for select O_ID, O_NAME1 || ' ' || coalesce(O_NAME2, ''), O_ADDITIONAL from object into :id, :a, :x do
  begin
   execute procedure PELLORI_CONTACT_ROW(:id);
+  execute procedure PELLORI_CONTACT_COLUMNS(:id);
   execute procedure PELLORI_SET_WORDS(:id, 'N', :id, :a, null, 0);
   execute procedure PELLORI_SET_WORDS(:id, 'X', :id, cast(substring(:x from 1 for 2000) as varchar(2000) character set ISO8859_1), null, 0);
  end

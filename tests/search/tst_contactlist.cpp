@@ -388,6 +388,7 @@ void TestContactList::bookWithoutTheStepGetsTheOriginalStatements()
     QCOMPARE(query.statement({.text = "mul'ler", .columns = {Column::Town}}), queries::textSearch("mul'ler"));
     QCOMPARE(query.statement({.scope = Scope::Everywhere, .text = "x"}), queries::textSearch("x"));
     QCOMPARE(query.statement({.group = 3}), queries::groupSearch("3"));
+    QCOMPARE(rowsOf(tr, query.statement({.text = QStringLiteral("\u20AC")})).size(), 0);
     QCOMPARE(int(query.plan()), int(Plan::Original));
 }
 
