@@ -123,7 +123,9 @@ Tf_persons::Tf_persons(Session& session, QWidget* owner) : ContactEditor(kFrame,
     DbTransaction& main = session.mainTransaction();
     dataset_salutation = lookupList(main, "dataset_salutation", "Select * from salutation order by s_name asc");
     query_title = lookupList(main, "query_title", "select t_id, t_name from title order by t_name collate de_de asc");
-    query_worksat = lookupList(main, "query_worksat", "select * from p_company_combobox order by c_name");
+    // In German order, as every list of contacts (\u00C4 with A, not after Z).
+    query_worksat =
+        lookupList(main, "query_worksat", "select * from p_company_combobox order by c_name collate de_de");
     IBDataSet_yn = lookupList(main, "IBDataSet_yn", "select * from yesno order by yn_id desc");
 
     datasource_person = new DataSource(dataset_person.get(), this);
