@@ -236,6 +236,18 @@ const QList<LangKey> kKeys = {
     {"shared", "shared_contactgone", "This contact no longer exists: another user has deleted it."},
     // The contact editors' close box.
     {"shared", "shared_savechanges", "Save changes to this contact?"},
+    // The contact list's search scopes, optional columns and why a contact was found.
+    {"search", "search_scope_name", "Name"},
+    {"search", "search_scope_everywhere", "Everywhere"},
+    {"search", "search_column_town", "Town"},
+    {"search", "search_column_phone", "Telephone"},
+    {"search", "search_column_email", "E-mail"},
+    {"search", "search_column_company", "Company"},
+    {"search", "search_column_match", "Found in"},
+    {"search", "search_match_nickname", "Nickname"},
+    {"search", "search_match_company", "Works at"},
+    {"search", "search_match_group", "Group"},
+    {"search", "search_match_notes", "Additional"},
     // The contact list.
     {"list", "list_allagain",
      "The search in force does not find the new contact, so the list shows all contacts again."},
