@@ -1,8 +1,8 @@
 #include "app/MainErrorText.h"
 
 #include "data/DbError.h"
+#include "services/CommandGuard.h"
 #include "settings/Language.h"
-#include "widgets/CommandGuard.h"
 
 namespace pellori {
 
@@ -15,6 +15,12 @@ MainErrorReport mainWindowErrorReport(const std::exception& error, const TLang& 
     if (text.contains(QLatin1String("FK5_PERSON")))
         return {lang.text(QStringLiteral("databaseerror")) + QStringLiteral("\n\r\n\r")
                 + lang.text(QStringLiteral("error_person_exist"))};
+    // A shared book's reader, or a user without a role: the server's own text
+    // names a table, which says nothing to the user.
+    if (db->isNoPermission())
+        return {lang.text(QStringLiteral("databaseerror")) + QStringLiteral("\n\r\n\r")
+                + ReplaceReturn(lang.text(db->isReadRefused() ? QStringLiteral("shared_noreadaccess")
+                                                               : QStringLiteral("shared_readonly")))};
     if (db->isConcurrentChange())
         return {lang.text(QStringLiteral("databaseerror")) + QStringLiteral("\n\r\n\r")
                 + lang.text(QStringLiteral("shared_concurrentchange"))};

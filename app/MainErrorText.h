@@ -1,7 +1,8 @@
 #pragma once
 // What the main window's error handler shows for an error, and whether the
-// program then ends: its own messages for a company that still has employees
-// and for a refused login, the error's text for everything else.
+// program then ends: its own messages for a company that still has employees,
+// for a refused login, for another user's change and for an access the user
+// was not granted, the error's text for everything else.
 #include <QString>
 #include <exception>
 

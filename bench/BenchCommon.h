@@ -40,13 +40,16 @@ inline QByteArray isqlScript(const QString& db, const QByteArray& script)
     return p.readAll();
 }
 
-// A new database at db holding the schema alone.
+// A new database at db holding the schema alone. The schema goes in as a
+// script file: read from standard input, isql loses its Latin-1 letters
+// ("Telefon geschäftlich" would lose its "ä").
 inline void createWithSchema(const QString& db)
 {
     isql({}, QString("create database '%1' page_size 8192 default character set ISO8859_1;\n").arg(db).toLatin1());
-    QFile schema(PELLORI_SCHEMA_SQL);
-    schema.open(QIODevice::ReadOnly);
-    isql(db, schema.readAll());
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(PELLORI_ISQL, {"-q", "-ch", "ISO8859_1", "-i", PELLORI_SCHEMA_SQL, db});
+    p.waitForFinished(-1);
 }
 
 inline double median(std::vector<double> v)

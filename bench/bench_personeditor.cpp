@@ -6,11 +6,12 @@
 // Usage: bench_personeditor [contacts] [runs]
 #include "SearchBook.h"
 #include "app/session/PelloriSession.h"
+#include "data/EditorQueries.h"
 #include "data/Statement.h"
 #include "editors/detail/DetailListConfig.h"
 #include "editors/f_person.h"
 #include "settings/IniFile.h"
-#include "widgets/Session.h"
+#include "services/Session.h"
 
 #include <QAction>
 #include <QApplication>
@@ -50,14 +51,8 @@ private:
 // names, and the choices of salutation, title, employer and alive.
 QStringList editorStatements()
 {
-    QStringList sql{
-        "select person.*, object.*, person.rdb$record_version as p_version, object.rdb$record_version as o_version "
-        "from person, object where ((p_id = :p_id) and (object.o_id = person.p_id))",
-        "Select * from salutation order by s_name asc",
-        "select t_id, t_name from title order by t_name collate de_de asc",
-        "select * from p_company_combobox order by c_name collate de_de",
-        "select * from yesno order by yn_id desc",
-    };
+    QStringList sql{queries::personRecord(), queries::salutations(), queries::titles(), queries::employers(),
+                    queries::yesNo()};
     for (DetailKind kind : detailKinds()) {
         const DetailListConfig& config = detailListConfig(kind, Variant::Person);
         sql << config.selectSql << config.lookupSql;

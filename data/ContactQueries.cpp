@@ -66,6 +66,8 @@ QString groupSearch(const QString& groupValue)
     return lines.join(QLatin1Char('\n'));
 }
 
+QString groupSearchChoices() { return QStringLiteral("Select * from groupt order by g_name collate de_de"); }
+
 QString addressBookAll()
 {
     return QStringLiteral("select * from p_view_company_and_person where (o_alive = '@') order by o_name collate de_de");
@@ -138,6 +140,69 @@ QString birthdayPersons()
 {
     return QStringLiteral(
         "select * from p_view_birthday where (o_month = :o_month) order by o_month, o_day, o_age desc");
+}
+
+namespace {
+
+// The address a contact is written to, as its key: current before other, then
+// in the order of the address types, then the oldest.
+QString chosenAddress(const char* owner)
+{
+    return QStringLiteral("(select first 1 x.a_id from address x left join addresstype xt on xt.at_id = x.a_atid "
+                          "where x.a_oid = %1 order by x.a_pref desc, xt.at_sortid, x.a_id)")
+        .arg(QLatin1String(owner));
+}
+
+// Companies count as living; a person only when the flag says so.
+const char* const kLiving = "(o.o_type = 'C' or p.p_alive = '@')";
+
+} // namespace
+
+QString livingGroupMembers(int groupId)
+{
+    return QStringLiteral("select o_id from p_view_company_and_person where o_alive = '@' and o_id in "
+                          "(select b2g_oid from belong2group where b2g_gid = %1) order by o_name collate de_de")
+        .arg(groupId);
+}
+
+QString postalContact()
+{
+    return QStringLiteral(
+               "select c.o_id, c.o_type, c.o_name1, c.o_name2, s.s_name, t.t_name, a.a_street, a.a_postcode, "
+               "a.a_town, a.a_country, e.o_name1 as e_name1, e.o_name2 as e_name2 from (select o.o_id, o.o_type, "
+               "o.o_name1, o.o_name2, p.p_sid, p.p_tid, coalesce(%1, %2) as a_id from object o left join person p "
+               "on p.p_id = o.o_id where o.o_id = :o_id and %3) c left join salutation s on s.s_id = c.p_sid left "
+               "join title t on t.t_id = c.p_tid left join address a on a.a_id = c.a_id left join object e on "
+               "e.o_id = a.a_oid and a.a_oid <> c.o_id")
+        .arg(chosenAddress("o.o_id"), chosenAddress("p.p_cid"), QLatin1String(kLiving));
+}
+
+QString livingContact()
+{
+    return QStringLiteral("select o.o_type, o.o_name1, o.o_name2 from object o left join person p on p.p_id = o.o_id "
+                          "where o.o_id = :o_id and %1")
+        .arg(QLatin1String(kLiving));
+}
+
+QString currentNumbers()
+{
+    return QStringLiteral("select ct.ct_name, c.c_prefix, c.c_number from communication c join communicationtype ct "
+                          "on ct.ct_id = c.c_ctid where c.c_oid = :o_id and c.c_pref = '@' and c.c_number <> '' "
+                          "order by ct.ct_sortid, ct.ct_name");
+}
+
+QString groupChoices() { return QStringLiteral("select g_id, g_name from groupt order by g_name collate de_de"); }
+
+QString livingBirthdays()
+{
+    return QStringLiteral("select o_id, o_name, o_name1, o_name2, o_birthday from p_view_birthday "
+                          "where o_alive = '@' order by o_name");
+}
+
+QString livingBirthdaysInMonths()
+{
+    return QStringLiteral("select o_id, o_name, o_name1, o_name2, o_birthday from p_view_birthday "
+                          "where o_alive = '@' and o_month in (:m1, :m2) order by o_name");
 }
 
 } // namespace pellori::queries

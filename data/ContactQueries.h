@@ -15,6 +15,8 @@ QString initialContacts();
 QString textSearch(const QString& searchText);
 // The group search; the value is a key taken from the group list.
 QString groupSearch(const QString& groupValue);
+// The group list those keys come from, in German order.
+QString groupSearchChoices();
 
 // The printed address books: every living contact (the default), those whose
 // name begins with one of two or three letters (upper-cased names; letters as
@@ -33,6 +35,25 @@ QString addressBookEmployees();
 // The birthday list: the months in which birthdays fall, the persons of one month.
 QString birthdayMonths();
 QString birthdayPersons();
+
+// The living members of one group, by name in the German collation (keys only).
+QString livingGroupMembers(int groupId);
+// Labels and envelopes: one living contact (:o_id) with the address it is
+// written to: its current address, else its first; for a person without one,
+// the current (else first) address of the company it works at, whose names
+// then come as E_NAME1 and E_NAME2. No row for a contact that is not living.
+QString postalContact();
+// The phone list: one living contact's type and names (:o_id), and its current
+// numbers in the order of their types.
+QString livingContact();
+QString currentNumbers();
+// The groups to choose from, by name.
+QString groupChoices();
+
+// Birthdays of living persons as the birthday list's row source gives them:
+// all, or those falling in the months :m1 and :m2.
+QString livingBirthdays();
+QString livingBirthdaysInMonths();
 
 // The statements that delete a contact with all its rows, in their order; each
 // takes the contact's key as :o_id.

@@ -3,6 +3,8 @@
 // message text (which names a violated constraint) and its first error code.
 #include "settings/AppError.h"
 
+#include <QRegularExpression>
+
 namespace pellori {
 
 class DbError : public AppError {
@@ -25,6 +27,17 @@ public:
     {
         return DbError(QStringLiteral("The row was changed or deleted by another user since it was read"),
                        kUpdateConflict);
+    }
+
+    // The server's refusal of an access the user was not granted (isc_no_priv):
+    // "no permission for UPDATE access to TABLE OBJECT".
+    static constexpr long kNoPermission = 335544352L;
+    bool isNoPermission() const { return m_code == kNoPermission; }
+    // Refused a read (a select, or a procedure that reads) rather than a change.
+    bool isReadRefused() const
+    {
+        static const QRegularExpression access(QStringLiteral("no permission for (SELECT|EXECUTE) access"));
+        return isNoPermission() && access.match(message()).hasMatch();
     }
 
 private:

@@ -1,7 +1,10 @@
 #include "editors/EditorErrorText.h"
 
 #include "data/DbError.h"
-#include "widgets/CommandGuard.h"
+#include "services/CommandGuard.h"
+#include "settings/Language.h"
+
+#include <optional>
 
 namespace pellori {
 
@@ -21,6 +24,17 @@ const QString kConcurrentChange = QStringLiteral("Database Error:") + kBreak
     + QStringLiteral("Another user has changed this contact since you opened it, or is changing it just now. "
                      "Nothing was saved, and your input is still here.")
     + kBreak + QStringLiteral("Close with Cancel and open the contact again to see the other change.");
+
+// Both editors: a reader of a shared book saved. The catalogue's built-in
+// text, which the main window's handler shows translated after this one.
+std::optional<QString> refusedChange(const std::exception& error)
+{
+    const auto* db = dynamic_cast<const DbError*>(&error);
+    if (!db || !db->isNoPermission())
+        return std::nullopt;
+    return QStringLiteral("Database Error:") + kBreak
+           + ReplaceReturn(TLang().text(QLatin1String(db->isReadRefused() ? "shared_noreadaccess" : "shared_readonly")));
+}
 
 bool databaseErrorNaming(const std::exception& error, const char* constraint)
 {
@@ -42,6 +56,8 @@ QString personEditorErrorText(const std::exception& error)
                + QStringLiteral("Please choose another type.");
     if (concurrentChange(error))
         return kConcurrentChange;
+    if (const std::optional<QString> refused = refusedChange(error))
+        return *refused;
     return errorMessage(error);
 }
 
@@ -52,6 +68,8 @@ QString companyEditorErrorText(const std::exception& error)
                + QStringLiteral("There exists at least one person which works at this firm you want to delete.");
     if (concurrentChange(error))
         return kConcurrentChange;
+    if (const std::optional<QString> refused = refusedChange(error))
+        return *refused;
     return errorMessage(error);
 }
 

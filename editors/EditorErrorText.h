@@ -1,6 +1,7 @@
 #pragma once
 // What the contact editors' own error handlers show: their fixed texts for the
-// constraints they know, the error's own text otherwise. Never translated.
+// constraints they know, another user's change and a change the user may not
+// make, the error's own text otherwise. Never translated.
 #include <QString>
 #include <exception>
 

@@ -2,8 +2,9 @@
 # Usage: scripts/make-demo.sh [--empty] DIR
 #
 # Puts a demo database DIR/PELLORI.QVX (schema plus demo contacts) and a
-# matching DIR/Pellori.ini into DIR, each only when it is missing: an existing
-# database or configuration is never touched. Each file is built under a
+# matching DIR/Pellori.ini (readable by its owner alone) into DIR, each only
+# when it is missing: an existing database or configuration is never
+# touched. Each file is built under a
 # temporary name and moved into place only when complete, so a failure leaves
 # nothing half-made behind.
 #
@@ -69,11 +70,14 @@ if [ -e "$ini" ]; then
   echo "keeping existing $ini"
 else
   tmp_ini="$dir/.Pellori.ini.$$.tmp"
-  # The password is stored Base64-encoded, as the program expects it.
+  # The password is stored Base64-encoded, as the program expects it. Encoded
+  # is not encrypted: the file is its owner's alone from the start.
   password="$(printf '%s' '*vemlox!' | base64)"
+  rm -f "$tmp_ini"
+  (umask 077 && : > "$tmp_ini")
   # Company details default to the business types (key 2 of the seeded
   # address, communication and internet types); group 1 is the doctors.
-  cat > "$tmp_ini" <<EOF
+  cat >> "$tmp_ini" <<EOF
 [Pellori]
 Version=1.0
 

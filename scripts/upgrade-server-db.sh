@@ -13,6 +13,12 @@
 # administrator's job: log in as the book's owner or SYSDBA through
 # PELLORI_DB_USER and PELLORI_DB_PASSWORD (or ISC_USER and ISC_PASSWORD).
 #
+# A shared book also gets the steps only shared books have (the history of
+# who changed which contact), and afterwards grants nothing to PUBLIC: every
+# grant goes to the roles PELLORI_EDITOR and PELLORI_READER
+# (data/server-roles.sql). A book that still granted to PUBLIC can then be
+# used only by the users that scripts/add-server-user.sh gives a role.
+#
 # Runs the program pellori-upgrade, which holds the same steps as Pellori:
 # beside Pellori in an installed folder, or in build/bin of the repository
 # (or the path in $PELLORI_UPGRADE).
@@ -34,9 +40,10 @@ if [ -z "$tool" ] || [ ! -x "$tool" ]; then
   echo "$0: pellori-upgrade not found; build it (cmake --build build --target pellori-upgrade) or set PELLORI_UPGRADE" >&2
   exit 1
 fi
-if [ -z "${PELLORI_DB_USER:-${ISC_USER:-}}" ]; then
-  echo "$0: set PELLORI_DB_USER and PELLORI_DB_PASSWORD to the login of the book's owner or SYSDBA" >&2
-  exit 2
-fi
+# shellcheck source=server-login.sh
+. "$here/server-login.sh"
 
-exec "$tool" "$1:$2"
+PELLORI_DB_USER="$admin_user" PELLORI_DB_PASSWORD="$admin_password" "$tool" "$1:$2"
+# The steps grant what Pellori's users need to PUBLIC, as a single-file book
+# has it; a shared book keeps those grants for its two roles alone.
+run_isql -i "$here/../data/server-roles.sql" "$1:$2"

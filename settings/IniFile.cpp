@@ -391,7 +391,8 @@ void IniFile::writeString(const QString& section, const QString& key, const QStr
 
     QByteArray old;
     const QFileInfo info(m_path);
-    if (info.exists() || info.isSymLink()) {
+    const bool existed = info.exists() || info.isSymLink();
+    if (existed) {
         QFile file(m_path);
         if (info.isDir() || !file.open(QIODevice::ReadOnly))
             throw failure;
@@ -403,6 +404,12 @@ void IniFile::writeString(const QString& section, const QString& key, const QStr
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly))
         throw failure;
+    // A new file may come to hold a password: its owner's alone. An existing
+    // file keeps the permissions its owner gave it.
+    if (!existed && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        file.cancelWriting();
+        throw failure;
+    }
     if (file.write(contents) != contents.size()) {
         file.cancelWriting();
         throw failure;

@@ -51,7 +51,8 @@ public:
     // Replaces or adds one entry; every other line stays byte for byte. Throws
     // AppError when the names or the value would not read back unchanged (see
     // unstorableReason), and AppError("Unable to write to <path>") when the
-    // file cannot be written; the old file then stays whole.
+    // file cannot be written; the old file then stays whole. A file made here
+    // is readable and writable by its owner alone.
     void writeString(const QString& section, const QString& key, const QString& value);
 
     // Why the entry cannot be stored so that it reads back as given (a line

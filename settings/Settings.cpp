@@ -18,6 +18,7 @@ const QList<IniKey> kStartUpKeys = {
     {"Database", "lc_ctype"},
     {"Database", "server"},
     {"Database", "database"},
+    {"Database", "role"},
     {"MainWindow", "WindowsState"},
     {"MainWindow", "Left"},
     {"MainWindow", "Top"},

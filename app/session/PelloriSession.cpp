@@ -1,11 +1,13 @@
 #include "app/session/PelloriSession.h"
 
+#include "data/BookAccess.h"
 #include "data/upgrades/Upgrades.h"
 #include "settings/AppError.h"
 #include "settings/IniFile.h"
 #include "settings/uBase64Codec.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace pellori {
 
@@ -54,10 +56,39 @@ void PelloriSession::setUpConnection(const IniSnapshot& ini)
     m_connection.params << QStringLiteral("user_name=") + ini.readString(db, QStringLiteral("dbusername"))
                         << QStringLiteral("password=") + QString::fromLatin1(password)
                         << QStringLiteral("lc_ctype=") + ini.readString(db, QStringLiteral("lc_ctype"));
+    // A shared book grants its rights to roles, and a role counts only when
+    // named at the attach.
+    const QString role = ini.readString(db, QStringLiteral("role")).trimmed();
+    if (!role.isEmpty())
+        m_connection.params << QStringLiteral("sql_role_name=") + role;
     // A server that does not answer is reported within seconds, not after the
-    // client library's three minutes.
+    // client library's three minutes. The wire is encrypted whenever the
+    // server can, whatever the client library's own configuration says, and
+    // a server that demands it is served.
     if (!server.isEmpty())
-        m_connection.params << QStringLiteral("connect_timeout=15");
+        m_connection.params << QStringLiteral("connect_timeout=15") << QStringLiteral("config=WireCrypt = Enabled");
+}
+
+std::optional<QString> PelloriSession::exposedConfigurationMessage(const IniSnapshot& ini) const
+{
+    // The password matters only to a server: the embedded engine checks none.
+    if (ini.readString(QStringLiteral("Database"), QStringLiteral("server")).trimmed().isEmpty())
+        return std::nullopt;
+    constexpr QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup
+                                                | QFileDevice::ReadOther | QFileDevice::WriteOther;
+    if (!QFile::exists(m_configPath) || !(QFile::permissions(m_configPath) & others))
+        return std::nullopt;
+    return ReplaceReturn(m_lang.text(QStringLiteral("shared_inireadable")))
+        .replace(QStringLiteral("%FILE%"), QDir::toNativeSeparators(m_configPath));
+}
+
+bool PelloriSession::canWrite()
+{
+    if (!m_connection.isConnected())
+        return false;
+    if (!m_canWrite)
+        m_canWrite = mayChangeBook(m_transaction);
+    return *m_canWrite;
 }
 
 std::optional<QString> PelloriSession::upgradeBook()

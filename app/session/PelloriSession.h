@@ -42,8 +42,15 @@ public:
     // The version test: nothing when it passes, otherwise the message to show
     // (which a loaded catalogue may make empty).
     std::optional<QString> versionMessage(const IniSnapshot& ini) const;
+    // Right after the version test: the message to show once when the file
+    // names a server and others than its owner may read or write it (it holds
+    // the server's password, only encoded); nothing otherwise. The file is
+    // never changed here: the message says how to protect it.
+    std::optional<QString> exposedConfigurationMessage(const IniSnapshot& ini) const;
     // The database (the file beside the program, or the configured server's
-    // database) and the three configured attach parameters after the built-in ones.
+    // database) and the three configured attach parameters after the built-in
+    // ones; then the role, when one is configured, and for a server the
+    // connect timeout and wire encryption.
     void setUpConnection(const IniSnapshot& ini);
     // Right after the connection is set up (it attaches when not attached yet):
     // the book beside the program gets the upgrade steps it lacks; a book on a
@@ -60,12 +67,19 @@ public:
     // The built-in attach parameters, before the configured ones.
     static QStringList builtInLogin();
 
+    // Whether this user may change the book (a reader of a shared book may
+    // not): asked of the server once per run, after the start-up attached. False
+    // while no book is attached. Commands that change the book are offered
+    // only when true; the server refuses them anyway.
+    bool canWrite();
+
 private:
     QString m_programDir;
     QString m_configPath;
     bool m_serverBook = false;
     TLang m_lang;
     StandardValues m_standardValues;
+    std::optional<bool> m_canWrite;
     // The transaction goes (committing) before the connection closes.
     Connection m_connection;
     DbTransaction m_transaction;

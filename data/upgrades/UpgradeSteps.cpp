@@ -21,10 +21,94 @@ const std::vector<Step>& steps()
                     " PT_USER    varchar(63) character set UTF8 default current_user,"
                     " PT_ROWS    blob sub_type 0 not null,"
                     " constraint PK_PELLORI_TRASH primary key (PT_ID))",
-                    "create descending index IDX_PELLORI_TRASH_DELETED on pellori_trash (PT_DELETED)",
                     "grant all on pellori_trash to public",
                     "grant usage on generator G_PELLORI_TRASH_PT_ID to public",
                 },
+        },
+        {
+            // Who changed which contact when, on a shared book: written by
+            // triggers, so no program can leave a change out, and by them alone
+            // (the users may only read it). One row per contact and transaction:
+            // a save or a delete with all its detail rows is one change. Kinds:
+            // I added, U changed, D deleted, R restored (added again after a
+            // delete, as the trash restores it, under its old key).
+            .name = step::kHistory,
+            .feature = "upgrade_feature_history",
+            .statements =
+                {
+                    "create generator G_PELLORI_HISTORY_PH_ID",
+                    "create table pellori_history ("
+                    " PH_ID   bigint not null,"
+                    " PH_OID  integer not null,"
+                    " PH_KIND char(1) character set ISO8859_1 not null,"
+                    " PH_USER varchar(63) character set UTF8 not null,"
+                    " PH_AT   timestamp not null,"
+                    " PH_TX   bigint not null,"
+                    " constraint PK_PELLORI_HISTORY primary key (PH_ID),"
+                    " constraint CHK_PELLORI_HISTORY_KIND check (PH_KIND in ('I', 'U', 'D', 'R')))",
+                    "create index IDX_PELLORI_HISTORY_OID on pellori_history (PH_OID)",
+                    "create procedure P_PELLORI_CONTACT_CHANGED (OID integer, KIND char(1) character set ISO8859_1)"
+                    " as"
+                    " declare id bigint;"
+                    " begin"
+                    "   if (KIND = 'I' and exists(select 1 from pellori_history"
+                    "                              where PH_OID = :OID and PH_KIND = 'D')) then"
+                    "     KIND = 'R';"
+                    "   select first 1 PH_ID from pellori_history"
+                    "    where PH_OID = :OID and PH_TX = current_transaction order by PH_ID desc into :id;"
+                    "   if (id is null) then"
+                    "     insert into pellori_history (PH_ID, PH_OID, PH_KIND, PH_USER, PH_AT, PH_TX)"
+                    "     values (gen_id(G_PELLORI_HISTORY_PH_ID, 1), :OID, :KIND, current_user, current_timestamp,"
+                    "             current_transaction);"
+                    "   else"
+                    "     update pellori_history set PH_AT = current_timestamp,"
+                    "            PH_KIND = case when :KIND = 'U' then PH_KIND else :KIND end"
+                    "      where PH_ID = :id;"
+                    " end",
+                    "create trigger OBJECT_PELLORI_HISTORY for object active after insert or update or delete"
+                    " position 100 as begin"
+                    "   if (deleting) then execute procedure P_PELLORI_CONTACT_CHANGED(OLD.O_ID, 'D');"
+                    "   else execute procedure P_PELLORI_CONTACT_CHANGED(NEW.O_ID, iif(inserting, 'I', 'U'));"
+                    " end",
+                    "create trigger PERSON_PELLORI_HISTORY for person active after update position 100 as begin"
+                    "   execute procedure P_PELLORI_CONTACT_CHANGED(NEW.P_ID, 'U');"
+                    " end",
+                    "create trigger ADDRESS_PELLORI_HISTORY for address active after insert or update or delete"
+                    " position 100 as begin"
+                    "   if (not inserting) then execute procedure P_PELLORI_CONTACT_CHANGED(OLD.A_OID, 'U');"
+                    "   if (inserting or (updating and NEW.A_OID <> OLD.A_OID))"
+                    "     then execute procedure P_PELLORI_CONTACT_CHANGED(NEW.A_OID, 'U');"
+                    " end",
+                    "create trigger COMMUNICATION_PELLORI_HISTORY for communication active after insert or update"
+                    " or delete position 100 as begin"
+                    "   if (not inserting) then execute procedure P_PELLORI_CONTACT_CHANGED(OLD.C_OID, 'U');"
+                    "   if (inserting or (updating and NEW.C_OID <> OLD.C_OID))"
+                    "     then execute procedure P_PELLORI_CONTACT_CHANGED(NEW.C_OID, 'U');"
+                    " end",
+                    "create trigger INTERNET_PELLORI_HISTORY for internet active after insert or update or delete"
+                    " position 100 as begin"
+                    "   if (not inserting) then execute procedure P_PELLORI_CONTACT_CHANGED(OLD.I_OID, 'U');"
+                    "   if (inserting or (updating and NEW.I_OID <> OLD.I_OID))"
+                    "     then execute procedure P_PELLORI_CONTACT_CHANGED(NEW.I_OID, 'U');"
+                    " end",
+                    "create trigger BELONG2GROUP_PELLORI_HISTORY for belong2group active after insert or update"
+                    " or delete position 100 as begin"
+                    "   if (not inserting) then execute procedure P_PELLORI_CONTACT_CHANGED(OLD.B2G_OID, 'U');"
+                    "   if (inserting or (updating and NEW.B2G_OID <> OLD.B2G_OID))"
+                    "     then execute procedure P_PELLORI_CONTACT_CHANGED(NEW.B2G_OID, 'U');"
+                    " end",
+                    // The recorder and the triggers hold the rights; the users may only read.
+                    "grant select, insert, update on pellori_history to procedure P_PELLORI_CONTACT_CHANGED",
+                    "grant usage on generator G_PELLORI_HISTORY_PH_ID to procedure P_PELLORI_CONTACT_CHANGED",
+                    "grant execute on procedure P_PELLORI_CONTACT_CHANGED to trigger OBJECT_PELLORI_HISTORY",
+                    "grant execute on procedure P_PELLORI_CONTACT_CHANGED to trigger PERSON_PELLORI_HISTORY",
+                    "grant execute on procedure P_PELLORI_CONTACT_CHANGED to trigger ADDRESS_PELLORI_HISTORY",
+                    "grant execute on procedure P_PELLORI_CONTACT_CHANGED to trigger COMMUNICATION_PELLORI_HISTORY",
+                    "grant execute on procedure P_PELLORI_CONTACT_CHANGED to trigger INTERNET_PELLORI_HISTORY",
+                    "grant execute on procedure P_PELLORI_CONTACT_CHANGED to trigger BELONG2GROUP_PELLORI_HISTORY",
+                    "grant select on pellori_history to public",
+                },
+            .serverOnly = true,
         },
         searchStep(),
     };

@@ -28,6 +28,9 @@ struct Step {
     std::vector<const char*> fill = {};
     // A select of one number: greater than 0 once the fill has completed.
     const char* filled = nullptr;
+    // Only a book shared on a server gets the step (through the
+    // administrator's script); a single-file book neither gets nor lacks it.
+    bool serverOnly = false;
 };
 
 // In the order they are applied. A new feature appends one row.
@@ -36,6 +39,7 @@ const std::vector<Step>& steps();
 // Names of the steps, for features that test theirs.
 namespace step {
 inline constexpr const char* kTrash = "trash";
+inline constexpr const char* kHistory = "history";
 inline constexpr const char* kSearch = "search";
 }
 

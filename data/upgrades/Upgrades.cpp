@@ -6,8 +6,6 @@
 #include "data/Statement.h"
 #include "settings/Language.h"
 
-#include <memory>
-
 namespace pellori::upgrades {
 
 namespace {
@@ -75,34 +73,6 @@ bool isFilled(DbTransaction& tr, const Step& s)
     return q.execute(tr, {}).value(0).toLongLong() > 0;
 }
 
-// The book beside the program, attached under the name of the owner of its
-// tables when that is another name; none when it is the same, or when the
-// engine will not attach so (the given connection then tries its own rights).
-std::unique_ptr<Connection> ownerOf(Connection& connection)
-{
-    QString owner, user;
-    {
-        DbTransaction tr(connection, DbTransaction::readCommitted());
-        Statement q(connection, QStringLiteral("select trim(rdb$owner_name), trim(current_user) from rdb$relations "
-                                               "where rdb$relation_name = 'OBJECT'"));
-        const QList<QVariant> row = q.execute(tr, {});
-        owner = row.value(0).toString();
-        user = row.value(1).toString();
-    }
-    if (owner.isEmpty() || owner.compare(user, Qt::CaseInsensitive) == 0)
-        return nullptr;
-    auto c = std::make_unique<Connection>();
-    c->setDatabaseName(connection.databaseName());
-    c->params = connection.params;
-    c->params << QStringLiteral("user_name=") + owner << QStringLiteral("password=");
-    try {
-        c->open();
-    } catch (const DbError&) {
-        return nullptr;
-    }
-    return c;
-}
-
 QString featureList(const std::vector<const Step*>& missing, const TLang& lang)
 {
     QStringList features;
@@ -120,18 +90,25 @@ QStringList appliedSteps(DbTransaction& tr)
 {
     if (!hasRecordTable(tr))
         return {};
-    Statement q(tr.connection(), QStringLiteral("select PU_NAME from pellori_upgrade"));
-    q.openCursor(tr, {});
     QStringList names;
-    QList<QVariant> row;
-    while (q.fetch(row))
-        names << row.value(0).toString();
+    forEachRow(tr, QStringLiteral("select PU_NAME from pellori_upgrade"),
+               [&names](const QList<QVariant>& row) { names << row.value(0).toString(); });
     return names;
 }
 
 bool isApplied(DbTransaction& tr, const char* step)
 {
     return appliedSteps(tr).contains(QLatin1String(step));
+}
+
+std::vector<const Step*> missingSteps(DbTransaction& tr, const std::vector<Step>& all, bool serverBook)
+{
+    const QStringList applied = appliedSteps(tr);
+    std::vector<const Step*> missing;
+    for (const Step& s : all)
+        if ((serverBook || !s.serverOnly) && !applied.contains(QLatin1String(s.name)))
+            missing.push_back(&s);
+    return missing;
 }
 
 std::vector<const Step*> unfilledSteps(DbTransaction& tr, const std::vector<Step>& all)
@@ -154,17 +131,7 @@ bool isReady(DbTransaction& tr, const char* step, const std::vector<Step>& all)
     return true;
 }
 
-std::vector<const Step*> missingSteps(DbTransaction& tr, const std::vector<Step>& all)
-{
-    const QStringList applied = appliedSteps(tr);
-    std::vector<const Step*> missing;
-    for (const Step& s : all)
-        if (!applied.contains(QLatin1String(s.name)))
-            missing.push_back(&s);
-    return missing;
-}
-
-QStringList applyMissing(Connection& connection, const std::vector<Step>& all)
+QStringList applyMissing(Connection& connection, const std::vector<Step>& all, bool serverBook)
 {
     ensureRecordTable(connection);
     QStringList done;
@@ -172,7 +139,7 @@ QStringList applyMissing(Connection& connection, const std::vector<Step>& all)
         // Waits for a program upgrading at the same time instead of failing at once.
         DbTransaction tr(connection, {QStringLiteral("concurrency"), QStringLiteral("wait")});
         RollbackUnlessCommitted guard(tr);
-        const std::vector<const Step*> missing = missingSteps(tr, all);
+        const std::vector<const Step*> missing = missingSteps(tr, all, serverBook);
         // The records first: a second program stops at them until this one ends.
         Statement record(connection, QStringLiteral("insert into pellori_upgrade (PU_NAME) values (:name)"));
         for (const Step* s : missing) {
@@ -186,7 +153,7 @@ QStringList applyMissing(Connection& connection, const std::vector<Step>& all)
     } catch (const DbError&) {
         // Nothing of ours stays; the steps may have come from the other program.
         DbTransaction check(connection, DbTransaction::readCommitted());
-        if (!missingSteps(check, all).empty())
+        if (!missingSteps(check, all, serverBook).empty())
             throw;
         done.clear();
     }
@@ -225,7 +192,7 @@ std::optional<QString> atStart(Connection& connection, bool serverBook, const TL
     std::vector<const Step*> missing;
     {
         DbTransaction tr(connection, DbTransaction::readCommitted());
-        missing = missingSteps(tr);
+        missing = missingSteps(tr, steps(), serverBook);
         for (const Step* s : unfilledSteps(tr))
             missing.push_back(s);
     }
@@ -236,8 +203,17 @@ std::optional<QString> atStart(Connection& connection, bool serverBook, const TL
         return ReplaceReturn(lang.text(QStringLiteral("upgrade_serverneeds")))
             .replace(QLatin1String("%FEATURES%"), features);
     try {
-        const std::unique_ptr<Connection> owner = ownerOf(connection);
-        applyMissing(owner ? *owner : connection);
+        // Firebird 3 lets only the book's owner and SYSDBA change its structure,
+        // also through the embedded engine, and the configured user is rarely
+        // the owner of a file some other tool made. The embedded engine takes
+        // the user name as given, so the program's own file is upgraded in an
+        // attachment of its own as SYSDBA; the steps grant what they make to
+        // every user.
+        Connection owner;
+        owner.setDatabaseName(connection.databaseName());
+        owner.params = connection.params;
+        owner.params << QStringLiteral("user_name=SYSDBA");
+        applyMissing(owner);
         return std::nullopt;
     } catch (const std::exception& e) {
         const AppError* app = dynamic_cast<const AppError*>(&e);

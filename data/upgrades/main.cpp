@@ -37,9 +37,13 @@ int main(int argc, char* argv[])
     connection.setDatabaseName(args[1]);
     connection.params = {QStringLiteral("user_name=") + env("PELLORI_DB_USER", "ISC_USER"),
                          QStringLiteral("password=") + env("PELLORI_DB_PASSWORD", "ISC_PASSWORD"),
-                         QStringLiteral("lc_ctype=ISO8859_1"), QStringLiteral("connect_timeout=15")};
+                         QStringLiteral("lc_ctype=ISO8859_1"), QStringLiteral("connect_timeout=15"),
+                         QStringLiteral("config=WireCrypt = Enabled")};
+    // "host[/port]:path" names a book shared on a server, which also gets the
+    // steps for shared books; a local path does not.
+    const bool serverBook = args[1].contains(QLatin1Char(':')) && !args[1].startsWith(QLatin1Char('/'));
     try {
-        const QStringList done = upgrades::applyMissing(connection);
+        const QStringList done = upgrades::applyMissing(connection, upgrades::steps(), serverBook);
         if (done.isEmpty())
             out << args[1] << ": up to date, nothing to do\n";
         else

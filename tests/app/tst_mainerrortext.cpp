@@ -1,4 +1,5 @@
 // What the main window's error handler shows, and when the program then ends.
+#include "MainMessages.h"
 #include "app/MainErrorText.h"
 #include "data/DbError.h"
 #include "settings/Language.h"
@@ -9,22 +10,8 @@
 #include <stdexcept>
 
 using namespace pellori;
-
-namespace {
-
-QString employeesMessage()
-{
-    return QStringLiteral("Database Error:\n\r\n\rThere exists at least one person which works at this firm you "
-                          "want to delete.");
-}
-
-QString loginMessage()
-{
-    return QStringLiteral("Initialization Error:\r\n\r\nEither username or password of the database is wrong.\r\n\r\n"
-                          "Please specify the correct username and password in PELLORI.INI.");
-}
-
-} // namespace
+using pellori::test::employeesMessage;
+using pellori::test::loginMessage;
 
 class TestMainErrorText : public QObject {
     Q_OBJECT
@@ -61,6 +48,17 @@ void TestMainErrorText::errorMessages_data()
     for (const long code : {335544345L, 335544336L, 335544451L})
         QTest::addRow("concurrent change %ld", code) << 0 << QStringLiteral("lock conflict on no wait transaction")
                                                      << code << concurrent << false;
+    // A shared book's reader changing, a user without a role reading: which text, by the refused access.
+    const QString prefix = QStringLiteral("Database Error:\n\r\n\r");
+    const TLang lang;
+    for (const char* access : {"UPDATE", "INSERT", "DELETE", "USAGE", "SELECT", "EXECUTE"}) {
+        const bool read = qstrcmp(access, "SELECT") == 0 || qstrcmp(access, "EXECUTE") == 0;
+        QTest::addRow("no permission for %s", access)
+            << 0 << QStringLiteral("no permission for %1 access to TABLE OBJECT").arg(QLatin1String(access))
+            << DbError::kNoPermission
+            << prefix + ReplaceReturn(lang.text(read ? QStringLiteral("shared_noreadaccess") : QStringLiteral("shared_readonly")))
+            << false;
+    }
     QTest::newRow("program error naming the constraint")
         << 1 << QStringLiteral("FK5_PERSON Firebird Login") << 0L << QStringLiteral("FK5_PERSON Firebird Login")
         << false;

@@ -66,18 +66,10 @@ QString LocalServer::acceptProgramLogin(const QString& databasePath)
     };
     if (refusal().isEmpty())
         return {};
-    // Debian keeps the SYSDBA password of its server as shell assignments.
-    QFile file(QStringLiteral("/etc/firebird/3.0/SYSDBA.password"));
-    if (!file.open(QIODevice::ReadOnly))
+    const QStringList login = administratorLogin();
+    if (login.isEmpty())
         return QStringLiteral("The server does not know the program's login, and the SYSDBA password is not readable");
-    QString user = QStringLiteral("SYSDBA"), password;
-    for (const QByteArray& line : file.readAll().split('\n')) {
-        const QByteArray value = line.mid(line.indexOf('=') + 1).trimmed().replace('"', "");
-        if (line.startsWith("ISC_USER="))
-            user = QString::fromLatin1(value);
-        else if (line.startsWith("ISC_PASSWORD="))
-            password = QString::fromLatin1(value);
-    }
+    const QString &user = login[0], &password = login[1];
     QProcess isql;
     isql.start(QStringLiteral(PELLORI_ISQL),
                {QStringLiteral("-q"), QStringLiteral("-user"), user, QStringLiteral("-password"), password,
@@ -88,6 +80,23 @@ QString LocalServer::acceptProgramLogin(const QString& databasePath)
     const QString output = QString::fromLocal8Bit(isql.readAllStandardOutput() + isql.readAllStandardError());
     const QString still = refusal();
     return still.isEmpty() ? QString() : output + still;
+}
+
+QStringList LocalServer::administratorLogin()
+{
+    // Debian keeps the SYSDBA password of its server as shell assignments.
+    QFile file(QStringLiteral("/etc/firebird/3.0/SYSDBA.password"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QString user = QStringLiteral("SYSDBA"), password;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        const QByteArray value = line.mid(line.indexOf('=') + 1).trimmed().replace('"', "");
+        if (line.startsWith("ISC_USER="))
+            user = QString::fromLatin1(value);
+        else if (line.startsWith("ISC_PASSWORD="))
+            password = QString::fromLatin1(value);
+    }
+    return {user, password};
 }
 
 void LocalServer::share(const QString& databasePath)

@@ -4,6 +4,7 @@
 // login as SYSDBA when it does not know it yet. Only the loopback address is used.
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 
 namespace pellori::test {
 
@@ -19,6 +20,10 @@ public:
     // Empty when the program's built-in login is accepted for the database;
     // otherwise why it is not and cannot be made so.
     QString acceptProgramLogin(const QString& databasePath);
+
+    // The server administrator's login as Debian keeps it (user, password);
+    // empty when not readable.
+    static QStringList administratorLogin();
 
     static bool listening();
     // The name through which the server opens a local file.

@@ -39,11 +39,11 @@ void TestSession::loadCatalogue(const QString& dir, const QString& prefix)
     m_session.lang().LoadLanguageFile(dir);
 }
 
-QStringList committedValues(const QString& databasePath, const QString& select)
+QStringList committedValues(const QString& databasePath, const QString& select, const QStringList& login)
 {
     Connection c;
     c.setDatabaseName(databasePath);
-    c.params = PelloriSession::builtInLogin();
+    c.params = login;
     DbTransaction tr(c);
     QueryDataSet q(tr);
     q.setSelectSql(select);

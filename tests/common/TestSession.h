@@ -4,7 +4,7 @@
 // the database's folder as the program reads its own, the FAQ action, and
 // open-editor operations that only record the key.
 #include "app/session/PelloriSession.h"
-#include "widgets/Session.h"
+#include "services/Session.h"
 
 #include <QAction>
 #include <QList>
@@ -42,7 +42,9 @@ private:
 };
 
 // The first column of every row a select returns, read through an attachment of
-// its own in a fresh transaction: what has been committed.
-QStringList committedValues(const QString& databasePath, const QString& select);
+// its own in a fresh transaction: what has been committed. By default with
+// the program's built-in login.
+QStringList committedValues(const QString& databasePath, const QString& select,
+                            const QStringList& login = PelloriSession::builtInLogin());
 
 } // namespace pellori::test

@@ -17,8 +17,8 @@ sql() { "$isql" -q -ch ISO8859_1 "$prefix/PELLORI.QVX" <<<"$1"; }
 
 "$cmake_bin" --install "$build" --prefix "$prefix" || fail "first install"
 
-for f in pellori data/schema.sql data/demo.sql scripts/make-demo.sh scripts/make-server-db.sh pellori.svg README.md \
-         PELLORI.QVX Pellori.ini; do
+for f in pellori data/schema.sql data/demo.sql data/server-roles.sql scripts/make-demo.sh scripts/make-server-db.sh \
+         scripts/add-server-user.sh scripts/server-login.sh pellori.svg README.md PELLORI.QVX Pellori.ini; do
   [ -s "$prefix/$f" ] || fail "missing $prefix/$f"
 done
 [ -x "$prefix/pellori" ] && [ -x "$prefix/scripts/make-demo.sh" ] || fail "program or script not executable"
@@ -38,6 +38,7 @@ grep -qx 'Version=1.0' "$ini" || fail "ini version"
 grep -qx 'dbusername=QVXPELLORI' "$ini" || fail "ini user"
 grep -qx 'lc_ctype=ISO8859_1' "$ini" || fail "ini character set"
 [ "$(sed -n 's/^dbpassword=//p' "$ini" | base64 -d)" = '*vemlox!' ] || fail "ini password"
+[ "$(stat -c %a "$ini")" = 600 ] || fail "ini readable by others: $(stat -c %a "$ini")"
 
 # The book holds the schema's tables and no contacts.
 expected="$(iconv -f latin1 -t utf-8 "$schema" | sed -n 's/^CREATE TABLE \([a-z0-9_]*\).*/\1/p' | sort)"

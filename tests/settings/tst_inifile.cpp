@@ -60,6 +60,8 @@ private slots:
     void writeRefusesUnstorable_data();
     void writeRefusesUnstorable();
     void writeCreatesFile();
+    void writeKeepsOthersOutOfANewFile_data();
+    void writeKeepsOthersOutOfANewFile();
     void latin1RoundTrip();
     void writeFailureLeavesFileAlone_data();
     void writeFailureLeavesFileAlone();
@@ -291,6 +293,34 @@ void TestIniFile::writeCreatesFile()
     ini.writeString("MainWindow", "Top", "20");
     ini.writeString("MainWindow", "left", "30");
     QCOMPARE(readBytes(path), QByteArray("[MainWindow]\r\nLeft=30\r\nTop=20\r\n"));
+}
+
+void TestIniFile::writeKeepsOthersOutOfANewFile_data()
+{
+    // A file made here is its owner's alone; an existing one keeps what its owner chose.
+    using P = QFileDevice;
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<QFileDevice::Permissions>("before");
+    QTest::addColumn<QFileDevice::Permissions>("after");
+    const QFileDevice::Permissions ownerOnly = P::ReadOwner | P::WriteOwner | P::ReadUser | P::WriteUser;
+    const QFileDevice::Permissions everyone = ownerOnly | P::ReadGroup | P::ReadOther;
+    QTest::newRow("new") << false << QFileDevice::Permissions() << ownerOnly;
+    QTest::newRow("existing, readable by all") << true << everyone << everyone;
+}
+
+void TestIniFile::writeKeepsOthersOutOfANewFile()
+{
+    QFETCH(bool, exists);
+    QFETCH(QFileDevice::Permissions, before);
+    QFETCH(QFileDevice::Permissions, after);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Pellori.ini");
+    if (exists) {
+        writeBytes(path, "[s]\nk=1\n");
+        QVERIFY(QFile::setPermissions(path, before));
+    }
+    IniFile(path).writeString("s", "k", "2");
+    QCOMPARE(QFile::permissions(path), after);
 }
 
 void TestIniFile::latin1RoundTrip()

@@ -15,6 +15,8 @@ class TestSession : public QObject {
     Q_OBJECT
 private slots:
     void startUpStepsReadOneFile();
+    void anExposedConfigurationIsReported_data();
+    void anExposedConfigurationIsReported();
 };
 
 void TestSession::startUpStepsReadOneFile()
@@ -45,6 +47,41 @@ void TestSession::startUpStepsReadOneFile()
     QCOMPARE(s.standardValues().communicationType, 0);   // the failing key and those after it keep 0
     QCOMPARE(s.standardValues().internetType, 0);
     QCOMPARE(s.standardValues().administratorMode, QString());
+}
+
+void TestSession::anExposedConfigurationIsReported_data()
+{
+    // Only where it holds a server's password, and never changed.
+    QTest::addColumn<QByteArray>("server");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("reported");
+    QTest::newRow("server, owner only") << QByteArray("officepc") << 0600 << false;
+    QTest::newRow("server, readable by all") << QByteArray("officepc") << 0644 << true;
+    QTest::newRow("server, readable by the group") << QByteArray("officepc") << 0640 << true;
+    QTest::newRow("no server, readable by all") << QByteArray() << 0644 << false;
+}
+
+void TestSession::anExposedConfigurationIsReported()
+{
+    QFETCH(QByteArray, server);
+    QFETCH(int, mode);
+    QFETCH(bool, reported);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Pellori.ini");
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("[Pellori]\r\nVersion=1.0\r\n[Database]\r\nserver=" + server + "\r\n");
+    f.close();
+    // Qt's permission bits: one hexadecimal digit each for owner, user, group and others.
+    const int owner = (mode >> 6) & 7, group = (mode >> 3) & 7, others = mode & 7;
+    const auto permissions = QFileDevice::Permissions(owner << 12 | owner << 8 | group << 4 | others);
+    QVERIFY(QFile::setPermissions(path, permissions));
+    PelloriSession s(dir.path());
+    const std::optional<QString> message = s.exposedConfigurationMessage(s.readConfiguration());
+    QCOMPARE(message.has_value(), reported);
+    if (message)
+        QVERIFY2(message->contains("chmod 600 \"" + path + '"'), qPrintable(*message));
+    QCOMPARE(QFile::permissions(path), permissions);
 }
 
 QTEST_GUILESS_MAIN(TestSession)
