@@ -8,7 +8,8 @@
 // whose index in German order yields the list without sorting it, and from
 // pellori_word. A book without it (a server book the administrator has not
 // upgraded yet) gets the original statements over p_view_company_and_person,
-// and offers neither the search everywhere nor the optional columns.
+// and offers neither the search everywhere nor the optional columns: asked
+// for them anyway, it gives the name search and leaves the columns out.
 //
 // Either way the statement yields O_ID, O_NAME and O_TYPE, the fields the list
 // declares, and the rows and order the original statements give; the stored
