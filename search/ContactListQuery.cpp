@@ -98,6 +98,14 @@ QString columnField(Column c)
     return {};
 }
 
+std::optional<Column> fieldColumn(const QString& field)
+{
+    for (Column c : {Column::Name, Column::Town, Column::Phone, Column::Email, Column::Company})
+        if (field.compare(columnField(c), Qt::CaseInsensitive) == 0)
+            return c;
+    return std::nullopt;
+}
+
 ContactListQuery::ContactListQuery(DbTransaction& transaction, PlanLimits limits) : m_tr(transaction), m_limits(limits)
 {
     m_stored = upgrades::isReady(transaction, upgrades::step::kSearch);

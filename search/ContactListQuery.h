@@ -41,6 +41,10 @@ enum class Column {
 // The field a column shows, and the one that says why a contact was found
 // (Everywhere only): "Telefon 0351 / 4862910", "1067 Dresden"; empty for a name.
 QString columnField(Column c);
+// The column a field shows; none for the match and the hidden fields.
+std::optional<Column> fieldColumn(const QString& field);
+// The optional columns, in the order they are offered.
+inline constexpr Column kOptionalColumns[] = {Column::Town, Column::Phone, Column::Email, Column::Company};
 inline constexpr const char* kMatchField = "O_MATCH";
 
 // The words put before a found detail that has no type name of its own.

@@ -67,4 +67,48 @@ QList<std::pair<QString, QString>> listSettingValues(const ListSettings& setting
             {QStringLiteral("SortDescending"), settings.descending ? QStringLiteral("1") : QStringLiteral("0")}};
 }
 
+ListSettings loadListSettings(const QString& iniPath)
+{
+    const IniSnapshot ini = IniSnapshot::load(iniPath, listSettingKeys());
+    return readListSettings([&ini](const QString& key) { return ini.readString(kListSection, key); });
+}
+
+void saveListSettings(const QString& iniPath, const ListSettings& settings)
+{
+    IniFile ini(iniPath);
+    for (const auto& [key, value] : listSettingValues(settings))
+        ini.writeString(kListSection, key, value);
+}
+
+ListRequest listRequest(const ListSettings& settings, const QString& text, std::optional<int> group)
+{
+    return {.scope = settings.scope,
+            .text = text,
+            .group = group,
+            .columns = settings.columns,
+            .sortBy = settings.sortBy,
+            .descending = settings.descending};
+}
+
+ListSettings sortedBy(ListSettings settings, Column column)
+{
+    if (column != Column::Name && !settings.columns.contains(column))
+        return settings;
+    settings.descending = settings.sortBy == column && !settings.descending;
+    settings.sortBy = column;
+    return settings;
+}
+
+ListSettings withColumn(ListSettings settings, Column column, bool shown)
+{
+    if (column == Column::Name)
+        return settings;
+    settings.columns.removeAll(column);
+    if (shown)
+        settings.columns << column;
+    else if (settings.sortBy == column)
+        settings = {.scope = settings.scope, .columns = settings.columns};
+    return settings;
+}
+
 } // namespace pellori::search

@@ -409,6 +409,7 @@ const QList<LangKey> kKeys = {
     {"search", "search_match_company", "Works at"},
     {"search", "search_match_group", "Group"},
     {"search", "search_match_notes", "Additional"},
+    {"search", "search_notsaved", "Your choice could not be saved for next time:%RETURN%%ERROR%"},
     // The contact list.
     {"list", "list_allagain",
      "The search in force does not find the new contact, so the list shows all contacts again."},
