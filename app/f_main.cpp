@@ -309,7 +309,7 @@ void Tf_mainForm::startUp()
                                     .columns = m_listSettings.columns,
                                     .sortBy = m_listSettings.sortBy,
                                     .descending = m_listSettings.descending});
-    updateSortIndicator();
+    showListState();
 }
 
 void Tf_mainForm::openGroupList()
@@ -404,14 +404,14 @@ void Tf_mainForm::SearchByText()
 {
     m_typingPause->stop();
     m_list.show(search::listRequest(m_listSettings, FullTextSearch->text(), std::nullopt));
-    updateSortIndicator();
+    showListState();
 }
 
 void Tf_mainForm::GroupSearch()
 {
     m_typingPause->stop();
     m_list.show(search::listRequest(m_listSettings, QString(), chosenGroup()));
-    updateSortIndicator();
+    showListState();
 }
 
 void Tf_mainForm::searchAsTyped()
@@ -421,7 +421,7 @@ void Tf_mainForm::searchAsTyped()
         return;
     }
     m_list.show(search::listRequest(m_listSettings, FullTextSearch->text(), chosenGroup()));
-    updateSortIndicator();
+    showListState();
 }
 
 void Tf_mainForm::btn_fulltextsearchClick()
@@ -446,16 +446,16 @@ void Tf_mainForm::btn_groupsearchClick()
 void Tf_mainForm::applyListSettings(const search::ListSettings& settings)
 {
     m_listSettings = settings;
-    // The list follows at once; a file that cannot be written only costs the memory of it.
-    const search::ListRequest& inForce = m_list.request();
-    m_list.show(search::listRequest(m_listSettings, inForce.text, inForce.group));
-    updateSortIndicator();
+    // A file that cannot be written only costs remembering the choice.
     try {
-        search::saveListSettings(configPath(), m_listSettings);
+        search::saveListSettings(m_session.programDir() + QStringLiteral("Pellori.ini"), m_listSettings);
     } catch (const AppError& e) {
         showMessage(this, ReplaceReturn(lang().text(QStringLiteral("search_notsaved")))
                               .replace(QLatin1String("%ERROR%"), e.message()));
     }
+    const search::ListRequest& inForce = m_list.request();
+    m_list.show(search::listRequest(m_listSettings, inForce.text, inForce.group));
+    showListState();
 }
 
 void Tf_mainForm::scopeChosen()
@@ -472,21 +472,21 @@ void Tf_mainForm::sortByColumnAt(int section)
     if (column)
         applyListSettings(search::sortedBy(m_listSettings, *column));
     else
-        updateSortIndicator();   // why a contact was found sorts nothing
+        showListState();   // why a contact was found sorts nothing
 }
 
 void Tf_mainForm::showColumnMenu()
 {
     // A book without the stored list offers no columns.
     const bool offered = m_list.offersSearchTools();
-    for (QAction* action : m_columnMenu->actions()) {
+    for (QAction* action : m_columnMenu->actions())
         action->setEnabled(offered);
-        action->setChecked(m_listSettings.columns.contains(search::Column(action->data().toInt())));
-    }
 }
 
-void Tf_mainForm::updateSortIndicator()
+void Tf_mainForm::showListState()
 {
+    for (QAction* action : m_columnMenu->actions())
+        action->setChecked(m_listSettings.columns.contains(search::Column(action->data().toInt())));
     QHeaderView* header = RxDBGrid1->horizontalHeader();
     const search::ListRequest& r = m_list.request();
     const int section = RxDBGrid1->dataModel()->columnOf(search::columnField(r.sortBy));

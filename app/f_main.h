@@ -94,7 +94,8 @@ private:
     void scopeChosen();
     void sortByColumnAt(int section);
     void showColumnMenu();
-    void updateSortIndicator();
+    // The header's sort indicator and the column menu's checks, as the list and the settings stand.
+    void showListState();
     std::optional<int> chosenGroup() const;
     void SaveWindowSize();
     void SaveWindowPosition();

@@ -4,9 +4,11 @@
 #include "LocalServer.h"
 #include "ProgramDir.h"
 #include "RecordingMessages.h"
+#include "TestConnection.h"
 #include "TestSession.h"
 #include "app/f_main.h"
 #include "data/DataSet.h"
+#include "data/upgrades/Upgrades.h"
 #include "editors/f_person.h"
 #include "widgets/DBEdit.h"
 
@@ -23,9 +25,15 @@ namespace {
 
 const QString kChristine = QStringLiteral("Bauer, Christine");
 
-// The folder's configuration names the server, and the server may use its book.
+// The folder's configuration names the server, and the server may use its book,
+// brought up to date as its administrator does.
 void configureServer(const ProgramDir& dir, const QByteArray& server = "127.0.0.1")
 {
+    if (QFile::exists(dir.database())) {
+        Connection admin;
+        attachTo(admin, dir.database());
+        upgrades::applyMissing(admin, upgrades::steps(), true);
+    }
     LocalServer::share(dir.database());
     dir.write(QStringLiteral("Pellori.ini"),
               iniText("server=" + server + "\r\ndatabase=" + dir.database().toLocal8Bit() + "\r\n"));

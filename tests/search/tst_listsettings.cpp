@@ -33,6 +33,35 @@ private slots:
             written << value;
         QCOMPARE(written, read);
     }
+
+    // A click on a title, or a column added or taken away, from the settings
+    // "Columns=Town,Phone SortBy=Town SortDescending=0".
+    void changing_data()
+    {
+        QTest::addColumn<QString>("change");   // "sort" or "show" or "hide"
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QStringList>("read");  // Columns, SortBy, SortDescending
+        QTest::newRow("the sorting column again") << "sort" << int(Column::Town) << QStringList{"Town,Phone", "Town", "1"};
+        QTest::newRow("another column") << "sort" << int(Column::Phone) << QStringList{"Town,Phone", "Phone", "0"};
+        QTest::newRow("the name") << "sort" << int(Column::Name) << QStringList{"Town,Phone", "Name", "0"};
+        QTest::newRow("a column not shown") << "sort" << int(Column::Email) << QStringList{"Town,Phone", "Town", "0"};
+        QTest::newRow("shown") << "show" << int(Column::Company) << QStringList{"Town,Phone,Company", "Town", "0"};
+        QTest::newRow("the sorting one hidden") << "hide" << int(Column::Town) << QStringList{"Phone", "Name", "0"};
+        QTest::newRow("another hidden") << "hide" << int(Column::Phone) << QStringList{"Town", "Town", "0"};
+    }
+    void changing()
+    {
+        QFETCH(QString, change);
+        QFETCH(int, column);
+        QFETCH(QStringList, read);
+        const ListSettings before{.scope = Scope::Everywhere, .columns = {Column::Town, Column::Phone}, .sortBy = Column::Town};
+        const ListSettings after = change == QLatin1String("sort") ? sortedBy(before, Column(column))
+                                                                   : withColumn(before, Column(column), change == QLatin1String("show"));
+        QStringList written;
+        for (const auto& [key, value] : listSettingValues(after))
+            written << value;
+        QCOMPARE(written, QStringList{"Everywhere"} + read);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestListSettings)
