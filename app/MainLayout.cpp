@@ -8,7 +8,7 @@ namespace {
 constexpr int kLeft = 8;
 constexpr int kRightMargin = 12;
 // The top row at its full width ends at the group search button's right edge.
-constexpr int kScopeWidth = 90, kLeastScopeWidth = 80, kSearchWidth = 121, kLeastSearchWidth = 72;
+constexpr int kScopeWidth = 105, kLeastScopeWidth = 80, kSearchWidth = 121, kLeastSearchWidth = 72;
 constexpr int kTopRowRight = 683 + kScopeWidth + 7;
 constexpr int kLabelWidth = 142, kGap = 21, kLeastGap = 7, kGroupsWidth = 145, kLeastGroupsWidth = 96;
 
