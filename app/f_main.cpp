@@ -3,7 +3,6 @@
 #include "app/MainErrorText.h"
 #include "app/MainLayout.h"
 #include "app/WindowPlacement.h"
-#include "data/ContactQueries.h"
 #include "editors/f_add_company.h"
 #include "editors/f_add_person.h"
 #include "editors/f_comp.h"

@@ -3,7 +3,6 @@
 // application error handler, window placement and the catalogue's captions.
 #include "app/f_main.h"
 #include "editors/detail/DetailList.h"
-#include "data/ContactQueries.h"
 #include "MainMessages.h"
 #include "RecordingMessages.h"
 #include "ProgramDir.h"
