@@ -1,6 +1,5 @@
 #include "app/ContactList.h"
 
-#include "data/ContactDeletion.h"
 #include "data/ContactQueries.h"
 #include "search/ListTexts.h"
 
@@ -24,8 +23,6 @@ ContactList::ContactList(DbTransaction& main) : m_main(main)
         dbdataset_object->addField({.name = search::columnField(c), .kind = FieldKind::Text, .visible = false});
     dbdataset_object->addField(
         {.name = QLatin1String(search::kMatchField), .kind = FieldKind::Text, .visible = false});
-    // The list deletes no row of its own: a contact goes with all its rows, through "Delete item".
-    m_deletion = std::make_unique<ContactDeletion>(main);
 
     ibquery_listgroups = std::make_unique<QueryDataSet>(main);
     ibquery_listgroups->setObjectName(QStringLiteral("ibquery_listgroups"));
@@ -129,11 +126,6 @@ QList<int> ContactList::shownKeys()
 int ContactList::currentKey() const
 {
     return dbdataset_object->recNo() >= 0 ? dbdataset_object->value(kKey).toInt() : 0;
-}
-
-void ContactList::deleteCurrent()
-{
-    m_deletion->deleteContact(dbdataset_object->value(kKey).toInt());
 }
 
 } // namespace pellori

@@ -2,8 +2,7 @@
 // The main window's contact list and group list, apart from the controls that
 // show them: the list's statement in force (the start-up's, or that of the
 // last search, which every later re-read runs again), the optional columns it
-// shows, where the list stands after a command, and deleting a contact with
-// all its rows.
+// shows, and where the list stands after a command.
 #include "data/DataSet.h"
 #include "search/ContactListQuery.h"
 #include "services/Commands.h"
@@ -12,7 +11,6 @@
 
 namespace pellori {
 
-class ContactDeletion;
 class TLang;
 
 class ContactList {
@@ -52,15 +50,12 @@ public:
     // The keys of the contacts the list shows, every row fetched, and of the current one (0: none).
     QList<int> shownKeys();
     int currentKey() const;
-    // The current contact with all its rows; throws the database's refusal, with nothing deleted.
-    void deleteCurrent();
 
 private:
     DbTransaction& m_main;
     search::ListRequest m_request;
     std::unique_ptr<EditableDataSet> dbdataset_object;
     std::unique_ptr<QueryDataSet> ibquery_listgroups;
-    std::unique_ptr<ContactDeletion> m_deletion;
 };
 
 } // namespace pellori

@@ -38,6 +38,7 @@ public:
     const TLang& lang() const override { return m_session.lang(); }
     StandardValues& standardValues() override { return m_session.standardValues(); }
     QString configPath() const override { return {}; }
+    bool canWrite() override { return true; }
     QAction* faqAction() override { return &m_faq; }
     void openPersonEditor(int) override {}
     void openCompanyEditor(int) override {}

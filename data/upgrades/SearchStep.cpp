@@ -168,6 +168,20 @@ begin
     where p.P_ID = :oid))
  matching (PCC_OID);
 end)SQL",
+        // The postcode as every reader shows it: as written (A_POSTCODE_TEXT of
+        // the step before) while that still agrees with the number (gives it, or
+        // the number is 0), else the number.
+        R"SQL(create function PELLORI_POSTCODE (
+ WRITTEN varchar(16) character set ISO8859_1,
+ N bigint)
+returns varchar(20) character set ISO8859_1
+as
+begin
+ if (trim(coalesce(written, '')) <> '' and (n = 0 or (trim(written) similar to '[0-9]+'
+     and char_length(trim(written)) < 19 and cast(trim(written) as bigint) = n))) then
+  return trim(written);
+ return n;
+end)SQL",
         // The detail a word belongs to, as the list shows why a contact was found.
         R"SQL(create function PELLORI_MATCH_TEXT (
  KIND char(1) character set ISO8859_1,
@@ -185,7 +199,7 @@ begin
  else if (kind = 'S') then
   select A_STREET from address where A_ID = :src into :r;
  else if (kind = 'P') then
-  select A_POSTCODE || ' ' || A_TOWN from address where A_ID = :src into :r;
+  select PELLORI_POSTCODE(A_POSTCODE_TEXT, A_POSTCODE) || ' ' || A_TOWN from address where A_ID = :src into :r;
  else if (kind = 'Y') then
   select A_COUNTRY from address where A_ID = :src into :r;
  else if (kind = 'K') then
@@ -271,7 +285,8 @@ begin
  begin
   execute procedure PELLORI_SET_WORDS(new.A_OID, 'S', new.A_ID, new.A_STREET, null, 0);
   execute procedure PELLORI_SET_WORDS(new.A_OID, 'P', new.A_ID,
-   iif(char_length(new.A_POSTCODE) < 5, lpad(new.A_POSTCODE, 5, '0'), '') || ' ' || new.A_POSTCODE || ' ' || new.A_TOWN,
+   PELLORI_POSTCODE(new.A_POSTCODE_TEXT, new.A_POSTCODE) || iif(new.A_POSTCODE = 0, '', ' ' ||
+   iif(char_length(new.A_POSTCODE) < 5, lpad(new.A_POSTCODE, 5, '0'), '') || ' ' || new.A_POSTCODE) || ' ' || new.A_TOWN,
    null, 0);
   execute procedure PELLORI_SET_WORDS(new.A_OID, 'Y', new.A_ID, new.A_COUNTRY, null, 0);
   execute procedure PELLORI_CONTACT_COLUMNS(new.A_OID);
@@ -337,6 +352,7 @@ end)SQL",
         R"SQL(grant execute on procedure PELLORI_CONTACT_ROW to public)SQL",
         R"SQL(grant execute on procedure PELLORI_CONTACT_COLUMNS to public)SQL",
         R"SQL(grant execute on function PELLORI_MATCH_TEXT to public)SQL",
+        R"SQL(grant execute on function PELLORI_POSTCODE to public)SQL",
         },
         // Every contact and detail as the triggers would have written them; a
         // row the triggers wrote meanwhile is written again the same.
@@ -361,7 +377,9 @@ begin
   execute procedure PELLORI_SET_WORDS(:id, 'K', :id, :a, null, 0);
   execute procedure PELLORI_SET_WORDS(:id, 'C', :id, :b, null, 0);
  end
- for select A_OID, A_ID, A_STREET, iif(char_length(A_POSTCODE) < 5, lpad(A_POSTCODE, 5, '0'), '') || ' ' || A_POSTCODE || ' ' || A_TOWN, A_COUNTRY from address into :id, :k, :a, :b, :c do
+ for select A_OID, A_ID, A_STREET, PELLORI_POSTCODE(A_POSTCODE_TEXT, A_POSTCODE) || iif(A_POSTCODE = 0, '', ' ' ||
+   iif(char_length(A_POSTCODE) < 5, lpad(A_POSTCODE, 5, '0'), '') || ' ' || A_POSTCODE) || ' ' || A_TOWN, A_COUNTRY
+  from address into :id, :k, :a, :b, :c do
  begin
   execute procedure PELLORI_SET_WORDS(:id, 'S', :k, :a, null, 0);
   execute procedure PELLORI_SET_WORDS(:id, 'P', :k, :b, null, 0);

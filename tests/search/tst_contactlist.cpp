@@ -276,6 +276,17 @@ void TestContactList::triggersKeepTheSearchCurrent_data()
         {mueller + "4109 Zwickau"});
     row("address changed, old town", {"update address set a_town = 'Zwickau' where a_oid = 3"}, "leipzig", {});
     row("address removed", {"delete from address where a_oid = 3"}, "leipzig", {});
+    // Postcodes as written, while they agree with the number another program may have changed.
+    row("postcode written", {"update address set a_postcode_text = 'SW1A 1AA', a_postcode = 0 where a_oid = 6"},
+        "sw1a", {obrien + "SW1A 1AA Dublin"});
+    row("postcode written with its zero", {"update address set a_postcode_text = '04109' where a_oid = 3"}, "04109",
+        {mueller + "04109 Leipzig"});
+    row("number changed by another program", {"update address set a_postcode_text = '04109', a_postcode = 4229 "
+                                              "where a_oid = 3"},
+        "leipzig", {mueller + "4229 Leipzig"});
+    row("its written text then out of date", {"update address set a_postcode_text = '04109', a_postcode = 4229 "
+                                              "where a_oid = 3"},
+        "04109", {});
     row("number added", {"insert into communication (c_oid, c_ctid, c_pref, c_prefix, c_number) "
                          "values (6, 1, '@', '+353 1', '6612345')"},
         "+353 1 661", {obrien + "Telefon +353 1 / 6612345"});
