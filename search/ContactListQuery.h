@@ -39,7 +39,7 @@ enum class Column {
 };
 
 // The field a column shows, and the one that says why a contact was found
-// (Everywhere only): "Telefon 0351 / 4862910", "1067 Dresden"; empty for a name.
+// (Everywhere only): "Telefon 0351 / 4862910", "01067 Dresden"; empty for a name.
 QString columnField(Column c);
 // The column a field shows; none for the match and the hidden fields.
 std::optional<Column> fieldColumn(const QString& field);

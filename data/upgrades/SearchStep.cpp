@@ -170,16 +170,26 @@ begin
 end)SQL",
         // The postcode as every reader shows it: as written (A_POSTCODE_TEXT of
         // the step before) while that still agrees with the number (gives it, or
-        // the number is 0), else the number.
+        // the number is 0), else the number, with its leading zeros back in a
+        // German, Austrian or Swiss address (data/Postcode.cpp).
         R"SQL(create function PELLORI_POSTCODE (
  WRITTEN varchar(16) character set ISO8859_1,
- N bigint)
+ N bigint,
+ COUNTRY varchar(30) character set ISO8859_1)
 returns varchar(20) character set ISO8859_1
 as
+declare c varchar(30) character set ISO8859_1;
 begin
  if (trim(coalesce(written, '')) <> '' and (n = 0 or (trim(written) similar to '[0-9]+'
      and char_length(trim(written)) < 19 and cast(trim(written) as bigint) = n))) then
   return trim(written);
+ if (n is null or n <= 0) then
+  return n;
+ c = lower(trim(coalesce(country, '')));
+ if (c in ('deutschland', 'germany', 'de', 'd', 'brd', 'bundesrepublik deutschland')) then
+  return lpad(n, 5, '0');
+ if (c in (')SQL" "\xF6" R"SQL(sterreich', 'austria', 'at', 'a', 'schweiz', 'switzerland', 'ch', 'suisse', 'svizzera')) then
+  return lpad(n, 4, '0');
  return n;
 end)SQL",
         // The detail a word belongs to, as the list shows why a contact was found.
@@ -199,7 +209,7 @@ begin
  else if (kind = 'S') then
   select A_STREET from address where A_ID = :src into :r;
  else if (kind = 'P') then
-  select PELLORI_POSTCODE(A_POSTCODE_TEXT, A_POSTCODE) || ' ' || A_TOWN from address where A_ID = :src into :r;
+  select PELLORI_POSTCODE(A_POSTCODE_TEXT, A_POSTCODE, A_COUNTRY) || ' ' || A_TOWN from address where A_ID = :src into :r;
  else if (kind = 'Y') then
   select A_COUNTRY from address where A_ID = :src into :r;
  else if (kind = 'K') then
@@ -285,7 +295,7 @@ begin
  begin
   execute procedure PELLORI_SET_WORDS(new.A_OID, 'S', new.A_ID, new.A_STREET, null, 0);
   execute procedure PELLORI_SET_WORDS(new.A_OID, 'P', new.A_ID,
-   PELLORI_POSTCODE(new.A_POSTCODE_TEXT, new.A_POSTCODE) || iif(new.A_POSTCODE = 0, '', ' ' ||
+   PELLORI_POSTCODE(new.A_POSTCODE_TEXT, new.A_POSTCODE, new.A_COUNTRY) || iif(new.A_POSTCODE = 0, '', ' ' ||
    iif(char_length(new.A_POSTCODE) < 5, lpad(new.A_POSTCODE, 5, '0'), '') || ' ' || new.A_POSTCODE) || ' ' || new.A_TOWN,
    null, 0);
   execute procedure PELLORI_SET_WORDS(new.A_OID, 'Y', new.A_ID, new.A_COUNTRY, null, 0);
@@ -377,7 +387,7 @@ begin
   execute procedure PELLORI_SET_WORDS(:id, 'K', :id, :a, null, 0);
   execute procedure PELLORI_SET_WORDS(:id, 'C', :id, :b, null, 0);
  end
- for select A_OID, A_ID, A_STREET, PELLORI_POSTCODE(A_POSTCODE_TEXT, A_POSTCODE) || iif(A_POSTCODE = 0, '', ' ' ||
+ for select A_OID, A_ID, A_STREET, PELLORI_POSTCODE(A_POSTCODE_TEXT, A_POSTCODE, A_COUNTRY) || iif(A_POSTCODE = 0, '', ' ' ||
    iif(char_length(A_POSTCODE) < 5, lpad(A_POSTCODE, 5, '0'), '') || ' ' || A_POSTCODE) || ' ' || A_TOWN, A_COUNTRY
   from address into :id, :k, :a, :b, :c do
  begin
