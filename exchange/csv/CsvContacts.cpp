@@ -150,8 +150,10 @@ bool programLabel(const QString& label)
 // The label's words as TYPE words: "Work Fax" says work and fax.
 QStringList labelWords(const QString& label)
 {
-    QStringList words = label.toLower().split(QRegularExpression(QStringLiteral("[\\s/,]+")), Qt::SkipEmptyParts);
-    return words;
+    if (label.isEmpty())
+        return {};
+    static const QRegularExpression separators(QStringLiteral("[\\s/,]+"));
+    return label.toLower().split(separators, Qt::SkipEmptyParts);
 }
 
 struct Label {
