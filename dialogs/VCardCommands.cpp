@@ -1,6 +1,7 @@
 #include "dialogs/VCardCommands.h"
 
 #include "data/DbTransaction.h"
+#include "dialogs/ImportRun.h"
 #include "dialogs/f_vcardexport.h"
 #include "dialogs/f_vcardprogress.h"
 #include "dialogs/f_vcardsummary.h"
@@ -70,53 +71,9 @@ int importVCards(Session& session, QWidget* owner)
         return 0;
     }
 
-    interop::ImportPlan plan;
-    interop::StoredImport stored;
-    try {
-        interop::ImportTransaction import(session.connection());
-        interop::ImportOptions options{.standard = interop::standardTypes(session.standardValues())};
-        plan = interop::planImport(read.contacts, import.lookups(), options);
-        if (plan.postcodesNotNumbers > 0
-            && !confirm(owner,
-                        message(lang, plan.postcodesNotNumbers == 1 ? "vcard_postcodequestion_one"
-                                                                    : "vcard_postcodequestion",
-                                {{QStringLiteral("%COUNT%"), QString::number(plan.postcodesNotNumbers)}}),
-                        ConfirmButtons::YesNo)) {
-            options.postcodes = interop::PostcodePolicy::SkipAddress;
-            plan = interop::planImport(read.contacts, import.lookups(), options);
-        }
-        const int total = int(plan.contacts.size());
-        std::unique_ptr<Tf_vcardprogress> progress;
-        if (total > kImportProgressFrom)
-            progress = std::make_unique<Tf_vcardprogress>(
-                owner, message(lang, "vcard_progress", {{QStringLiteral("%COUNT%"), QString::number(total)}}),
-                lang.text(QStringLiteral("btncancel")), total);
-        interop::ImportProgress told;
-        if (progress)
-            told = [&progress](int done, int) { return progress->step(done); };
-        stored = import.store(plan, told);
-    } catch (const SilentAbort&) {
-        throw;
-    } catch (const std::exception& e) {
-        // Rolled back by now: the transaction went with the block.
-        showMessage(owner, message(lang, "vcard_failed", {{QStringLiteral("%ERROR%"), errorMessage(e)}}));
-        return 0;
-    }
-    if (stored.cancelled) {
-        showMessage(owner, message(lang, "vcard_cancelled"));
-        return 0;
-    }
-
-    const interop::ImportSummary summary = interop::importSummary(plan, QFileInfo(path).fileName(), textsOf(lang));
-    Tf_vcardsummary::Texts texts{.caption = lang.text(QStringLiteral("vcard_summarycaption")),
-                                 .headline = summary.headline,
-                                 .overview = summary.overview,
-                                 .close = lang.text(QStringLiteral("close"))};
-    for (const interop::CardSummary& card : summary.cards)
-        texts.sections << Tf_vcardsummary::Section{.heading = card.heading, .lines = card.notes};
-    Tf_vcardsummary window(owner, texts);
-    execModal(&window);
-    return stored.firstContact;
+    return storeImport(session, owner, read.contacts,
+                       {.fileName = QFileInfo(path).fileName(),
+                        .summaryCaption = lang.text(QStringLiteral("vcard_summarycaption"))});
 }
 
 void exportVCards(Session& session, QWidget* owner, const QList<int>& shownIds, int currentId)

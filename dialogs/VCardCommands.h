@@ -4,6 +4,8 @@
 // not be stored as it was; a cancel or any failure leaves the book as it was.
 // Export: the chosen contacts as vCard 4.0, written beside the target and
 // renamed over it, so that a failure never leaves half a file.
+#include "dialogs/ImportRun.h"
+
 #include <QList>
 
 class QWidget;
@@ -11,9 +13,6 @@ class QWidget;
 namespace pellori {
 
 class Session;
-
-// Imports of more contacts than this show their progress, with a cancel button.
-inline constexpr int kImportProgressFrom = 300;
 
 // Returns the O_ID of the contact of the file's first imported card, to make
 // it the current one; 0 when nothing was imported.

@@ -33,10 +33,13 @@ const QList<MessageKey>& summaryKeys()
     return keys;
 }
 
-ImportSummary importSummary(const ImportPlan& plan, const QString& fileName, const TextSource& texts)
+ImportSummary importSummary(const ImportPlan& plan, const QString& fileName, const TextSource& texts,
+                            const SummaryHeadline* headline)
 {
     ImportSummary s;
-    s.headline = fillPlaceholders(messageText(plan.cards.size() == 1 ? kAddedOneCard : kAdded, texts),
+    const MessageKey& many = headline ? headline->many : kAdded;
+    const MessageKey& one = headline ? headline->one : kAddedOneCard;
+    s.headline = fillPlaceholders(messageText(plan.cards.size() == 1 ? one : many, texts),
                                   {{QStringLiteral("%ADDED%"), QString::number(plan.contacts.size())},
                                    {QStringLiteral("%CARDS%"), QString::number(plan.cards.size())},
                                    {QStringLiteral("%FILE%"), fileName}});

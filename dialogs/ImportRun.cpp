@@ -1,0 +1,96 @@
+#include "dialogs/ImportRun.h"
+
+#include "dialogs/f_vcardprogress.h"
+#include "dialogs/f_vcardsummary.h"
+#include "interop/ImportStore.h"
+#include "settings/AppError.h"
+#include "settings/Language.h"
+#include "widgets/CommandGuard.h"
+#include "widgets/MessageService.h"
+#include "widgets/Session.h"
+
+#include <memory>
+
+namespace pellori {
+
+namespace {
+
+using Values = QList<std::pair<QString, QString>>;
+
+// A catalogue text with "%RETURN%" as a line break and its placeholders filled.
+QString message(const TLang& lang, const char* key, const Values& values = {})
+{
+    return interop::fillPlaceholders(ReplaceReturn(lang.text(QLatin1String(key))), values);
+}
+
+interop::TextSource textsOf(const TLang& lang)
+{
+    return [&lang](const char* key, const char* builtIn) {
+        return lang.text(QLatin1String(key), QString::fromLatin1(builtIn));
+    };
+}
+
+} // namespace
+
+interop::TextSource catalogueTexts(const TLang& lang) { return textsOf(lang); }
+
+QString catalogueMessage(const TLang& lang, const interop::MessageKey& key, const Values& values)
+{
+    return interop::fillPlaceholders(
+        ReplaceReturn(lang.text(QLatin1String(key.key), QString::fromLatin1(key.builtIn))), values);
+}
+
+int storeImport(Session& session, QWidget* owner, const QList<interop::CardContact>& contacts, const ImportRun& run)
+{
+    const TLang& lang = session.lang();
+    interop::ImportPlan plan;
+    interop::StoredImport stored;
+    try {
+        interop::ImportTransaction import(session.connection());
+        interop::ImportOptions options{.standard = interop::standardTypes(session.standardValues())};
+        plan = interop::planImport(contacts, import.lookups(), options);
+        if (plan.postcodesNotNumbers > 0
+            && !confirm(owner,
+                        message(lang, plan.postcodesNotNumbers == 1 ? "vcard_postcodequestion_one"
+                                                                    : "vcard_postcodequestion",
+                                {{QStringLiteral("%COUNT%"), QString::number(plan.postcodesNotNumbers)}}),
+                        ConfirmButtons::YesNo)) {
+            options.postcodes = interop::PostcodePolicy::SkipAddress;
+            plan = interop::planImport(contacts, import.lookups(), options);
+        }
+        const int total = int(plan.contacts.size());
+        std::unique_ptr<Tf_vcardprogress> progress;
+        if (total > kImportProgressFrom)
+            progress = std::make_unique<Tf_vcardprogress>(
+                owner, message(lang, "vcard_progress", {{QStringLiteral("%COUNT%"), QString::number(total)}}),
+                lang.text(QStringLiteral("btncancel")), total);
+        interop::ImportProgress told;
+        if (progress)
+            told = [&progress](int done, int) { return progress->step(done); };
+        stored = import.store(plan, told);
+    } catch (const SilentAbort&) {
+        throw;
+    } catch (const std::exception& e) {
+        // Rolled back by now: the transaction went with the block.
+        showMessage(owner, message(lang, "vcard_failed", {{QStringLiteral("%ERROR%"), errorMessage(e)}}));
+        return 0;
+    }
+    if (stored.cancelled) {
+        showMessage(owner, message(lang, "vcard_cancelled"));
+        return 0;
+    }
+
+    const interop::ImportSummary summary = interop::importSummary(plan, run.fileName, textsOf(lang), run.headline);
+    Tf_vcardsummary::Texts texts{.caption = run.summaryCaption,
+                                 .headline = summary.headline,
+                                 .overview = summary.overview,
+                                 .close = lang.text(QStringLiteral("close"))};
+    for (const interop::CardSummary& card : summary.cards)
+        texts.sections << Tf_vcardsummary::Section{.heading = card.heading, .lines = card.notes};
+    Tf_vcardsummary window(owner, texts);
+    execModal(&window);
+    return stored.firstContact;
+}
+
+
+} // namespace pellori

@@ -1,0 +1,38 @@
+#pragma once
+// What every import does once its file is read, whatever the format: plan
+// every contact against the book in a transaction of its own (a question
+// decides postcodes that are not whole numbers), store them with a progress
+// window whose Cancel rolls everything back when they are many, and end
+// with the summary window. A cancel or any failure leaves the book as it was.
+#include "interop/CardMapping.h"
+#include "interop/ImportSummary.h"
+
+#include <utility>
+
+class QWidget;
+
+namespace pellori {
+
+class Session;
+class TLang;
+
+// The catalogue's texts as the import's units ask for them (key and built-in text).
+interop::TextSource catalogueTexts(const TLang& lang);
+// A catalogue text with "%RETURN%" as a line break and its placeholders filled.
+QString catalogueMessage(const TLang& lang, const interop::MessageKey& key,
+                         const QList<std::pair<QString, QString>>& values = {});
+
+// Imports of more contacts than this show their progress, with a cancel button.
+inline constexpr int kImportProgressFrom = 300;
+
+struct ImportRun {
+    QString fileName;                                     // as the summary names it
+    QString summaryCaption;                               // the summary window's title
+    const interop::SummaryHeadline* headline = nullptr;   // none: the vCard import's ("... from N cards ...")
+};
+
+// Returns the O_ID of the contact of the file's first imported entry, to make
+// it the current one; 0 when nothing was imported.
+int storeImport(Session& session, QWidget* owner, const QList<interop::CardContact>& contacts, const ImportRun& run);
+
+} // namespace pellori

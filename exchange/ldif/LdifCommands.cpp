@@ -1,0 +1,128 @@
+#include "exchange/ldif/LdifCommands.h"
+
+#include "data/DbTransaction.h"
+#include "dialogs/ImportRun.h"
+#include "dialogs/f_vcardexport.h"
+#include "exchange/csv/CsvCommands.h"
+#include "exchange/ldif/LdifContacts.h"
+#include "interop/ContactExport.h"
+#include "settings/Language.h"
+#include "widgets/MessageService.h"
+#include "widgets/Session.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace pellori {
+
+using interop::MessageKey;
+
+namespace {
+
+const MessageKey kImportCaption{"ldif_importcaption", "Import LDIF"};
+const MessageKey kExportCaption{"ldif_exportcaption", "Export LDIF"};
+const MessageKey kFilter{"ldif_filefilter", "LDIF files (*.ldif *.ldi);;All files (*)"};
+const MessageKey kSummaryCaption{"ldif_summarycaption", "LDIF import"};
+const MessageKey kAdded{"ldif_added", "Contacts added: %ADDED%, from %CARDS% entries in \"%FILE%\"."};
+const MessageKey kAddedOne{"ldif_added_oneentry", "Contacts added: %ADDED%, from 1 entry in \"%FILE%\"."};
+
+struct ErrorText {
+    exchange::LdifErrorKind kind;
+    MessageKey text;
+};
+
+const ErrorText kErrors[] = {
+    {exchange::LdifErrorKind::Empty, {"ldif_empty", "The file holds no LDIF entry."}},
+    {exchange::LdifErrorKind::NotAttribute,
+     {"ldif_notattribute", "Line %LINE%: \"%TEXT%\" is neither an attribute nor the continuation of one."}},
+    {exchange::LdifErrorKind::BadBase64,
+     {"ldif_badbase64", "Line %LINE%: the value after \"::\" is no base64: \"%TEXT%\"."}},
+    {exchange::LdifErrorKind::Binary,
+     {"ldif_binary", "Line %LINE%: the file holds characters no text file holds: it is no LDIF file."}},
+};
+
+QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
+
+QString shared(const TLang& lang, const char* key, const QList<std::pair<QString, QString>>& values = {})
+{
+    return interop::fillPlaceholders(ReplaceReturn(lang.text(QLatin1String(key))), values);
+}
+
+} // namespace
+
+const QList<MessageKey>& ldifCommandKeys()
+{
+    static const QList<MessageKey> keys = [] {
+        QList<MessageKey> all = {kImportCaption, kExportCaption, kFilter, kSummaryCaption, kAdded, kAddedOne};
+        for (const ErrorText& e : kErrors)
+            all << e.text;
+        return all;
+    }();
+    return keys;
+}
+
+int importLdif(Session& session, QWidget* owner)
+{
+    const TLang& lang = session.lang();
+    const QString path = MessageService::instance().chooseOpenFile(owner, catalogueMessage(lang, kImportCaption),
+                                                                   catalogueMessage(lang, kFilter));
+    if (path.isEmpty())
+        return 0;
+    const std::optional<QByteArray> bytes = exchangecommands::readFile(lang, owner, path);
+    if (!bytes)
+        return 0;
+    const exchange::LdifRead read = exchange::readLdif(*bytes);
+    if (read.error) {
+        QString reason;
+        for (const ErrorText& e : kErrors)
+            if (e.kind == read.error->kind)
+                reason = catalogueMessage(lang, e.text, {{QStringLiteral("%LINE%"), QString::number(read.error->line)},
+                                                         {QStringLiteral("%TEXT%"), read.error->text}});
+        showMessage(owner, shared(lang, "vcard_notimported",
+                                  {{QStringLiteral("%FILE%"), shown(path)}, {QStringLiteral("%ERROR%"), reason}}));
+        return 0;
+    }
+    static const interop::SummaryHeadline headline{kAdded, kAddedOne};
+    return storeImport(session, owner, exchange::ldifContacts(read.entries),
+                       {.fileName = QFileInfo(path).fileName(),
+                        .summaryCaption = catalogueMessage(lang, kSummaryCaption),
+                        .headline = &headline});
+}
+
+void exportLdif(Session& session, QWidget* owner, const QList<int>& shownIds, int currentId)
+{
+    const TLang& lang = session.lang();
+    DbTransaction& tr = session.mainTransaction();
+    const int all = interop::contactCount(tr);
+    if (all == 0) {
+        showMessage(owner, shared(lang, "vcard_nothingtoexport"));
+        return;
+    }
+    const QString currentName = currentId ? interop::contactListName(tr, currentId) : QString();
+    Tf_vcardexport choice(
+        owner,
+        {.caption = catalogueMessage(lang, kExportCaption),
+         .question = shared(lang, "vcard_scopequestion"),
+         .shown = shared(lang, "vcard_scopeshown", {{QStringLiteral("%COUNT%"), QString::number(shownIds.size())}}),
+         .current = shared(lang, "vcard_scopecurrent", {{QStringLiteral("%NAME%"), currentName}}),
+         .all = shared(lang, "vcard_scopeall", {{QStringLiteral("%COUNT%"), QString::number(all)}}),
+         .ok = lang.text(QStringLiteral("btnok")),
+         .cancel = lang.text(QStringLiteral("btncancel"))},
+        !shownIds.isEmpty(), !currentName.isEmpty());
+    if (execModal(&choice) != QDialog::Accepted)
+        return;
+    std::optional<QList<int>> keys;
+    switch (choice.scope()) {
+    case ExportScope::Shown: keys = shownIds; break;
+    case ExportScope::Current: keys = QList<int>{currentId}; break;
+    case ExportScope::All: break;
+    }
+    const QString path = MessageService::instance().chooseSaveFile(
+        owner, catalogueMessage(lang, kExportCaption), catalogueMessage(lang, kFilter), QStringLiteral("Pellori.ldif"));
+    if (path.isEmpty())
+        return;
+    const QList<interop::Contact> contacts = interop::readContactsForExport(tr, keys);
+    exchangecommands::finishExport(lang, owner, path, exchange::writeLdif(contacts), int(contacts.size()));
+}
+
+} // namespace pellori
