@@ -80,7 +80,14 @@ int storeImport(Session& session, QWidget* owner, const QList<interop::CardConta
         return 0;
     }
 
-    const interop::ImportSummary summary = interop::importSummary(plan, run.fileName, textsOf(lang), run.headline);
+    const interop::TextSource catalogue = textsOf(lang);
+    const interop::TextSource worded = [&](const char* key, const char* builtIn) {
+        for (const auto& [vcardKey, replacement] : run.wording)
+            if (qstrcmp(key, vcardKey) == 0)
+                return catalogue(replacement.key, replacement.builtIn);
+        return catalogue(key, builtIn);
+    };
+    const interop::ImportSummary summary = interop::importSummary(plan, run.fileName, worded, run.headline);
     Tf_vcardsummary::Texts texts{.caption = run.summaryCaption,
                                  .headline = summary.headline,
                                  .overview = summary.overview,

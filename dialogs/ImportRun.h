@@ -29,6 +29,9 @@ struct ImportRun {
     QString fileName;                                     // as the summary names it
     QString summaryCaption;                               // the summary window's title
     const interop::SummaryHeadline* headline = nullptr;   // none: the vCard import's ("... from N cards ...")
+    // The summary's texts that speak of cards, in the words of the file's
+    // entries ("The row has no name"): the vCard key and its replacement.
+    QList<std::pair<const char*, interop::MessageKey>> wording;
 };
 
 // Returns the O_ID of the contact of the file's first imported entry, to make

@@ -37,6 +37,11 @@ const MessageKey kImport{"csv_import", "Import"};
 const MessageKey kSummaryCaption{"csv_summarycaption", "CSV import"};
 const MessageKey kAdded{"csv_added", "Contacts added: %ADDED%, from %CARDS% rows in \"%FILE%\"."};
 const MessageKey kAddedOne{"csv_added_onerow", "Contacts added: %ADDED%, from 1 row in \"%FILE%\"."};
+const MessageKey kNoName{"csv_noname", "The row has no name: not imported."};
+const MessageKey kNamedByEmail{"csv_namedbyemail", "The row has no name: filed under its e-mail address \"%VALUE%\"."};
+const MessageKey kDefaultSalutation{"csv_defaultsalutation",
+                                    "Persons given the salutation \"%NAME%\", the first of the book's, as their "
+                                    "rows name none: %COUNT%."};
 const MessageKey kShape{"csv_shape", "Shape of the file"};
 const MessageKey kOutlook{"csv_shape_outlook", "Outlook (English): Windows-1252"};
 const MessageKey kGoogle{"csv_shape_google", "Google Contacts: UTF-8, every detail with its type"};
@@ -112,6 +117,7 @@ const QList<MessageKey>& commandKeys()
         QList<MessageKey> all = {kImportCaption, kExportCaption, kFilter,    kMappingCaption, kFile,    kPreset,
                                  kEncoding,      kSeparator,     kHeader,    kDates,          kColumns, kImport,
                                  kSummaryCaption, kAdded,        kAddedOne,  kShape,          kOutlook, kGoogle,
+                                 kNoName,        kNamedByEmail,  kDefaultSalutation,
                                  kExported,      kLeftOut,       kDeceased};
         all << exchange::csvMessageKeys();
         return all;
@@ -149,7 +155,12 @@ int importCsv(Session& session, QWidget* owner)
         return 0;
     static const interop::SummaryHeadline headline{kAdded, kAddedOne};
     return storeImport(session, owner, exchange::csvContacts(source.table(), window.mapping()),
-                       {.fileName = file, .summaryCaption = text(lang, kSummaryCaption), .headline = &headline});
+                       {.fileName = file,
+                        .summaryCaption = text(lang, kSummaryCaption),
+                        .headline = &headline,
+                        .wording = {{"vcard_noname", kNoName},
+                                    {"vcard_namedbyemail", kNamedByEmail},
+                                    {"vcard_defaultsalutation", kDefaultSalutation}}});
 }
 
 void exportCsv(Session& session, QWidget* owner, const QList<int>& shownIds, int currentId)

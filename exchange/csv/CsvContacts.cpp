@@ -250,7 +250,11 @@ private:
                       given = first(Target::FirstName), middle = first(Target::MiddleName),
                       company = first(Target::Company), department = first(Target::Department);
         const bool named = !family.isEmpty() || !given.isEmpty() || !middle.isEmpty();
-        if (!named && (full.isEmpty() || full.compare(company, Qt::CaseInsensitive) == 0) && !company.isEmpty()) {
+        // A company's own row: no person's name, and a display name (if any)
+        // that is the company's, with or without its department.
+        const bool companyName = full.isEmpty() || full.compare(company, Qt::CaseInsensitive) == 0 ||
+                                 full.compare(joinNonEmpty({company, department}), Qt::CaseInsensitive) == 0;
+        if (!named && companyName && !company.isEmpty()) {
             c.kind = ContactKind::Company;
             c.name1 = company;
             c.name2 = department;
@@ -267,10 +271,18 @@ private:
                     c.name1 = words.takeLast();
                     c.name2 = words.join(u' ');
                 }
-            } else if (!full.isEmpty()) {
-                noteFullName(full, {family, given, middle, first(Target::Prefix), first(Target::NameSuffix)});
             }
             c.title = first(Target::Prefix);
+            if (named && !full.isEmpty()) {
+                // A display name that puts salutation and title before the
+                // name ("Dr. Hans Meier") gives them, where no column does.
+                const QString name = joinNonEmpty({given, middle, family});
+                if (c.title.isEmpty() && full.endsWith(name, Qt::CaseInsensitive) && full.size() > name.size() &&
+                    full.at(full.size() - name.size() - 1) == u' ')
+                    c.title = full.left(full.size() - name.size()).trimmed();
+                else
+                    noteFullName(full, {family, given, middle, c.title, first(Target::NameSuffix)});
+            }
             c.nickname = first(Target::Nickname);
             c.employer1 = company;
             c.employer2 = department;

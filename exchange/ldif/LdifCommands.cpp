@@ -26,6 +26,13 @@ const MessageKey kSummaryCaption{"ldif_summarycaption", "LDIF import"};
 const MessageKey kAdded{"ldif_added", "Contacts added: %ADDED%, from %CARDS% entries in \"%FILE%\"."};
 const MessageKey kAddedOne{"ldif_added_oneentry", "Contacts added: %ADDED%, from 1 entry in \"%FILE%\"."};
 
+const MessageKey kNoName{"ldif_noname", "The entry has no name: not imported."};
+const MessageKey kNamedByEmail{"ldif_namedbyemail",
+                               "The entry has no name: filed under its e-mail address \"%VALUE%\"."};
+const MessageKey kDefaultSalutation{"ldif_defaultsalutation",
+                                    "Persons given the salutation \"%NAME%\", the first of the book's, as their "
+                                    "entries name none: %COUNT%."};
+
 struct ErrorText {
     exchange::LdifErrorKind kind;
     MessageKey text;
@@ -53,7 +60,8 @@ QString shared(const TLang& lang, const char* key, const QList<std::pair<QString
 const QList<MessageKey>& ldifCommandKeys()
 {
     static const QList<MessageKey> keys = [] {
-        QList<MessageKey> all = {kImportCaption, kExportCaption, kFilter, kSummaryCaption, kAdded, kAddedOne};
+        QList<MessageKey> all = {kImportCaption, kExportCaption, kFilter, kSummaryCaption, kAdded, kAddedOne,
+                                 kNoName,        kNamedByEmail,  kDefaultSalutation};
         for (const ErrorText& e : kErrors)
             all << e.text;
         return all;
@@ -86,7 +94,10 @@ int importLdif(Session& session, QWidget* owner)
     return storeImport(session, owner, exchange::ldifContacts(read.entries),
                        {.fileName = QFileInfo(path).fileName(),
                         .summaryCaption = catalogueMessage(lang, kSummaryCaption),
-                        .headline = &headline});
+                        .headline = &headline,
+                        .wording = {{"vcard_noname", kNoName},
+                                    {"vcard_namedbyemail", kNamedByEmail},
+                                    {"vcard_defaultsalutation", kDefaultSalutation}}});
 }
 
 void exportLdif(Session& session, QWidget* owner, const QList<int>& shownIds, int currentId)

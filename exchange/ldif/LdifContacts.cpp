@@ -182,9 +182,12 @@ private:
     QString m_text;
 };
 
+// Thunderbird has no field for salutation and title: they lead the display
+// name, as its users write them, and are read from there again.
 QString displayName(const Contact& c)
 {
-    return c.kind == ContactKind::Person ? joinNonEmpty({c.name2, c.name1}) : joinNonEmpty({c.name1, c.name2});
+    return c.kind == ContactKind::Person ? joinNonEmpty({c.salutation, c.title, c.name2, c.name1})
+                                         : joinNonEmpty({c.name1, c.name2});
 }
 
 // Commas and the other specials of a DN's value escaped with a backslash (RFC 4514).
@@ -332,8 +335,6 @@ CsvWritten writeLdif(const QList<Contact>& contacts)
             e.add("birthday", QStringLiteral("%1").arg(c.birthday.day(), 2, 10, QLatin1Char('0')));
         }
         e.add("description", c.additional);
-        if (person)
-            left << joinNonEmpty({c.salutation, c.title});
         if (person && !c.alive)
             left << QStringLiteral("\u2020");
         left.removeAll(QString());

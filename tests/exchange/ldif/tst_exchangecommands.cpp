@@ -123,6 +123,11 @@ void TestExchangeCommands::importThenExportGivesTheSameBook_data()
                       "\"Zeile 1\r\nZeile 2\"\r\n")
         << Format::OutlookCsv << "Contacts added: 2, from 1 row in \"in.csv\"."
         << "Companies created, as persons of the file work there: \"Acme GmbH\"." << "Müller: Verein";
+    QTest::newRow("a row of an e-mail address alone, in the words of rows")
+        << QByteArray("First Name,Last Name,E-mail Address,Home Phone\n,,solo@x.example,0221 1234567\n")
+        << Format::OutlookCsv << "Contacts added: 1, from 1 row in \"in.csv\"."
+        << "The row has no name: filed under its e-mail address \"solo@x.example\"."
+        << "solo@x.example: E-Mail solo@x.example";
     QTest::newRow("Thunderbird LDIF")
         << QByteArray("dn: cn=Freunde\nobjectclass: top\nobjectclass: groupOfNames\ncn: Freunde\n"
                       "member: cn=Eva Klein,mail=eva@k.example\n\n"
