@@ -325,7 +325,6 @@ private:
 
     void dates()
     {
-        Contact& c = m_out.contact;
         const QString written = first(Target::Birthday);
         if (!written.isEmpty() && !isNoDate(written)) {
             birthday(written, parseCsvDate(written, m_mapping.dateOrder));
@@ -349,7 +348,6 @@ private:
                 date = CsvDate{.date = dt, .hasYear = hasYear};
         }
         birthday(shown, date);
-        (void)c;
     }
 
     void birthday(const QString& written, const std::optional<CsvDate>& date)
@@ -428,16 +426,14 @@ private:
             }
         }
         // An assistant without a number of the same group has no place.
-        for (int col = 0; col < m_mapping.columns.size(); ++col)
-            if (m_mapping.columns[col].target == Target::AssistantName) {
-                const int group = m_mapping.columns[col].group;
-                bool numbered = false;
-                for (const ContactNumber& n : c.numbers)
-                    numbered = numbered || (!n.assistant.isEmpty() && n.assistant == oneLine(cell(col)));
-                if (!numbered && !oneLine(cell(col)).isEmpty())
-                    m_others << m_headers.value(col) + QLatin1String(" \"") + oneLine(cell(col)) + u'"';
-                (void)group;
-            }
+        for (int col = 0; col < m_mapping.columns.size(); ++col) {
+            const QString assistant = m_mapping.columns[col].target == Target::AssistantName ? oneLine(cell(col))
+                                                                                              : QString();
+            if (!assistant.isEmpty() && std::none_of(c.numbers.begin(), c.numbers.end(), [&](const ContactNumber& n) {
+                    return n.assistant == assistant;
+                }))
+                m_others << m_headers.value(col) + QLatin1String(" \"") + assistant + u'"';
+        }
     }
 
     void addresses()
