@@ -45,10 +45,10 @@ const MessageKey kDefaultSalutation{"csv_defaultsalutation",
 const MessageKey kShape{"csv_shape", "Shape of the file"};
 const MessageKey kOutlook{"csv_shape_outlook", "Outlook (English): Windows-1252"};
 const MessageKey kGoogle{"csv_shape_google", "Google Contacts: UTF-8, every detail with its type"};
-const MessageKey kExported{"exchange_exported", "Contacts exported: %COUNT%, to \"%FILE%\"."};
-const MessageKey kLeftOut{"exchange_leftout",
+const MessageKey kExported{"csv_exported", "Contacts exported: %COUNT%, to \"%FILE%\"."};
+const MessageKey kLeftOut{"csv_leftout",
                           "The file's shape has no place for these, which were not written:%RETURN%%ITEMS%"};
-const MessageKey kDeceased{"exchange_deceased", "deceased"};
+const MessageKey kDeceased{"csv_deceased", "deceased"};
 
 // At most this many contacts are named in the message of what was left out.
 constexpr int kLeftOutShown = 12;

@@ -9,6 +9,7 @@
 #include "exchange/csv/CsvCommands.h"
 #include "exchange/csv/f_csvexport.h"
 #include "exchange/ldif/LdifCommands.h"
+#include "settings/Language.h"
 
 #include <QDir>
 #include <QFile>
@@ -94,6 +95,7 @@ private slots:
     void importThenExportGivesTheSameBook();
     void refusedOrCancelledStoresNothing_data();
     void refusedOrCancelledStoresNothing();
+    void catalogueHoldsEveryText();
 };
 
 void TestExchangeCommands::importThenExportGivesTheSameBook_data()
@@ -210,6 +212,18 @@ void TestExchangeCommands::refusedOrCancelledStoresNothing()
     }
     QCOMPARE(rec.messages.join('|'), message.isEmpty() ? QString() : message.arg(QDir::toNativeSeparators(path)));
     QCOMPARE(test::committedValues(db.path(), "select count(*) from object"), QStringList{"0"});
+}
+
+void TestExchangeCommands::catalogueHoldsEveryText()
+{
+    QHash<QString, const LangKey*> catalogue;
+    for (const LangKey& k : TLang::keys())
+        catalogue.insert(QLatin1String(k.key), &k);
+    for (const interop::MessageKey& m : exchangecommands::commandKeys() + ldifCommandKeys()) {
+        const LangKey* entry = catalogue.value(QLatin1String(m.key));
+        QVERIFY2(entry, m.key);
+        QCOMPARE(QByteArray(entry->builtIn), QByteArray(m.builtIn));
+    }
 }
 
 QTEST_MAIN(TestExchangeCommands)
