@@ -1,8 +1,8 @@
 #include "app/MainErrorText.h"
 
 #include "data/DbError.h"
+#include "services/CommandGuard.h"
 #include "settings/Language.h"
-#include "widgets/CommandGuard.h"
 
 namespace pellori {
 

@@ -2,6 +2,8 @@
 
 #include "app/TerminationSignals.h"
 #include "app/f_main.h"
+#include "printing/birthdays/BirthdayCommands.h"
+#include "services/CommandGuard.h"
 
 #include <QApplication>
 
@@ -19,6 +21,15 @@ int runProgram(const QString& programDir)
     if (mainForm.terminationRequested())
         QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     mainForm.show();
+    // Once the window shows: the upcoming birthdays, when one falls today or
+    // tomorrow, if the start-up reached the list.
+    QMetaObject::invokeMethod(
+        &mainForm,
+        [&mainForm] {
+            if (mainForm.contacts().isOpen())
+                guarded([&mainForm] { showUpcomingBirthdaysAtStart(mainForm, &mainForm); });
+        },
+        Qt::QueuedConnection);
     return QApplication::exec();
 }
 

@@ -2,11 +2,32 @@
 
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
+#include "widgets/OuterGeometry.h"
+
+#include <QWidget>
 
 namespace pellori::placement {
 
 namespace {
 const QString kSection = QStringLiteral("MainWindow");
+}
+
+void OuterTarget::putIntoNormalState()
+{
+    m_window.setWindowState(m_window.windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+}
+
+void OuterTarget::maximize() { m_window.setWindowState(Qt::WindowMaximized); }
+void OuterTarget::setOuterLeft(int left) { change([&](QRect& r) { r.moveLeft(left); }); }
+void OuterTarget::setOuterTop(int top) { change([&](QRect& r) { r.moveTop(top); }); }
+void OuterTarget::setOuterHeight(int height) { change([&](QRect& r) { r.setHeight(height); }); }
+void OuterTarget::setOuterWidth(int width) { change([&](QRect& r) { r.setWidth(width); }); }
+
+void OuterTarget::change(const std::function<void(QRect&)>& step)
+{
+    QRect r = m_outer.wanted();
+    step(r);
+    m_outer.setOuterRect(r);
 }
 
 void restore(const std::function<QString(const QString& key)>& read, const QSize& screen, Target& window)

@@ -9,9 +9,12 @@
 #include <QString>
 #include <functional>
 
+class QWidget;
+
 namespace pellori {
 
 class IniFile;
+class OuterGeometry;
 
 namespace placement {
 
@@ -32,6 +35,23 @@ public:
     virtual void setOuterTop(int top) = 0;
     virtual void setOuterHeight(int height) = 0;
     virtual void setOuterWidth(int width) = 0;
+};
+
+// The steps done on a window through its outer rectangle.
+class OuterTarget : public Target {
+public:
+    OuterTarget(QWidget& window, OuterGeometry& outer) : m_window(window), m_outer(outer) {}
+    void putIntoNormalState() override;
+    void maximize() override;
+    void setOuterLeft(int left) override;
+    void setOuterTop(int top) override;
+    void setOuterHeight(int height) override;
+    void setOuterWidth(int width) override;
+
+private:
+    void change(const std::function<void(QRect&)>& step);
+    QWidget& m_window;
+    OuterGeometry& m_outer;
 };
 
 // Reads WindowsState and, for "wsNormal", Left, Top, Height and Width (each

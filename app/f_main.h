@@ -2,11 +2,13 @@
 // The main window: the program itself. Its creation is the whole start-up; it
 // owns the session (connection, main transaction, catalogue, settings) and
 // shows the contact list from which everything else is reached. Window code
-// only: the statements, the placement rules, the error texts and the session
-// live in units of their own.
+// only: its commands stand in one table (MainCommands.cpp), the statements,
+// the layout, the placement rules, the error texts and the session live in
+// units of their own.
+#include "app/ContactList.h"
 #include "app/session/PelloriSession.h"
-#include "data/DataSet.h"
-#include "widgets/Session.h"
+#include "services/Commands.h"
+#include "services/Session.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -23,9 +25,8 @@ namespace pellori {
 class DataGrid;
 class DataSource;
 class DBLookupComboBox;
-class IniSnapshot;
 class OuterGeometry;
-class ContactDeletion;
+enum class LookupList;
 
 class Tf_mainForm : public QMainWindow, public Session {
     Q_OBJECT
@@ -46,8 +47,8 @@ public:
     // ---- what the program and its tests look at ----
     bool terminationRequested() const { return m_terminationRequested; }
     const QStringList& attachParams() const { return m_session.connection().params; }
-    DataSet& contacts() { return *dbdataset_object; }
-    DataSet& groups() { return *ibquery_listgroups; }
+    DataSet& contacts() { return m_list.contacts(); }
+    DataSet& groups() { return m_list.groups(); }
     // The chosen group's G_ID as decimal text; empty when none is chosen.
     QString groupChoiceValue() const;
     QString faqAddress() const { return m_faqAddress; }
@@ -64,22 +65,21 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    class Placement;
-
-    void buildDataSets();
     void buildControls();
-    void buildMenus();
-    void buildContextMenu();
-    void connectCommands();
+    void buildCommands();
+    std::vector<Command> commandTable();
     void replaceCaptions();
     void startUp();
     void openGroupList();
     void rereadGroupList();
     void layoutClient(const QSize& client);
     int labelMinWidth() const;
-    int topRowMinWidth() const;
     void updateMinimumSize();
     void requestTermination();
+
+    // Every menu item runs here; what the list does afterwards is applied in rereadContacts.
+    void runCommand(const Command& command);
+    void rereadContacts(Afterwards afterwards, int named, const ContactList::Place& before);
 
     // Commands.
     void SearchByText();
@@ -87,13 +87,13 @@ private:
     void SaveWindowSize();
     void SaveWindowPosition();
     void ShowDetails();
-    void miShowDetailsClick();
-    void AddNewCompany();
-    void AddNewPerson();
-    void addNew(bool company);
+    template <typename Editor>
+    void openEditor(int key, const QString& captionKey);
+    void AddNewCompany(int& made);
+    void AddNewPerson(int& made);
+    template <typename Dialog>
+    void addNew(int& made);
     void popup_deleteitemClick();
-    void rereadToLastRow();
-    void listNewContact(int key);
     void btn_fulltextsearchClick();
     void btn_displayallClick();
     void btn_groupsearchClick();
@@ -104,8 +104,12 @@ private:
     void Help1Click();
     void Version1Click();
     void BrowseURL1Execute();
-    void m_importvcardClick();
+    void m_importvcardClick(int& first);
+    // Runs an import of a file: first gets the O_ID of its first stored
+    // contact, and the group box reads the groups again.
+    void importFromFile(int (*import)(Session&, QWidget*), int& first);
     void m_exportvcardClick();
+    void openLookup(LookupList list);
 
     // Declared first, so that it goes last: the data sets below go before the
     // main transaction commits and the connection closes.
@@ -114,11 +118,9 @@ private:
     bool m_terminationRequested = false;
     OuterGeometry* m_outer = nullptr;
 
-    std::unique_ptr<EditableDataSet> dbdataset_object;
-    std::unique_ptr<QueryDataSet> ibquery_listgroups;
+    ContactList m_list;
     DataSource* dbsource_object = nullptr;
     DataSource* datasource_groups = nullptr;
-    std::unique_ptr<ContactDeletion> m_deletion;
 
     // Controls, named as their roles.
     QPushButton* btn_displayall = nullptr;
@@ -129,25 +131,9 @@ private:
     QPushButton* btn_groupsearch = nullptr;
     DataGrid* RxDBGrid1 = nullptr;
 
-    // Menus and items whose names carry no member prefix.
-    QMenu* System1 = nullptr;
-    QAction* menu_birthdaylist = nullptr;
-    QAction* Help1 = nullptr;
-    QAction* Version1 = nullptr;
     QAction* BrowseURL1 = nullptr;
     QMenu* PopupMenu1 = nullptr;
-    QAction* miShowDetails = nullptr;
-    QAction* popup_deleteitem = nullptr;
-    QList<QAction*> addressBookItems;   // doctors, A-Z, then the twelve letter ranges
-
-    // Menus and items named m_... (their objectNames), held without that prefix.
-    struct {
-        QMenu *options, *add, *show, *print, *print_addressbook, *admin, *info, *add_new;
-        QAction *size, *position, *size_position, *standardvalues, *exit, *company, *person, *details, *address,
-            *internet, *communication, *groups, *salutation, *title, *faqonline, *add_new_company, *add_new_person;
-    } m_menu = {};
-    QAction* m_importvcard = nullptr;
-    QAction* m_exportvcard = nullptr;
+    std::unique_ptr<CommandMenus> m_commands;
 };
 
 } // namespace pellori

@@ -3,7 +3,7 @@
 // window closes.
 #include "app/Program.h"
 #include "resources/Pictures.h"
-#include "widgets/Vendor.h"
+#include "services/Vendor.h"
 
 #include <QApplication>
 

@@ -10,11 +10,11 @@
 #include "data/ContactQueries.h"
 #include "data/DataSet.h"
 #include "data/DbTransaction.h"
-#include "reports/engine/ReportLayout.h"
-#include "reports/f_print_address_book.h"
+#include "printing/engine/ReportLayout.h"
+#include "printing/f_print_address_book.h"
+#include "services/Session.h"
 #include "settings/Language.h"
 #include "settings/Settings.h"
-#include "widgets/Session.h"
 
 #include <QAction>
 #include <QApplication>

@@ -12,9 +12,9 @@
 #include "exchange/csv/CsvContacts.h"
 #include "exchange/csv/CsvWriter.h"
 #include "exchange/ldif/LdifContacts.h"
-#include "interop/ImportPlan.h"
-#include "interop/ImportStore.h"
-#include "interop/ImportSummary.h"
+#include "exchange/ImportPlan.h"
+#include "exchange/ImportStore.h"
+#include "exchange/ImportSummary.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -22,7 +22,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-using namespace pellori::interop;
+using namespace pellori::exchange;
 using namespace pellori::exchange;
 using pellori::bench::median;
 using pellori::bench::timeMs;

@@ -12,9 +12,9 @@
 #include "data/ContactQueries.h"
 #include "data/DataSet.h"
 #include "data/DbTransaction.h"
-#include "reports/engine/ReportLayout.h"
-#include "reports/postal/LabelSheet.h"
-#include "reports/postal/PostalReport.h"
+#include "printing/engine/ReportLayout.h"
+#include "printing/postal/LabelSheet.h"
+#include "printing/postal/PostalReport.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -16,13 +16,15 @@
 #include "BenchCommon.h"
 #include "data/Connection.h"
 #include "data/DbTransaction.h"
-#include "interop/ContactExport.h"
-#include "interop/DbRows.h"
-#include "interop/ImportStore.h"
-#include "interop/ImportSummary.h"
-#include "interop/Latin1Text.h"
-#include "interop/TypeTable.h"
-#include "interop/VCardReader.h"
+#include "data/Statement.h"
+#include "exchange/ContactExport.h"
+#include "exchange/DbRows.h"
+#include "exchange/ImportStore.h"
+#include "exchange/ImportSummary.h"
+#include "exchange/Latin1Text.h"
+#include "exchange/TypeTable.h"
+#include "exchange/vcard/CardMapping.h"
+#include "exchange/vcard/VCardReader.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -33,7 +35,7 @@
 #include <cstdio>
 
 using namespace pellori;
-using namespace pellori::interop;
+using namespace pellori::exchange;
 
 namespace {
 

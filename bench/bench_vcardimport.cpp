@@ -10,11 +10,12 @@
 #include "BenchCommon.h"
 #include "data/Connection.h"
 #include "data/DbTransaction.h"
-#include "interop/ContactExport.h"
-#include "interop/ImportPlan.h"
-#include "interop/ImportStore.h"
-#include "interop/ImportSummary.h"
-#include "interop/VCardReader.h"
+#include "exchange/ContactExport.h"
+#include "exchange/ImportPlan.h"
+#include "exchange/ImportStore.h"
+#include "exchange/ImportSummary.h"
+#include "exchange/vcard/CardMapping.h"
+#include "exchange/vcard/VCardReader.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -25,7 +26,7 @@
 #include <cstdio>
 #include <functional>
 
-using namespace pellori::interop;
+using namespace pellori::exchange;
 
 namespace {
 

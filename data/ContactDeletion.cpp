@@ -19,14 +19,11 @@ QStringList presentFurtherTables(DbTransaction& transaction)
             wanted << QString::fromLatin1(t.table);
     if (wanted.isEmpty())
         return {};
-    Statement q(transaction.connection(),
-                QStringLiteral("select trim(rdb$relation_name) from rdb$relations where rdb$relation_name in ('")
-                    + wanted.join(QStringLiteral("', '")).toUpper() + QStringLiteral("')"));
-    q.openCursor(transaction, {});
     QStringList present;
-    QList<QVariant> row;
-    while (q.fetch(row))
-        present << row.value(0).toString();
+    forEachRow(transaction,
+               QStringLiteral("select trim(rdb$relation_name) from rdb$relations where rdb$relation_name in ('")
+                   + wanted.join(QStringLiteral("', '")).toUpper() + QStringLiteral("')"),
+               [&present](const QList<QVariant>& row) { present << row.value(0).toString(); });
     QStringList ordered;
     for (const QString& t : std::as_const(wanted))
         if (present.contains(t.toUpper()))

@@ -66,6 +66,8 @@ QString groupSearch(const QString& groupValue)
     return lines.join(QLatin1Char('\n'));
 }
 
+QString groupSearchChoices() { return QStringLiteral("Select * from groupt order by g_name collate de_de"); }
+
 QString addressBookAll()
 {
     return QStringLiteral("select * from p_view_company_and_person where (o_alive = '@') order by o_name collate de_de");

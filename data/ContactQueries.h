@@ -15,6 +15,8 @@ QString initialContacts();
 QString textSearch(const QString& searchText);
 // The group search; the value is a key taken from the group list.
 QString groupSearch(const QString& groupValue);
+// The group list those keys come from, in German order.
+QString groupSearchChoices();
 
 // The printed address books: every living contact (the default), those whose
 // name begins with one of two or three letters (upper-cased names; letters as

@@ -650,8 +650,6 @@ void DataSet::post()
     m_state = State::Browse;
     emit stateChanged();
     emit rowChanged(m_current);
-    if (m_refreshAfterPost)
-        refresh();
     if (AfterPost)
         AfterPost(*this);
 }

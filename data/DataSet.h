@@ -128,7 +128,6 @@ public:
     Bookmark bookmark() const { return m_current; }
     bool bookmarkValid(Bookmark b);
     void gotoBookmark(Bookmark b);
-    void freeBookmark(Bookmark) {}
     bool locate(const QString& fieldName, const QVariant& value);
 
     // ---- events ----
@@ -160,7 +159,6 @@ protected:
     const QString& writeSql(Write which) const;
     void setKeyFieldName(const QString& field);
     QString m_generatorField, m_generatorName;
-    bool m_refreshAfterPost = false;
     bool m_checkRows = false;
     QStringList m_versionFields;
 
@@ -223,8 +221,6 @@ public:
         m_generatorField = keyField;
         m_generatorName = generatorName;
     }
-    // Read the row again after every save (columns with defaults or computed in the database).
-    void setRefreshAfterPost(bool on) { m_refreshAfterPost = on; }
     // Saves that must find the row as it was read: the modify and delete statements
     // single it out by its key and what was read of it (the version fields, read as
     // RDB$RECORD_VERSION, as :OLD_ parameters), and each must change exactly one row.

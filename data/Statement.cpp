@@ -213,8 +213,6 @@ void Statement::prepare(DbTransaction& tr)
                               IStatement::PREPARE_PREFETCH_METADATA);
         m_in = m_stmt->getInputMetadata(&st);
         m_out = m_stmt->getOutputMetadata(&st);
-        const unsigned type = m_stmt->getType(&st);
-        m_isSelect = type == isc_info_sql_stmt_select || type == isc_info_sql_stmt_select_for_upd;
         m_columns = describe(m_out, st);
         m_params = describe(m_in, st);
         m_outBuffer = QByteArray(int(m_out->getMessageLength(&st)), '\0');
@@ -506,6 +504,15 @@ qlonglong generatorValue(DbTransaction& tr, const QString& generator, int increm
                 QStringLiteral("SELECT GEN_ID(%1, %2) FROM RDB$DATABASE").arg('"' + quoted + '"').arg(increment));
     const QList<QVariant> row = s.execute(tr, {});
     return row.value(0).toLongLong();
+}
+
+void forEachRow(DbTransaction& tr, const QString& sql, const std::function<void(const QList<QVariant>& row)>& take)
+{
+    Statement select(tr.connection(), sql);
+    select.openCursor(tr, [](const QString&) { return QVariant(); });
+    QList<QVariant> row;
+    while (select.fetch(row))
+        take(row);
 }
 
 } // namespace pellori

@@ -61,10 +61,7 @@ public:
 
     // Once per attachment; later calls do nothing. A failed prepare leaves nothing behind.
     void prepare(DbTransaction& tr);
-    bool isPrepared() const { return m_stmt != nullptr; }
     const QList<ColumnInfo>& columns() const { return m_columns; }
-    bool returnsRows() const { return !m_columns.isEmpty(); }
-    bool isSelect() const { return m_isSelect; }
 
     // Runs a statement; for one with output (insert ... returning, a procedure)
     // the single returned row is passed back, otherwise an empty list.
@@ -78,7 +75,6 @@ public:
     bool fetch();
     bool fetch(QList<QVariant>& row);                 // the same, every column decoded
     void closeCursor();
-    bool cursorOpen() const { return m_cursor != nullptr; }
     DbTransaction* cursorTransaction() const { return m_cursorTr; }
 
     // The current row of the cursor, read without any copy of the whole row.
@@ -113,7 +109,6 @@ private:
     QList<ColumnInfo> m_params;
     unsigned m_inLength = 0;
     QByteArray m_outBuffer;
-    bool m_isSelect = false;
 };
 
 // Runs a statement as written, with no :name parameters looked for (a PSQL
@@ -122,5 +117,8 @@ void executeDirect(DbTransaction& tr, const QString& sql);
 
 // Next value of the named generator, in the given transaction.
 qlonglong generatorValue(DbTransaction& tr, const QString& generator, int increment = 1);
+
+// Runs a select without parameters and hands over every row, each column decoded.
+void forEachRow(DbTransaction& tr, const QString& sql, const std::function<void(const QList<QVariant>& row)>& take);
 
 } // namespace pellori

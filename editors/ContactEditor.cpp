@@ -1,15 +1,17 @@
 #include "editors/ContactEditor.h"
 
 #include "data/DataSet.h"
-#include "dialogs/f_notimplemented.h"
+#include "info/f_notimplemented.h"
 #include "editors/EditorCommon.h"
 #include "editors/detail/DetailList.h"
+#include "services/CommandGuard.h"
+#include "services/MessageService.h"
+#include "services/Session.h"
 #include "settings/Language.h"
-#include "widgets/CommandGuard.h"
+#include "widgets/DBEdit.h"
+#include "widgets/DBMemo.h"
 #include "widgets/DataSource.h"
-#include "widgets/MessageService.h"
 #include "widgets/OuterGeometry.h"
-#include "widgets/Session.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -112,6 +114,41 @@ void ContactEditor::saveAndClose()
         list->saveRowBeingEdited();
     saveRecord();
     accept();
+}
+
+void ContactEditor::saveRecord()
+{
+    // What the controls still hold belongs to the record before it is saved.
+    recordSource().updateRecord();
+    DataSet& record = *recordSource().dataSet();
+    if (record.isEditing() && record.isModified())
+        postRecord();
+    else if (record.isEditing())
+        record.cancel();
+}
+
+DBEdit* ContactEditor::recordEdit(const char* name, const char* field, const QRect& place)
+{
+    auto* edit = new DBEdit(m_client);
+    edit->setObjectName(QLatin1String(name));
+    edit->setFont(editor::fieldFont());
+    edit->setGeometry(place);
+    edit->setDataSource(&recordSource());
+    edit->setDataField(QLatin1String(field));
+    return edit;
+}
+
+DBMemo* ContactEditor::recordMemo(const char* name, const char* field, const QRect& place)
+{
+    auto* memo = new DBMemo(m_client);
+    memo->setObjectName(QLatin1String(name));
+    memo->setFont(editor::fieldFont());
+    memo->setGeometry(place);
+    memo->setDataSource(&recordSource());
+    memo->setDataField(QLatin1String(field));
+    // Tab moves on; it is no character of the text.
+    memo->setTabChangesFocus(true);
+    return memo;
 }
 
 bool ContactEditor::hasUnsavedChanges()

@@ -12,7 +12,6 @@
 #include <functional>
 
 class QAction;
-class QLabel;
 class QMenu;
 class QPushButton;
 class QTabWidget;
@@ -20,6 +19,8 @@ class QTabWidget;
 namespace pellori {
 
 class DataSource;
+class DBEdit;
+class DBMemo;
 class DetailList;
 class EditableDataSet;
 class Session;
@@ -62,10 +63,14 @@ protected:
     bool loadContact(EditableDataSet& record, const QString& param, int key);
     // Each commits its own transaction; before the record they belong to goes.
     void releaseDetailLists();
-    // Writes the record when it was changed; throws to keep the window open.
-    virtual void saveRecord() = 0;
+    // Writes the record when it was changed (through postRecord); throws to keep the window open.
+    void saveRecord();
+    virtual void postRecord() = 0;
     // The record's controls: their input not yet written goes into the record first.
     virtual DataSource& recordSource() const = 0;
+    // A field of the record in the fields' bold font: one line, or the additional text.
+    DBEdit* recordEdit(const char* name, const char* field, const QRect& place);
+    DBMemo* recordMemo(const char* name, const char* field, const QRect& place);
     // The frame's captions from the catalogue (the editor replaces its labels itself).
     void replaceFrameCaptions();
     // A caption label's text from the catalogue, the label sized to it.

@@ -11,8 +11,6 @@ class QWidget;
 
 namespace pellori {
 
-class TLang;
-
 namespace editor {
 
 // The window font, 11 pixels high; the data fields use its bold form.

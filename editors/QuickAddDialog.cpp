@@ -2,16 +2,17 @@
 
 #include "data/DataSet.h"
 #include "data/DbTransaction.h"
+#include "data/tables/Tables.h"
 #include "editors/EditorCommon.h"
+#include "services/CommandGuard.h"
+#include "services/MessageService.h"
+#include "services/Session.h"
 #include "settings/AppError.h"
 #include "settings/Language.h"
-#include "widgets/CommandGuard.h"
 #include "widgets/DBEdit.h"
 #include "widgets/DBMemo.h"
 #include "widgets/DataSource.h"
-#include "widgets/MessageService.h"
 #include "widgets/OuterGeometry.h"
-#include "widgets/Session.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -36,11 +37,8 @@ QuickAddDialog::QuickAddDialog(const Config& config, Session& session, QWidget* 
     EditableDataSet& ds = *m_dataSet;
     ds.setObjectName(config.dataSetName);
     ds.setSelectSql(config.selectSql);
-    ds.setInsertSql(config.insertSql);
-    ds.setModifySql(QStringLiteral("update object set O_NAME1 = :O_NAME1, O_NAME2 = :O_NAME2, "
-                                   "O_ADDITIONAL = :O_ADDITIONAL where O_ID = :OLD_O_ID"));
-    ds.setDeleteSql(QStringLiteral("delete from object where O_ID = :OLD_O_ID"));
-    ds.setGenerator(QStringLiteral("O_ID"), QStringLiteral("G_OBJECT_O_ID"));
+    // The key comes from the object table's generator.
+    tables::describe(ds, tables::object(), config.writes);
     ds.addField({.name = QStringLiteral("O_ID"), .kind = FieldKind::Integer, .required = true});
     ds.addField({.name = QStringLiteral("O_NAME1"), .kind = FieldKind::Text, .size = 60, .required = true});
     ds.addField({.name = QStringLiteral("O_NAME2"), .kind = FieldKind::Text, .size = 60});

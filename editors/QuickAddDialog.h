@@ -4,6 +4,8 @@
 // it at once and opens the full editor on top; the dialog closes after the
 // editor has been released. Cancelling inserts nothing. One window class for
 // persons and companies, configured by each.
+#include "data/tables/Table.h"
+
 #include <QDialog>
 #include <QSize>
 #include <memory>
@@ -37,7 +39,8 @@ public:
         QString captionKey, caption;
         bool setsOwnCaption = false;   // the company dialog translates its caption itself
         QString dataSetName, transactionName;
-        QString selectSql, insertSql;
+        QString selectSql;
+        tables::Writes writes;   // of the object row
         QList<Field> fields;
         QList<Check> checks;
         const char* okName;

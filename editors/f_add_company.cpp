@@ -1,5 +1,8 @@
 #include "editors/f_add_company.h"
 
+#include "data/EditorQueries.h"
+#include "data/tables/Tables.h"
+
 namespace pellori {
 
 const QuickAddDialog::Config& Tf_add_new_company::configuration()
@@ -11,11 +14,8 @@ const QuickAddDialog::Config& Tf_add_new_company::configuration()
         .setsOwnCaption = true,
         .dataSetName = QStringLiteral("dataset_newcompany"),
         .transactionName = QStringLiteral("transaction_newcompany"),
-        .selectSql = QStringLiteral("select * from object"),
-        .insertSql = QStringLiteral("insert into object\n"
-                                    "  (O_ADDITIONAL, O_ID, O_NAME1, O_NAME2, O_TYPE)\n"
-                                    "values\n"
-                                    "  (:O_ADDITIONAL, :O_ID, :O_NAME1, :O_NAME2, 'C')"),
+        .selectSql = queries::newCompany(),
+        .writes = tables::newCompanyWrites(),
         .fields = {{.name = "dbedit_name1", .field = QStringLiteral("O_NAME1"),
                     .labelKey = QStringLiteral("companyname1"), .label = QStringLiteral("Company name 1:"),
                     .labelPlace = QRect(176, 8, 250, 13), .place = QRect(176, 24, 250, 21), .tabOrder = 0},

@@ -1,5 +1,8 @@
 #include "editors/f_add_person.h"
 
+#include "data/EditorQueries.h"
+#include "data/tables/Tables.h"
+
 namespace pellori {
 
 const QuickAddDialog::Config& Tf_add_new_person::configuration()
@@ -10,11 +13,8 @@ const QuickAddDialog::Config& Tf_add_new_person::configuration()
         .caption = QStringLiteral("Add new Person"),
         .dataSetName = QStringLiteral("dataset_addnewperson"),
         .transactionName = QStringLiteral("transaction_addnewperson"),
-        .selectSql = QStringLiteral("Select * from object"),
-        .insertSql = QStringLiteral("insert into object\n"
-                                    "  (O_ADDITIONAL, O_NAME1, O_NAME2, O_TYPE, O_ID)\n"
-                                    "values\n"
-                                    "  (:O_ADDITIONAL, :O_NAME1, :O_NAME2, 'P', :O_ID)"),
+        .selectSql = queries::newPerson(),
+        .writes = tables::newPersonWrites(),
         .fields = {{.name = "dbedit_familyname", .field = QStringLiteral("O_NAME1"),
                     .labelKey = QStringLiteral("familyname"), .label = QStringLiteral("Family name:"),
                     .labelPlace = QRect(112, 8, 250, 13), .place = QRect(112, 24, 250, 21), .tabOrder = 0},

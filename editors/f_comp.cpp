@@ -2,19 +2,21 @@
 
 #include "data/DataSet.h"
 #include "data/DbTransaction.h"
+#include "data/EditorQueries.h"
+#include "data/tables/Tables.h"
 #include "editors/EditorCommon.h"
 #include "editors/EditorErrorText.h"
 #include "editors/detail/DetailList.h"
+#include "services/CommandGuard.h"
+#include "services/ContextMenu.h"
+#include "services/MessageService.h"
+#include "services/Session.h"
 #include "settings/AppError.h"
 #include "settings/Language.h"
-#include "widgets/CommandGuard.h"
-#include "widgets/ContextMenu.h"
 #include "widgets/DBEdit.h"
 #include "widgets/DBMemo.h"
 #include "widgets/DataGrid.h"
 #include "widgets/DataSource.h"
-#include "widgets/MessageService.h"
-#include "widgets/Session.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -61,36 +63,21 @@ Tf_company::Tf_company(Session& session, QWidget* owner) : ContactEditor(kFrame,
     dataset_object = std::make_unique<EditableDataSet>(*transaction_companydetails);
     EditableDataSet& ds = *dataset_object;
     ds.setObjectName(QStringLiteral("dataset_object"));
-    ds.setSelectSql(QStringLiteral(
-        "select object.*, object.rdb$record_version as o_version from object, company where ((object.o_id = "
-        "company.c_id) and (object.o_id = :o_id))"));
-    ds.setModifySql(QStringLiteral("update object\n"
-                                   "set\n"
-                                   "  O_ADDITIONAL = :O_ADDITIONAL, O_NAME1 = :O_NAME1, O_NAME2 = :O_NAME2,\n"
-                                   "  O_TYPE = :O_TYPE\n"
-                                   "where\n"
-                                   "  O_ID = :OLD_O_ID and rdb$record_version = :OLD_O_VERSION"));
-    ds.setInsertSql(QStringLiteral("insert into object\n"
-                                   "  (O_ADDITIONAL, O_ID, O_NAME1, O_NAME2, O_TYPE)\n"
-                                   "values\n"
-                                   "  (:O_ADDITIONAL, :O_ID, :O_NAME1, :O_NAME2, :O_TYPE)"));
-    ds.setDeleteSql(QStringLiteral("delete from object\nwhere\n  O_ID = :OLD_O_ID"));
-    ds.setRefreshSql(QStringLiteral(
-        "Select object.*, object.rdb$record_version as o_version\nfrom object\nwhere\n  O_ID = :O_ID"));
+    ds.setSelectSql(queries::companyRecord());
+    // Another user's change since the read is refused at save, never overwritten.
+    tables::describe(ds, tables::object(), {.rowCheck = true});
     // The required fields in the order they are checked.
     ds.addField({.name = QStringLiteral("O_TYPE"), .kind = FieldKind::Text, .size = 1, .required = true});
     ds.addField({.name = QStringLiteral("O_NAME1"), .kind = FieldKind::Text, .size = 60, .required = true});
     ds.addField({.name = QStringLiteral("O_ID"), .kind = FieldKind::Integer, .required = true});
     ds.addField({.name = QStringLiteral("O_NAME2"), .kind = FieldKind::Text, .size = 60});
     ds.addField({.name = QStringLiteral("O_ADDITIONAL"), .kind = FieldKind::Memo});
-    // Another user's change since the read is refused at save, never overwritten.
     ds.addField({.name = QStringLiteral("O_VERSION"), .kind = FieldKind::BigInt});
-    ds.setRowCheck({QStringLiteral("O_VERSION")});
     ds.BeforePost = [this](DataSet&) { dataset_objectBeforePost(); };
 
     IBQuery_persons = std::make_unique<QueryDataSet>(*IBTransaction_persons);
     IBQuery_persons->setObjectName(QStringLiteral("IBQuery_persons"));
-    IBQuery_persons->setSelectSql(QStringLiteral("select * from p_view_person(:c_id) order by o_name"));
+    IBQuery_persons->setSelectSql(queries::companyPersons());
     IBQuery_persons->addField({.name = QStringLiteral("O_TYPE"), .kind = FieldKind::Text, .size = 1, .visible = false});
     IBQuery_persons->addField({.name = QStringLiteral("O_NAME"),
                                .kind = FieldKind::Text,
@@ -119,28 +106,12 @@ void Tf_company::buildControls()
 {
     QWidget* client = this->client();
     editor::picture(client, Picture::Company, QRect(8, 8, 161, 121));
-    const QFont bold = editor::fieldFont();
-    const auto edit = [&](const char* name, const char* field, const QRect& place) {
-        auto* e = new DBEdit(client);
-        e->setObjectName(QLatin1String(name));
-        e->setFont(bold);
-        e->setGeometry(place);
-        e->setDataSource(datasource_object);
-        e->setDataField(QLatin1String(field));
-        return e;
-    };
     editor::label(client, "Label2", QStringLiteral("Name 1"), 184, 8);
-    m_name1 = edit("dbedit_name1", "O_NAME1", QRect(184, 24, 561, 21));
+    auto* name1 = recordEdit("dbedit_name1", "O_NAME1", QRect(184, 24, 561, 21));
     editor::label(client, "Label1", QStringLiteral("Name 2"), 184, 50);
-    m_name2 = edit("dbedit_name2", "O_NAME2", QRect(184, 66, 561, 21));
+    auto* name2 = recordEdit("dbedit_name2", "O_NAME2", QRect(184, 66, 561, 21));
     editor::label(client, "Label3", QStringLiteral("Additional"), 184, 88);
-    m_additional = new DBMemo(client);
-    m_additional->setObjectName(QStringLiteral("dbmemo_additional"));
-    m_additional->setFont(bold);
-    m_additional->setGeometry(184, 104, 561, 81);
-    m_additional->setDataSource(datasource_object);
-    m_additional->setDataField(QStringLiteral("O_ADDITIONAL"));
-    m_additional->setTabChangesFocus(true);
+    auto* additional = recordMemo("dbmemo_additional", "O_ADDITIONAL", QRect(184, 104, 561, 81));
 
     pagecontrol_company = new QTabWidget(client);
     pagecontrol_company->setObjectName(QStringLiteral("pagecontrol_company"));
@@ -149,10 +120,10 @@ void Tf_company::buildControls()
                    [this] { return dataset_object->value(QStringLiteral("O_ID")); });
 
     // The persons who work here: read-only, opening one shows it in the person editor.
-    TabSheet2 = new QWidget(pagecontrol_company);
+    auto* TabSheet2 = new QWidget(pagecontrol_company);
     TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
     pagecontrol_company->addTab(TabSheet2, m_session.lang().text(QStringLiteral("persons"), QStringLiteral("Persons")));
-    RxDBGrid_persons = new DataGrid(TabSheet2);
+    auto* RxDBGrid_persons = new DataGrid(TabSheet2);
     RxDBGrid_persons->setObjectName(QStringLiteral("RxDBGrid_persons"));
     RxDBGrid_persons->setReadOnly(true);
     RxDBGrid_persons->setTabLeavesGrid(true);
@@ -160,7 +131,7 @@ void Tf_company::buildControls()
     RxDBGrid_persons->setGeometry(16, 8, 705, 177);
     RxDBGrid_persons->horizontalHeader()->setStretchLastSection(true);
     auto* personsMenu = new QMenu(RxDBGrid_persons);
-    miShowDetails = personsMenu->addAction(QStringLiteral("Show Details"));
+    auto* miShowDetails = personsMenu->addAction(QStringLiteral("Show Details"));
     miShowDetails->setObjectName(QStringLiteral("miShowDetails"));
     miShowDetails->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     miShowDetails->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -176,7 +147,7 @@ void Tf_company::buildControls()
         attachContextMenu(pagecontrol_company, tabsMenu);
     }
 
-    QWidget* order[] = {m_name1, m_name2, pagecontrol_company, saveButton(), cancelButton(), m_additional};
+    QWidget* order[] = {name1, name2, pagecontrol_company, saveButton(), cancelButton(), additional};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
 }
@@ -219,14 +190,7 @@ void Tf_company::dataset_objectBeforePost()
     }
 }
 
-void Tf_company::saveRecord()
-{
-    datasource_object->updateRecord();
-    if (dataset_object->isEditing() && dataset_object->isModified())
-        dataset_object->post();
-    else if (dataset_object->isEditing())
-        dataset_object->cancel();
-}
+void Tf_company::postRecord() { dataset_object->post(); }
 
 void Tf_company::miShowDetailsClick()
 {
@@ -234,12 +198,14 @@ void Tf_company::miShowDetailsClick()
     if (IBQuery_persons->isEmpty())
         return;
     const int person = IBQuery_persons->value(QStringLiteral("O_ID")).toInt();
-    m_session.openPersonEditor(person);
-    // The person's employer may have changed there; the list's snapshot ends
-    // so that a new one sees what the person editor committed.
-    IBTransaction_persons->commit();
-    IBQuery_persons->open();
-    IBQuery_persons->locate(QStringLiteral("O_ID"), person);
+    // The person's employer may have changed there; the list's transaction
+    // ends so that a new one sees what the person editor committed.
+    rereadAfter([&] { m_session.openPersonEditor(person); },
+                [&] {
+                    IBTransaction_persons->commit();
+                    IBQuery_persons->open();
+                    IBQuery_persons->locate(QStringLiteral("O_ID"), person);
+                });
 }
 
 } // namespace pellori

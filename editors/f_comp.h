@@ -5,24 +5,14 @@
 // open-company operation; releasing it commits its transactions.
 #include "editors/ContactEditor.h"
 
-#include <QDialog>
 #include <memory>
 
-class QAction;
-class QMenu;
-class QPushButton;
 class QTabWidget;
 
 namespace pellori {
 
-class DataGrid;
-class DataSource;
-class DBEdit;
-class DBMemo;
 class DbTransaction;
-class EditableDataSet;
 class QueryDataSet;
-class Session;
 
 class Tf_company : public ContactEditor {
     Q_OBJECT
@@ -37,7 +27,7 @@ public:
     QueryDataSet& persons() const { return *IBQuery_persons; }
 
 protected:
-    void saveRecord() override;
+    void postRecord() override;
     DataSource& recordSource() const override { return *datasource_object; }
 
 private:
@@ -52,13 +42,7 @@ private:
     std::unique_ptr<QueryDataSet> IBQuery_persons;
     DataSource* datasource_object = nullptr;
     DataSource* datasource_persons = nullptr;
-
-    DBEdit *m_name1 = nullptr, *m_name2 = nullptr;
-    DBMemo* m_additional = nullptr;
     QTabWidget* pagecontrol_company = nullptr;
-    QWidget* TabSheet2 = nullptr;
-    DataGrid* RxDBGrid_persons = nullptr;
-    QAction* miShowDetails = nullptr;
 };
 
 } // namespace pellori

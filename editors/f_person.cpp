@@ -3,22 +3,24 @@
 #include "data/DataSet.h"
 #include "data/DbError.h"
 #include "data/DbTransaction.h"
+#include "data/EditorQueries.h"
 #include "data/Savepoint.h"
 #include "data/SqlStatement.h"
+#include "data/tables/Tables.h"
 #include "editors/EditorCommon.h"
 #include "editors/EditorErrorText.h"
 #include "editors/f_add_company.h"
 #include "lookups/LookupEditors.h"
+#include "services/CommandGuard.h"
+#include "services/ContextMenu.h"
+#include "services/MessageService.h"
+#include "services/Session.h"
 #include "settings/AppError.h"
 #include "settings/Language.h"
-#include "widgets/CommandGuard.h"
-#include "widgets/ContextMenu.h"
 #include "widgets/DBEdit.h"
 #include "widgets/DBLookupComboBox.h"
 #include "widgets/DBMemo.h"
 #include "widgets/DataSource.h"
-#include "widgets/MessageService.h"
-#include "widgets/Session.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -58,13 +60,25 @@ QList<FieldDef> personFields()
     };
 }
 
-std::unique_ptr<QueryDataSet> lookupList(DbTransaction& main, const char* name, const char* sql)
+std::unique_ptr<QueryDataSet> lookupList(DbTransaction& main, const char* name, const QString& sql)
 {
     auto ds = std::make_unique<QueryDataSet>(main);
     ds->setObjectName(QLatin1String(name));
-    ds->setSelectSql(QLatin1String(sql));
+    ds->setSelectSql(sql);
     return ds;
 }
+
+// A choice box of the record: the list it offers, the field shown, the key
+// stored into the record's field.
+struct LookupBox {
+    const char* name;
+    QueryDataSet* list;
+    const char* shown;
+    const char* key;
+    const char* field;
+    QRect place;
+    int rows;
+};
 
 } // namespace
 
@@ -90,41 +104,24 @@ Tf_persons::Tf_persons(Session& session, QWidget* owner) : ContactEditor(kFrame,
     dataset_person = std::make_unique<EditableDataSet>(*transaction_personthings);
     EditableDataSet& ds = *dataset_person;
     ds.setObjectName(QStringLiteral("dataset_person"));
-    ds.setSelectSql(QStringLiteral(
-        "select person.*, object.*, person.rdb$record_version as p_version, object.rdb$record_version as o_version "
-        "from person, object where ((p_id = :p_id) and (object.o_id = person.p_id))"));
-    ds.setModifySql(QStringLiteral("update person\n"
-                                   "set\n"
-                                   "  P_ID = :P_ID, P_TID = :P_TID, P_SID = :P_SID, P_BIRTHDAY = :P_BIRTHDAY,\n"
-                                   "  P_NICKNAME = :P_NICKNAME, P_CID = :P_CID, P_ALIVE = :P_ALIVE\n"
-                                   "where\n"
-                                   "  P_ID = :OLD_P_ID and rdb$record_version = :OLD_P_VERSION"));
-    ds.setInsertSql(QStringLiteral("insert into person\n"
-                                   "  (P_ID, P_TID, P_SID, P_BIRTHDAY, P_NICKNAME, P_CID, P_ALIVE)\n"
-                                   "values\n"
-                                   "  (:P_ID, :P_TID, :P_SID, :P_BIRTHDAY, :P_NICKNAME, :P_CID, :P_ALIVE)"));
-    ds.setDeleteSql(QStringLiteral("delete from person\nwhere\n  P_ID = :OLD_P_ID"));
-    ds.setRefreshSql(QStringLiteral(
-        "select person.*, object.o_additional, person.rdb$record_version as p_version, "
-        "object.rdb$record_version as o_version from person, object where ((p_id = :p_id) and (object.o_id = "
-        "person.p_id))"));
-    for (const FieldDef& f : personFields())
-        ds.addField(f);
+    ds.setSelectSql(queries::personRecord());
     // Read committed, the rows checked at save: another user's change made after
     // the read is never overwritten (RDB$RECORD_VERSION tells it, whichever column
     // changed, with one comparison per row and no lock held while the user types).
+    tables::describe(ds, tables::person(), {.rowCheck = true});
+    ds.setRefreshSql(queries::personRefresh());
+    for (const FieldDef& f : personFields())
+        ds.addField(f);
+    // The object row's version too: it is saved beside the person row.
     ds.setRowCheck({QStringLiteral("P_VERSION"), QStringLiteral("O_VERSION")});
     ds.BeforePost = [this](DataSet&) { dataset_personBeforePost(); };
-    sql_update_additional = std::make_unique<SqlStatement>(
-        *transaction_personthings,
-        QStringLiteral("update object set o_additional = :o_additional, o_name1 = :o_name1, o_name2 = :o_name2 "
-                       "where (o_id = :o_id) and rdb$record_version = :o_version"));
+    sql_update_additional = std::make_unique<SqlStatement>(*transaction_personthings, queries::personNamesUpdate());
 
     DbTransaction& main = session.mainTransaction();
-    dataset_salutation = lookupList(main, "dataset_salutation", "Select * from salutation order by s_name asc");
-    query_title = lookupList(main, "query_title", "select t_id, t_name from title order by t_name collate de_de asc");
-    query_worksat = lookupList(main, "query_worksat", "select * from p_company_combobox order by c_name");
-    IBDataSet_yn = lookupList(main, "IBDataSet_yn", "select * from yesno order by yn_id desc");
+    dataset_salutation = lookupList(main, "dataset_salutation", queries::salutations());
+    query_title = lookupList(main, "query_title", queries::titles());
+    query_worksat = lookupList(main, "query_worksat", queries::employers());
+    IBDataSet_yn = lookupList(main, "IBDataSet_yn", queries::yesNo());
 
     datasource_person = new DataSource(dataset_person.get(), this);
     buildControls();
@@ -146,53 +143,40 @@ void Tf_persons::buildControls()
     QWidget* client = this->client();
     editor::picture(client, Picture::Person, QRect(16, 8, 137, 185));
 
-    const QFont bold = editor::fieldFont();
-    const auto lookupBox = [&](const char* name, QueryDataSet* list, const char* text, const char* key,
-                               const char* field, const QRect& place, int rows) {
+    const auto lookupBox = [&](const LookupBox& b) {
         auto* box = new DBLookupComboBox(client);
-        box->setObjectName(QLatin1String(name));
-        box->setFont(bold);
-        box->setGeometry(place);
-        box->setMaxVisibleItems(rows);
-        box->setListSource(list, QLatin1String(text), QLatin1String(key));
+        box->setObjectName(QLatin1String(b.name));
+        box->setFont(editor::fieldFont());
+        box->setGeometry(b.place);
+        box->setMaxVisibleItems(b.rows);
+        box->setListSource(b.list, QLatin1String(b.shown), QLatin1String(b.key));
         box->setDataSource(datasource_person);
-        box->setDataField(QLatin1String(field));
+        box->setDataField(QLatin1String(b.field));
         return box;
-    };
-    const auto edit = [&](const char* name, const char* field, const QRect& place) {
-        auto* e = new DBEdit(client);
-        e->setObjectName(QLatin1String(name));
-        e->setFont(bold);
-        e->setGeometry(place);
-        e->setDataSource(datasource_person);
-        e->setDataField(QLatin1String(field));
-        return e;
     };
 
     editor::label(client, "Label3", QStringLiteral("Salutation"), 184, 8);
-    m_salutation = lookupBox("dblookup_salutation", dataset_salutation.get(), "S_NAME", "S_ID", "P_SID",
-                             QRect(184, 24, 145, 21), 4);
+    auto* salutation = lookupBox({.name = "dblookup_salutation", .list = dataset_salutation.get(), .shown = "S_NAME",
+                                  .key = "S_ID", .field = "P_SID", .place = QRect(184, 24, 145, 21), .rows = 4});
     editor::label(client, "Label2", QStringLiteral("Title"), 344, 8);
-    m_title = lookupBox("dblookup_title", query_title.get(), "T_NAME", "T_ID", "P_TID", QRect(344, 24, 209, 21), 10);
+    auto* title = lookupBox({.name = "dblookup_title", .list = query_title.get(), .shown = "T_NAME", .key = "T_ID",
+                             .field = "P_TID", .place = QRect(344, 24, 209, 21), .rows = 10});
     editor::label(client, "Label7", QStringLiteral("Family name"), 184, 48);
-    m_familyName = edit("dbedit_familyname", "O_NAME1", QRect(184, 64, 250, 21));
+    auto* familyName = recordEdit("dbedit_familyname", "O_NAME1", QRect(184, 64, 250, 21));
     editor::label(client, "Label8", QStringLiteral("First name"), 440, 48);
-    m_firstName = edit("dbedit_firstname", "O_NAME2", QRect(440, 64, 250, 21));
+    auto* firstName = recordEdit("dbedit_firstname", "O_NAME2", QRect(440, 64, 250, 21));
     editor::label(client, "Label5", QStringLiteral("Nickname"), 182, 88);
-    m_nickname = edit("dbedit_nickname", "P_NICKNAME", QRect(182, 106, 250, 21));
+    auto* nickname = recordEdit("dbedit_nickname", "P_NICKNAME", QRect(182, 106, 250, 21));
     editor::label(client, "Label4", QStringLiteral("Birthday"), 441, 88);
-    m_birthday = edit("dbedit_birthday", "P_BIRTHDAY", QRect(441, 107, 128, 21));
+    auto* birthday = recordEdit("dbedit_birthday", "P_BIRTHDAY", QRect(441, 107, 128, 21));
     editor::label(client, "Label9", QStringLiteral("Alive"), 576, 88);
-    m_alive = lookupBox("dblookup_alive", IBDataSet_yn.get(), "YN_ID", "YN_ID", "P_ALIVE", QRect(576, 104, 49, 21), 3);
+    auto* alive = lookupBox({.name = "dblookup_alive", .list = IBDataSet_yn.get(), .shown = "YN_ID", .key = "YN_ID",
+                             .field = "P_ALIVE", .place = QRect(576, 104, 49, 21), .rows = 3});
     editor::label(client, "Label1", QStringLiteral("Additional"), 184, 130);
-    m_additional = new DBMemo(client);
-    m_additional->setObjectName(QStringLiteral("dbmemo_additional"));
-    m_additional->setFont(bold);
-    m_additional->setGeometry(184, 144, 505, 57);
-    m_additional->setDataSource(datasource_person);
-    m_additional->setDataField(QStringLiteral("O_ADDITIONAL"));
+    auto* additional = recordMemo("dbmemo_additional", "O_ADDITIONAL", QRect(184, 144, 505, 57));
     editor::label(client, "Label6", QStringLiteral("Works at"), 184, 204);
-    m_worksAt = lookupBox("dblookup_worksat", query_worksat.get(), "C_NAME", "C_ID", "P_CID", QRect(184, 222, 505, 23), 8);
+    auto* worksAt = lookupBox({.name = "dblookup_worksat", .list = query_worksat.get(), .shown = "C_NAME", .key = "C_ID",
+                               .field = "P_CID", .place = QRect(184, 222, 505, 23), .rows = 8});
 
     pagecontrol_person = new QTabWidget(client);
     pagecontrol_person->setObjectName(QStringLiteral("pagecontrol_person"));
@@ -209,19 +193,17 @@ void Tf_persons::buildControls()
         attachContextMenu(control, menu);
         return item;
     };
-    NewSalutation1 = contextMenu(m_salutation, "NewSalutation1", QStringLiteral("New Salutation"));
-    newTitle1 = contextMenu(m_title, "newTitle1", QStringLiteral("new Title"));
-    newCompany1 = contextMenu(m_worksAt, "newCompany1", QStringLiteral("new Company"));
+    auto* NewSalutation1 = contextMenu(salutation, "NewSalutation1", QStringLiteral("New Salutation"));
+    auto* newTitle1 = contextMenu(title, "newTitle1", QStringLiteral("new Title"));
+    auto* newCompany1 = contextMenu(worksAt, "newCompany1", QStringLiteral("new Company"));
     onTriggered(NewSalutation1, this, [this] { NewSalutation1Click(); });
     onTriggered(newTitle1, this, [this] { newTitle1Click(); });
     onTriggered(newCompany1, this, [this] { newCompany1Click(); });
 
-    QWidget* order[] = {m_salutation, m_title,      m_familyName, m_firstName,    m_nickname,     m_birthday,
-                        m_alive,      m_additional, m_worksAt,    saveButton(), cancelButton(), pagecontrol_person};
+    QWidget* order[] = {salutation, title,      familyName, firstName,    nickname,     birthday,
+                        alive,      additional, worksAt,    saveButton(), cancelButton(), pagecontrol_person};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
-    // Tab moves on from the additional text; it is no character of it.
-    m_additional->setTabChangesFocus(true);
 }
 
 void Tf_persons::replaceCaptions()
@@ -274,7 +256,7 @@ void Tf_persons::dataset_personBeforePost()
         throw DbError::rowChangedSinceRead();
 }
 
-void Tf_persons::savePersonRecord()
+void Tf_persons::postRecord()
 {
     // All or nothing: the required fields are checked before any statement
     // runs, and the object and person updates share one savepoint.
@@ -282,16 +264,6 @@ void Tf_persons::savePersonRecord()
     Savepoint both(*transaction_personthings, QStringLiteral("PELLORI_PERSON_SAVE"));
     dataset_person->post();
     both.release();
-}
-
-void Tf_persons::saveRecord()
-{
-    // What the controls still hold belongs to the record before it is saved.
-    datasource_person->updateRecord();
-    if (dataset_person->isEditing() && dataset_person->isModified())
-        savePersonRecord();
-    else if (dataset_person->isEditing())
-        dataset_person->cancel();
 }
 
 void Tf_persons::openListEditor(LookupList which, QueryDataSet& list)

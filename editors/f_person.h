@@ -5,25 +5,15 @@
 // window's open-person operation; releasing it commits its transactions.
 #include "editors/ContactEditor.h"
 
-#include <QDialog>
 #include <functional>
 #include <memory>
 
-class QAction;
-class QMenu;
-class QPushButton;
 class QTabWidget;
 
 namespace pellori {
 
-class DataSource;
-class DBEdit;
-class DBLookupComboBox;
-class DBMemo;
 class DbTransaction;
-class EditableDataSet;
 class QueryDataSet;
-class Session;
 class SqlStatement;
 enum class LookupList;
 
@@ -37,16 +27,14 @@ public:
     // False, after saying so, when the person is no longer there.
     bool setContactKey(int key);
 
-
 protected:
-    void saveRecord() override;
+    void postRecord() override;
     DataSource& recordSource() const override { return *datasource_person; }
 
 private:
     void FormCreate();
     void replaceCaptions();
     void buildControls();
-    void savePersonRecord();
     void dataset_personBeforePost();
     void openListEditor(LookupList which, QueryDataSet& list);
     void rereadToLastAfter(QueryDataSet& list, const std::function<void()>& open);
@@ -60,14 +48,7 @@ private:
     std::unique_ptr<SqlStatement> sql_update_additional;
     std::unique_ptr<QueryDataSet> dataset_salutation, query_title, query_worksat, IBDataSet_yn;
     DataSource* datasource_person = nullptr;
-
-    DBLookupComboBox *m_salutation = nullptr, *m_title = nullptr, *m_worksAt = nullptr, *m_alive = nullptr;
-    DBEdit *m_familyName = nullptr, *m_firstName = nullptr, *m_nickname = nullptr, *m_birthday = nullptr;
-    DBMemo* m_additional = nullptr;
     QTabWidget* pagecontrol_person = nullptr;
-    QAction* NewSalutation1 = nullptr;
-    QAction* newTitle1 = nullptr;
-    QAction* newCompany1 = nullptr;
 };
 
 } // namespace pellori

@@ -2,15 +2,16 @@
 
 #include "data/Connection.h"
 #include "data/DataSet.h"
+#include "data/tables/Table.h"
 #include "data/DbTransaction.h"
-#include "dialogs/f_notimplemented.h"
+#include "info/f_notimplemented.h"
+#include "services/CommandGuard.h"
+#include "services/Session.h"
 #include "settings/Language.h"
-#include "widgets/CommandGuard.h"
 #include "widgets/DBNavigator.h"
 #include "widgets/DataGrid.h"
 #include "widgets/DataSource.h"
 #include "widgets/OuterGeometry.h"
-#include "widgets/Session.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -35,17 +36,13 @@ LookupEditor::LookupEditor(const Config& config, Session& session, QWidget* owne
     // Data: the table in a transaction of this window's own, a snapshot that does not wait.
     m_transaction = std::make_unique<DbTransaction>(session.connection(), DbTransaction::editing());
     m_dataset = std::make_unique<EditableDataSet>(*m_transaction);
-    m_dataset->setObjectName(QStringLiteral("dataset_") + config.table);
+    m_dataset->setObjectName(QStringLiteral("dataset_") + QLatin1String(config.table->name));
     m_dataset->setSelectSql(config.selectSql);
-    m_dataset->setInsertSql(config.insertSql);
-    m_dataset->setModifySql(config.modifySql);
-    m_dataset->setDeleteSql(config.deleteSql);
-    m_dataset->setRefreshSql(config.refreshSql);
     // The database assigns the key; reading it back lets a new row be changed or deleted at once.
-    m_dataset->setKeyField(config.keyField);
+    tables::describe(*m_dataset, *config.table);
 
     const TLang& lang = session.lang();
-    m_dataset->addField({.name = config.keyField, .kind = FieldKind::Integer, .visible = false});
+    m_dataset->addField({.name = QLatin1String(config.table->key), .kind = FieldKind::Integer, .visible = false});
     m_dataset->addField({.name = config.name.field,
                          .kind = FieldKind::Text,
                          .size = 50,

@@ -3,6 +3,8 @@
 // navigator under it and two menus. Each list passes its configuration (table,
 // statements, fields, titles, widths, captions, size). Everything posted in the
 // window is committed when the window is destroyed, through its own transaction.
+#include "data/tables/Table.h"
+
 #include <QDialog>
 #include <QSize>
 #include <memory>
@@ -32,9 +34,8 @@ public:
     };
     struct Config {
         QString className;
-        QString table;
-        QString selectSql, insertSql, modifySql, deleteSql, refreshSql;
-        QString keyField;
+        const tables::Table* table;   // the list, written through its description
+        QString selectSql;
         Column name;
         Column sort;          // empty field: the list has no sort column
         QString caption;      // built-in window caption

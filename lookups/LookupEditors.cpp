@@ -6,9 +6,9 @@
 #include "lookups/f_internet_communication.h"
 #include "lookups/f_salutations.h"
 #include "lookups/f_title.h"
+#include "services/MessageService.h"
+#include "services/Session.h"
 #include "settings/Language.h"
-#include "widgets/MessageService.h"
-#include "widgets/Session.h"
 
 #include <memory>
 

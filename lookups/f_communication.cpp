@@ -1,31 +1,16 @@
 #include "lookups/f_communication.h"
 
+#include "data/EditorQueries.h"
+#include "data/tables/Tables.h"
+
 namespace pellori {
 
 const LookupEditor::Config& Tf_type_communication::configuration()
 {
     static const Config config{
         .className = QStringLiteral("Tf_type_communication"),
-        .table = QStringLiteral("communicationtype"),
-        .selectSql = QStringLiteral("Select ct_id, ct_name, ct_sortid from communicationtype order by ct_sortid asc"),
-        .insertSql = QStringLiteral("insert into communicationtype\n"
-                  "  (CT_NAME, CT_SORTID)\n"
-                  "values\n"
-                  "  (:CT_NAME, :CT_SORTID)"),
-        .modifySql = QStringLiteral("update communicationtype\n"
-                  "set\n"
-                  "  CT_NAME = :CT_NAME,\n"
-                  "  CT_SORTID = :CT_SORTID\n"
-                  "where\n"
-                  "  CT_ID = :OLD_CT_ID"),
-        .deleteSql = QStringLiteral("delete from communicationtype\n"
-                  "where\n"
-                  "  CT_ID = :OLD_CT_ID"),
-        .refreshSql = QStringLiteral("Select *\n"
-                  "from communicationtype\n"
-                  "where\n"
-                  "  CT_ID = :CT_ID"),
-        .keyField = QStringLiteral("CT_ID"),
+        .table = &tables::communicationType(),
+        .selectSql = queries::communicationTypesBySort(),
         .name = {.field = QStringLiteral("CT_NAME"),
                   .title = QStringLiteral("Communicationtype"), .titleKey = QStringLiteral("communicationtypes"), .width = 165},
         .sort = {.field = QStringLiteral("CT_SORTID"),

@@ -10,11 +10,11 @@
 #include "safety/SafetyTexts.h"
 #include "safety/TrashCommands.h"
 #include "safety/f_backupprogress.h"
+#include "services/CommandGuard.h"
+#include "services/MessageService.h"
+#include "services/Session.h"
 #include "settings/AppError.h"
 #include "settings/Language.h"
-#include "widgets/CommandGuard.h"
-#include "widgets/MessageService.h"
-#include "widgets/Session.h"
 
 #include <QDir>
 #include <QFile>

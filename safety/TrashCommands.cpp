@@ -5,10 +5,10 @@
 #include "data/DbError.h"
 #include "safety/SafetyTexts.h"
 #include "safety/f_trash.h"
+#include "services/CommandGuard.h"
+#include "services/MessageService.h"
+#include "services/Session.h"
 #include "settings/Language.h"
-#include "widgets/CommandGuard.h"
-#include "widgets/MessageService.h"
-#include "widgets/Session.h"
 
 namespace pellori {
 

@@ -3,9 +3,9 @@
 #include "data/Connection.h"
 #include "data/FieldValue.h"
 #include "safety/TrashCommands.h"
+#include "services/CommandGuard.h"
+#include "services/Session.h"
 #include "settings/Language.h"
-#include "widgets/CommandGuard.h"
-#include "widgets/Session.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -135,7 +135,7 @@ const QList<LangKey> kKeys = {
 
     // vCard import and export: the menu items and the commands' messages,
     // then the texts of the import's summary (their templates also serve as
-    // the built-in texts of interop/, which must agree with these).
+    // the built-in texts of exchange/, which must agree with these).
     {"vcard", "vcard_importitem", "&Import vCard..."},
     {"vcard", "vcard_exportitem", "E&xport vCard..."},
     {"vcard", "vcard_importcaption", "Import vCard"},

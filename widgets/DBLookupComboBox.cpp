@@ -1,7 +1,7 @@
 #include "widgets/DBLookupComboBox.h"
 
 #include "data/DataSet.h"
-#include "widgets/CommandGuard.h"
+#include "services/CommandGuard.h"
 #include "widgets/FieldLink.h"
 
 #include <QAbstractListModel>

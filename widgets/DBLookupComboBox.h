@@ -18,7 +18,6 @@ public:
     ~DBLookupComboBox() override;
 
     void setListSource(DataSet* list, const QString& listField, const QString& keyField);
-    DataSet* listSource() const { return m_list; }
     void setDataSource(DataSource* source);
     void setDataField(const QString& name);
     FieldLink* link() const { return m_link; }

@@ -1,6 +1,6 @@
 #include "widgets/DBMemo.h"
 
-#include "widgets/CommandGuard.h"
+#include "services/CommandGuard.h"
 #include "widgets/FieldLink.h"
 #include "widgets/StorableText.h"
 

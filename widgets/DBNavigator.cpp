@@ -1,10 +1,10 @@
 #include "widgets/DBNavigator.h"
 
 #include "data/DataSet.h"
-#include "widgets/CommandGuard.h"
+#include "services/CommandGuard.h"
+#include "services/MessageService.h"
 #include "widgets/DataGrid.h"
 #include "widgets/DataSource.h"
-#include "widgets/MessageService.h"
 
 #include <QHBoxLayout>
 #include <QToolButton>

@@ -1,12 +1,12 @@
 #include "widgets/DataGrid.h"
 
 #include "data/DataSet.h"
+#include "services/CommandGuard.h"
+#include "services/MessageService.h"
 #include "settings/AppError.h"
-#include "widgets/CommandGuard.h"
-#include "widgets/DataSetModel.h"
 #include "widgets/DataGridDelegate.h"
+#include "widgets/DataSetModel.h"
 #include "widgets/DataSource.h"
-#include "widgets/MessageService.h"
 
 #include <QApplication>
 #include <QHeaderView>

@@ -2,7 +2,7 @@
 
 #include "data/DataSet.h"
 #include "data/LookupList.h"
-#include "widgets/CommandGuard.h"
+#include "services/CommandGuard.h"
 #include "widgets/DataGrid.h"
 #include "widgets/DataSetModel.h"
 #include "widgets/StorableText.h"

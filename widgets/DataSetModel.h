@@ -27,7 +27,6 @@ public:
 
     // Rows are fetched in batches of this size as the view scrolls.
     void setFetchBatch(int rows) { m_batch = rows; }
-    int fetchBatch() const { return m_batch; }
 
     // All user edits are refused (the view may still delete).
     void setReadOnly(bool on) { m_readOnly = on; }

@@ -1,6 +1,6 @@
 #include "widgets/URLLabel.h"
 
-#include "widgets/MessageService.h"
+#include "services/MessageService.h"
 
 #include <QMouseEvent>
 #include <QUrl>

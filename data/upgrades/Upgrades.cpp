@@ -82,12 +82,9 @@ QStringList appliedSteps(DbTransaction& tr)
 {
     if (!hasRecordTable(tr))
         return {};
-    Statement q(tr.connection(), QStringLiteral("select PU_NAME from pellori_upgrade"));
-    q.openCursor(tr, {});
     QStringList names;
-    QList<QVariant> row;
-    while (q.fetch(row))
-        names << row.value(0).toString();
+    forEachRow(tr, QStringLiteral("select PU_NAME from pellori_upgrade"),
+               [&names](const QList<QVariant>& row) { names << row.value(0).toString(); });
     return names;
 }
 

@@ -2,16 +2,17 @@
 
 #include "data/DataSet.h"
 #include "data/DbTransaction.h"
+#include "data/tables/Table.h"
 #include "editors/detail/RowChecks.h"
+#include "services/CommandGuard.h"
+#include "services/ContextMenu.h"
+#include "services/MessageService.h"
+#include "services/Session.h"
 #include "settings/AppError.h"
 #include "settings/Language.h"
-#include "widgets/CommandGuard.h"
-#include "widgets/ContextMenu.h"
 #include "widgets/DBNavigator.h"
 #include "widgets/DataGrid.h"
 #include "widgets/DataSource.h"
-#include "widgets/MessageService.h"
-#include "widgets/Session.h"
 
 #include <QMenu>
 
@@ -36,14 +37,8 @@ DetailList::DetailList(const DetailListConfig& config, Session& session, std::fu
     EditableDataSet& ds = *m_dataSet;
     ds.setObjectName(config.dataSetName);
     ds.setSelectSql(config.selectSql);
-    ds.setInsertSql(config.insertSql);
-    ds.setModifySql(config.modifySql);
-    ds.setDeleteSql(config.deleteSql);
-    ds.setRefreshSql(config.refreshSql);
-    if (!config.keyField.isEmpty())
-        ds.setKeyField(config.keyField);
     // A row another user changed or deleted since it was read is refused, not overwritten.
-    ds.setRowCheck(config.versionField.isEmpty() ? QStringList{} : QStringList{config.versionField});
+    tables::describe(ds, *config.table, config.writes);
     for (const DetailColumn& c : config.columns) {
         FieldDef f{.name = c.field,
                    .kind = c.kind,
@@ -72,16 +67,16 @@ DetailList::DetailList(const DetailListConfig& config, Session& session, std::fu
     m_grid->setTabLeavesGrid(config.tabLeavesGrid);
     m_grid->setDataSource(m_source);
     m_grid->setGeometry(16, 8, 705, 177);
-    m_navigator = new DBNavigator(this);
-    m_navigator->setObjectName(config.gridName + QStringLiteral("_navigator"));
-    m_navigator->setDataSource(m_source);
-    m_navigator->setGeometry(16, 184, 240, 25);
+    auto* navigator = new DBNavigator(this);
+    navigator->setObjectName(config.gridName + QStringLiteral("_navigator"));
+    navigator->setDataSource(m_source);
+    navigator->setGeometry(16, 184, 240, 25);
 
-    m_menu = new QMenu(this);
-    m_newItem = m_menu->addAction(config.menuText);
-    m_newItem->setObjectName(config.menuName);
-    onTriggered(m_newItem, this, [this] { openLookupEditor(); });
-    attachContextMenu(m_grid, m_menu);
+    auto* menu = new QMenu(this);
+    auto* newItem = menu->addAction(config.menuText);
+    newItem->setObjectName(config.menuName);
+    onTriggered(newItem, this, [this] { openLookupEditor(); });
+    attachContextMenu(m_grid, menu);
 }
 
 DetailList::~DetailList()

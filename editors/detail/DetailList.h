@@ -10,14 +10,10 @@
 #include <functional>
 #include <memory>
 
-class QAction;
-class QMenu;
-
 namespace pellori {
 
 class DataGrid;
 class DataSource;
-class DBNavigator;
 class DbTransaction;
 class EditableDataSet;
 class QueryDataSet;
@@ -55,9 +51,6 @@ private:
     std::unique_ptr<EditableDataSet> m_dataSet;
     DataSource* m_source = nullptr;
     DataGrid* m_grid = nullptr;
-    DBNavigator* m_navigator = nullptr;
-    QMenu* m_menu = nullptr;
-    QAction* m_newItem = nullptr;
 };
 
 } // namespace pellori

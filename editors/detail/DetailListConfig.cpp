@@ -1,5 +1,7 @@
 #include "editors/detail/DetailListConfig.h"
 
+#include "data/tables/Tables.h"
+
 namespace pellori {
 
 namespace {
@@ -33,22 +35,7 @@ DetailListConfig address(Variant v)
                                     "(address.a_atid = addresstype.at_id)) order by ")
                      + (isPerson(v) ? QStringLiteral("address.a_pref desc, addresstype.at_sortid asc")
                                     : QStringLiteral("addresstype.at_sortid asc")),
-        .insertSql = QStringLiteral("insert into address\n"
-                                    "  (A_ATID, A_COUNTRY, A_OID, A_POSTCODE, A_PREF, A_STREET, A_TOWN)\n"
-                                    "values\n"
-                                    "  (:A_ATID, :A_COUNTRY, :A_OID, :A_POSTCODE, :A_PREF, :A_STREET, :A_TOWN)"),
-        .modifySql = QStringLiteral("update address\n"
-                                    "set\n"
-                                    "  A_ATID = :A_ATID, A_COUNTRY = :A_COUNTRY, A_OID = :A_OID, A_POSTCODE = :A_POSTCODE,\n"
-                                    "  A_PREF = :A_PREF, A_STREET = :A_STREET, A_TOWN = :A_TOWN\n"
-                                    "where\n"
-                                    "  A_ID = :OLD_A_ID and rdb$record_version = :OLD_A_VERSION"),
-        .deleteSql = QStringLiteral("delete from address\nwhere\n  A_ID = :OLD_A_ID and rdb$record_version = "
-                                    ":OLD_A_VERSION"),
-        .refreshSql = QStringLiteral("Select address.*, address.rdb$record_version as a_version\nfrom address\n"
-                                     "where\n  A_ID = :A_ID"),
-        .keyField = QStringLiteral("A_ID"),
-        .versionField = QStringLiteral("A_VERSION"),
+        .table = &tables::address(),
         .ownerField = QStringLiteral("A_OID"),
         .ownerParam = QStringLiteral("p_id"),
         .flagField = QStringLiteral("A_PREF"),
@@ -110,22 +97,7 @@ DetailListConfig communication(Variant v)
                                     "communicationtype.ct_id)) ")
                      + (isPerson(v) ? QStringLiteral("order by communication.c_pref desc\n, communicationtype.ct_sortid")
                                     : QStringLiteral("order by communicationtype.ct_sortid")),
-        .insertSql = QStringLiteral("insert into communication\n"
-                                    "  (C_ASSISTENT, C_CTID, C_NUMBER, C_OID, C_PREF, C_PREFIX)\n"
-                                    "values\n"
-                                    "  (:C_ASSISTENT, :C_CTID, :C_NUMBER, :C_OID, :C_PREF, :C_PREFIX)"),
-        .modifySql = QStringLiteral("update communication\n"
-                                    "set\n"
-                                    "  C_ASSISTENT = :C_ASSISTENT, C_CTID = :C_CTID, C_NUMBER = :C_NUMBER,\n"
-                                    "  C_OID = :C_OID, C_PREF = :C_PREF, C_PREFIX = :C_PREFIX\n"
-                                    "where\n"
-                                    "  C_ID = :OLD_C_ID and rdb$record_version = :OLD_C_VERSION"),
-        .deleteSql = QStringLiteral("delete from communication\nwhere\n  C_ID = :OLD_C_ID and rdb$record_version = "
-                                    ":OLD_C_VERSION"),
-        .refreshSql = QStringLiteral("Select communication.*, communication.rdb$record_version as c_version\n"
-                                     "from communication\nwhere\n  C_ID = :C_ID"),
-        .keyField = QStringLiteral("C_ID"),
-        .versionField = QStringLiteral("C_VERSION"),
+        .table = &tables::communication(),
         .ownerField = QStringLiteral("C_OID"),
         .ownerParam = QStringLiteral("c_oid"),
         .flagField = QStringLiteral("C_PREF"),
@@ -179,21 +151,7 @@ DetailListConfig internet(Variant v)
                                     "internettype where ((internet.i_itid = "
                                     "internettype.it_id) and (internet.i_oid = :i_oid))")
                      + (isPerson(v) ? QStringLiteral(" order by internet.i_pref desc, internettype.it_sort") : QString()),
-        .insertSql = QStringLiteral("insert into internet\n"
-                                    "  (I_ITID, I_NAME, I_OID, I_PREF)\n"
-                                    "values\n"
-                                    "  (:I_ITID, :I_NAME, :I_OID, :I_PREF)"),
-        .modifySql = QStringLiteral("update internet\n"
-                                    "set\n"
-                                    "  I_ITID = :I_ITID, I_NAME = :I_NAME, I_OID = :I_OID, I_PREF = :I_PREF\n"
-                                    "where\n"
-                                    "  I_ID = :OLD_I_ID and rdb$record_version = :OLD_I_VERSION"),
-        .deleteSql = QStringLiteral("delete from internet\nwhere\n  I_ID = :OLD_I_ID and rdb$record_version = "
-                                    ":OLD_I_VERSION"),
-        .refreshSql = QStringLiteral("Select internet.*, internet.rdb$record_version as i_version\nfrom internet\n"
-                                     "where\n  I_ID = :I_ID"),
-        .keyField = QStringLiteral("I_ID"),
-        .versionField = QStringLiteral("I_VERSION"),
+        .table = &tables::internet(),
         .ownerField = QStringLiteral("I_OID"),
         .ownerParam = QStringLiteral("i_oid"),
         .flagField = QStringLiteral("I_PREF"),
@@ -240,18 +198,9 @@ DetailListConfig group(Variant v)
         .selectSql = QStringLiteral("select belong2group.b2g_oid, belong2group.b2g_gid from belong2group, groupt "
                                     "where ((belong2group.b2g_oid = :b2g_oid) and (belong2group.b2g_gid = "
                                     "groupt.g_id)) order by groupt.g_name"),
-        .insertSql = QStringLiteral("insert into belong2group\n  (B2G_GID, B2G_OID)\nvalues\n  (:B2G_GID, :B2G_OID)"),
-        // A membership has no key of its own: the owner and the group as read single it out.
-        .modifySql = QStringLiteral("update belong2group\n"
-                                    "set\n"
-                                    "  B2G_GID = :B2G_GID\n"
-                                    "where\n"
-                                    "  B2G_OID = :OLD_B2G_OID and B2G_GID = :OLD_B2G_GID"),
-        .deleteSql = QStringLiteral("delete from belong2group\n"
-                                    "where\n"
-                                    "  B2G_OID = :OLD_B2G_OID and B2G_GID = :OLD_B2G_GID"),
-        .refreshSql = QStringLiteral("Select b2g_oid, b2g_gid\nfrom belong2group\nwhere\n"
-                                     "  B2G_OID = :B2G_OID and B2G_GID = :B2G_GID"),
+        .table = &tables::belong2group(),
+        // A membership changes its group only.
+        .writes = {.modified = {"B2G_GID"}, .rowCheck = true},
         .ownerField = QStringLiteral("B2G_OID"),
         .ownerParam = QStringLiteral("b2g_oid"),
         .lookupSql = QStringLiteral("select * from groupt order by g_name"),

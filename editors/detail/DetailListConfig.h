@@ -4,6 +4,7 @@
 // editor's. Everything that differs between the lists or the variants is a
 // value of these tables; one component serves them all.
 #include "data/FieldValue.h"
+#include "data/tables/Table.h"
 #include "lookups/LookupEditors.h"
 #include "settings/Settings.h"
 
@@ -42,11 +43,10 @@ struct DetailListConfig {
     DetailKind kind;
     QString tabName, tabKey, tabTitle;
     QString dataSetName, transactionName, gridName, lookupName;
-    QString selectSql, insertSql, modifySql, deleteSql, refreshSql;
-    QString keyField;          // assigned by the database and read back (empty for groups)
-    // The row's RDB$RECORD_VERSION as read, which its modify and delete must still
-    // find (empty for groups: their statements name every column of the row).
-    QString versionField;
+    QString selectSql;
+    // The table the list writes; a save must find the row as it was read.
+    const tables::Table* table;
+    tables::Writes writes = {.rowCheck = true};
     QString ownerField;        // gets the contact key in a new row
     QString ownerParam;        // the select's parameter for the contact key
     QString flagField;         // the "Current" flag (empty for groups)

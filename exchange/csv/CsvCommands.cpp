@@ -1,16 +1,16 @@
 #include "exchange/csv/CsvCommands.h"
 
 #include "data/DbTransaction.h"
-#include "dialogs/ImportRun.h"
+#include "exchange/vcard/ImportRun.h"
 #include "exchange/csv/CsvContacts.h"
 #include "exchange/csv/CsvMessages.h"
 #include "exchange/csv/f_csvexport.h"
 #include "exchange/csv/f_csvmapping.h"
-#include "interop/ContactExport.h"
-#include "interop/VCardWriter.h"
+#include "exchange/ContactExport.h"
+#include "exchange/FileWriting.h"
 #include "settings/Language.h"
-#include "widgets/MessageService.h"
-#include "widgets/Session.h"
+#include "services/MessageService.h"
+#include "services/Session.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,7 +18,7 @@
 
 namespace pellori {
 
-using interop::MessageKey;
+using exchange::MessageKey;
 
 namespace {
 
@@ -63,7 +63,7 @@ QString text(const TLang& lang, const MessageKey& key, const QList<std::pair<QSt
 // A text the vCard commands have in the catalogue already.
 QString shared(const TLang& lang, const char* key, const QList<std::pair<QString, QString>>& values = {})
 {
-    return interop::fillPlaceholders(ReplaceReturn(lang.text(QLatin1String(key))), values);
+    return exchange::fillPlaceholders(ReplaceReturn(lang.text(QLatin1String(key))), values);
 }
 
 } // namespace
@@ -87,7 +87,7 @@ std::optional<QByteArray> readFile(const TLang& lang, QWidget* owner, const QStr
 void finishExport(const TLang& lang, QWidget* owner, const QString& path, const exchange::CsvWritten& written,
                   int count)
 {
-    const vcard::SaveResult saved = vcard::saveFile(path, written.bytes);
+    const exchange::SaveResult saved = exchange::saveFile(path, written.bytes);
     if (!saved.ok) {
         showMessage(owner, shared(lang, "vcard_exportfailed",
                                 {{QStringLiteral("%FILE%"), shownPath(path)},
@@ -153,7 +153,7 @@ int importCsv(Session& session, QWidget* owner)
     Tf_csvmapping window(owner, source, texts);
     if (execModal(&window) != QDialog::Accepted || source.read().error)
         return 0;
-    static const interop::SummaryHeadline headline{kAdded, kAddedOne};
+    static const exchange::SummaryHeadline headline{kAdded, kAddedOne};
     return storeImport(session, owner, exchange::csvContacts(source.table(), window.mapping()),
                        {.fileName = file,
                         .summaryCaption = text(lang, kSummaryCaption),
@@ -167,12 +167,12 @@ void exportCsv(Session& session, QWidget* owner, const QList<int>& shownIds, int
 {
     const TLang& lang = session.lang();
     DbTransaction& tr = session.mainTransaction();
-    const int all = interop::contactCount(tr);
+    const int all = exchange::contactCount(tr);
     if (all == 0) {
         showMessage(owner, shared(lang, "vcard_nothingtoexport"));
         return;
     }
-    const QString currentName = currentId ? interop::contactListName(tr, currentId) : QString();
+    const QString currentName = currentId ? exchange::contactListName(tr, currentId) : QString();
     const auto vcardText = [&](const char* key, const QString& placeholder = {}, const QString& value = {}) {
         return placeholder.isEmpty() ? shared(lang, key) : shared(lang, key, {{placeholder, value}});
     };
@@ -200,7 +200,7 @@ void exportCsv(Session& session, QWidget* owner, const QList<int>& shownIds, int
                                                                    QStringLiteral("Pellori.csv"));
     if (path.isEmpty())
         return;
-    const QList<interop::Contact> contacts = interop::readContactsForExport(tr, keys);
+    const QList<exchange::Contact> contacts = exchange::readContactsForExport(tr, keys);
     exchangecommands::finishExport(lang, owner, path, exchange::writeCsv(contacts, choice.shape()),
                                    int(contacts.size()));
 }

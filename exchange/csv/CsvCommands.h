@@ -5,7 +5,7 @@
 // Export: the chosen contacts in Outlook's or Google's shape, written beside
 // the target and renamed over it; what the shape has no place for is told.
 #include "exchange/csv/CsvWriter.h"
-#include "interop/Messages.h"
+#include "exchange/Messages.h"
 
 #include <QList>
 #include <optional>
@@ -37,7 +37,7 @@ void finishExport(const TLang& lang, QWidget* owner, const QString& path, const 
                   int count);
 
 // Every text of the CSV and LDIF commands and windows, for the catalogue.
-const QList<interop::MessageKey>& commandKeys();
+const QList<exchange::MessageKey>& commandKeys();
 
 } // namespace exchangecommands
 

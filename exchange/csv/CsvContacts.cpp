@@ -1,7 +1,7 @@
 #include "exchange/csv/CsvContacts.h"
 
-#include "interop/Latin1Text.h"
-#include "interop/TypeTable.h"
+#include "exchange/Latin1Text.h"
+#include "exchange/TypeTable.h"
 
 #include <QHash>
 #include <QMap>
@@ -9,7 +9,6 @@
 
 namespace pellori::exchange {
 
-using namespace interop;
 
 // --- the source -----------------------------------------------------------
 

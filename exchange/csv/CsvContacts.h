@@ -7,7 +7,8 @@
 #include "exchange/csv/CsvPresets.h"
 #include "exchange/csv/CsvReader.h"
 #include "exchange/csv/FileEncoding.h"
-#include "interop/CardMapping.h"
+#include "exchange/ContactText.h"
+#include "exchange/ImportPlan.h"
 
 #include <QByteArray>
 #include <memory>
@@ -66,7 +67,7 @@ public:
     ContactRows(const ContactRows&) = delete;
     ContactRows& operator=(const ContactRows&) = delete;
 
-    interop::CardContact read(int line, const QList<QStringView>& cells);
+    exchange::CardContact read(int line, const QList<QStringView>& cells);
 
 private:
     class Reader;
@@ -74,7 +75,7 @@ private:
 };
 
 // One contact (a card, as the import planner sees it) for each row after the header.
-QList<interop::CardContact> csvContacts(const CsvTable& table, const CsvMapping& mapping);
+QList<exchange::CardContact> csvContacts(const CsvTable& table, const CsvMapping& mapping);
 
 // The date of a birthday cell: an ISO date ("1815-12-10", "--12-10" without
 // a year), or numbers in the order given ("10.12.1815", "12/10/1815"); a

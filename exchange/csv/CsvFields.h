@@ -4,7 +4,7 @@
 // or something Pellori has no place for. A detail's kind words are the
 // TYPE words the vCard import reads ("work", "cell", "fax"), so one type
 // table chooses the book's type for both.
-#include "interop/Messages.h"
+#include "exchange/Messages.h"
 
 #include <QList>
 #include <QString>
@@ -70,10 +70,10 @@ const QList<FieldChoice>& fieldChoices();
 
 // The choice as the mapping window names it ("Address, work: town",
 // "E-mail 2: label").
-QString choiceCaption(const FieldChoice& choice, const interop::TextSource& texts = {});
+QString choiceCaption(const FieldChoice& choice, const exchange::TextSource& texts = {});
 
 // Every caption's catalogue key, for the language file.
-const QList<interop::MessageKey>& fieldKeys();
+const QList<exchange::MessageKey>& fieldKeys();
 
 // Whether the target is a part of a postal address.
 bool isAddressPart(Target target);

@@ -2,10 +2,10 @@
 
 namespace pellori::exchange {
 
-using interop::MessageKey;
-using interop::TextSource;
-using interop::fillPlaceholders;
-using interop::messageText;
+using exchange::MessageKey;
+using exchange::TextSource;
+using exchange::fillPlaceholders;
+using exchange::messageText;
 
 namespace {
 

@@ -3,21 +3,21 @@
 // the texts of the mapping window's choices.
 #include "exchange/csv/CsvPresets.h"
 #include "exchange/csv/CsvReader.h"
-#include "interop/Messages.h"
+#include "exchange/Messages.h"
 
 namespace pellori::exchange {
 
-QString csvErrorText(const CsvError& error, const interop::TextSource& texts = {});
+QString csvErrorText(const CsvError& error, const exchange::TextSource& texts = {});
 
 // "Outlook (Deutsch)", or the text for a file of no known program.
-QString presetCaption(int preset, const interop::TextSource& texts = {});
-QString dateOrderCaption(DateOrder order, const interop::TextSource& texts = {});
-QString separatorCaption(QChar separator, const interop::TextSource& texts = {});
+QString presetCaption(int preset, const exchange::TextSource& texts = {});
+QString dateOrderCaption(DateOrder order, const exchange::TextSource& texts = {});
+QString separatorCaption(QChar separator, const exchange::TextSource& texts = {});
 
 // The choices the mapping window offers a column: every field, and the
 // column's own choice where it is one of a preset's (Google's "E-mail 2: label").
 QList<FieldChoice> choicesFor(const FieldChoice& current);
 
-const QList<interop::MessageKey>& csvMessageKeys();
+const QList<exchange::MessageKey>& csvMessageKeys();
 
 } // namespace pellori::exchange

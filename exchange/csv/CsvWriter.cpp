@@ -1,15 +1,14 @@
 #include "exchange/csv/CsvWriter.h"
 
 #include "exchange/csv/FileEncoding.h"
-#include "interop/CardMapping.h"
-#include "interop/ImportPlan.h"
-#include "interop/TypeTable.h"
+#include "exchange/ContactText.h"
+#include "exchange/ImportPlan.h"
+#include "exchange/TypeTable.h"
 
 #include <QHash>
 
 namespace pellori::exchange {
 
-using namespace interop;
 
 namespace {
 

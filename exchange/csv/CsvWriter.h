@@ -3,7 +3,7 @@
 // so that either program, or Pellori, reads them back. What a shape has no
 // column for (Outlook's fourth e-mail address, any nickname in Outlook) is
 // not written and told to the caller, contact by contact.
-#include "interop/Contact.h"
+#include "exchange/Contact.h"
 
 #include <QByteArray>
 
@@ -24,7 +24,7 @@ struct CsvWritten {
 // Outlook: Windows-1252, every field quoted, CR LF. Google: UTF-8 with a
 // byte order mark, fields quoted where needed, as many numbered columns of
 // e-mail, phone, address and website as the contact with the most needs.
-CsvWritten writeCsv(const QList<interop::Contact>& contacts, CsvShape shape);
+CsvWritten writeCsv(const QList<exchange::Contact>& contacts, CsvShape shape);
 
 // A field quoted where it must be (or always), quotes doubled.
 QString csvField(const QString& value, QChar separator, bool always);

@@ -6,7 +6,7 @@
 // and above each column what it is for Pellori. Its opener shows it
 // modally and reads mapping() when it is accepted.
 #include "exchange/csv/CsvContacts.h"
-#include "interop/Messages.h"
+#include "exchange/Messages.h"
 
 #include <QDialog>
 
@@ -23,7 +23,7 @@ class Tf_csvmapping : public QDialog {
 public:
     struct Texts {
         QString caption, file, preset, encoding, separator, header, dates, columns, ok, cancel;
-        interop::TextSource fields;   // the captions of the choices, presets and errors
+        exchange::TextSource fields;   // the captions of the choices, presets and errors
     };
     // Rows of the file shown in the preview.
     static constexpr int kPreviewRows = 12;

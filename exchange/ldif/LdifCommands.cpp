@@ -1,21 +1,21 @@
 #include "exchange/ldif/LdifCommands.h"
 
 #include "data/DbTransaction.h"
-#include "dialogs/ImportRun.h"
-#include "dialogs/f_vcardexport.h"
+#include "exchange/vcard/ImportRun.h"
+#include "exchange/vcard/f_vcardexport.h"
 #include "exchange/csv/CsvCommands.h"
 #include "exchange/ldif/LdifContacts.h"
-#include "interop/ContactExport.h"
+#include "exchange/ContactExport.h"
 #include "settings/Language.h"
-#include "widgets/MessageService.h"
-#include "widgets/Session.h"
+#include "services/MessageService.h"
+#include "services/Session.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 namespace pellori {
 
-using interop::MessageKey;
+using exchange::MessageKey;
 
 namespace {
 
@@ -52,7 +52,7 @@ QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
 
 QString shared(const TLang& lang, const char* key, const QList<std::pair<QString, QString>>& values = {})
 {
-    return interop::fillPlaceholders(ReplaceReturn(lang.text(QLatin1String(key))), values);
+    return exchange::fillPlaceholders(ReplaceReturn(lang.text(QLatin1String(key))), values);
 }
 
 } // namespace
@@ -90,7 +90,7 @@ int importLdif(Session& session, QWidget* owner)
                                   {{QStringLiteral("%FILE%"), shown(path)}, {QStringLiteral("%ERROR%"), reason}}));
         return 0;
     }
-    static const interop::SummaryHeadline headline{kAdded, kAddedOne};
+    static const exchange::SummaryHeadline headline{kAdded, kAddedOne};
     return storeImport(session, owner, exchange::ldifContacts(read.entries),
                        {.fileName = QFileInfo(path).fileName(),
                         .summaryCaption = catalogueMessage(lang, kSummaryCaption),
@@ -104,12 +104,12 @@ void exportLdif(Session& session, QWidget* owner, const QList<int>& shownIds, in
 {
     const TLang& lang = session.lang();
     DbTransaction& tr = session.mainTransaction();
-    const int all = interop::contactCount(tr);
+    const int all = exchange::contactCount(tr);
     if (all == 0) {
         showMessage(owner, shared(lang, "vcard_nothingtoexport"));
         return;
     }
-    const QString currentName = currentId ? interop::contactListName(tr, currentId) : QString();
+    const QString currentName = currentId ? exchange::contactListName(tr, currentId) : QString();
     Tf_vcardexport choice(
         owner,
         {.caption = catalogueMessage(lang, kExportCaption),
@@ -132,7 +132,7 @@ void exportLdif(Session& session, QWidget* owner, const QList<int>& shownIds, in
         owner, catalogueMessage(lang, kExportCaption), catalogueMessage(lang, kFilter), QStringLiteral("Pellori.ldif"));
     if (path.isEmpty())
         return;
-    const QList<interop::Contact> contacts = interop::readContactsForExport(tr, keys);
+    const QList<exchange::Contact> contacts = exchange::readContactsForExport(tr, keys);
     exchangecommands::finishExport(lang, owner, path, exchange::writeLdif(contacts), int(contacts.size()));
 }
 

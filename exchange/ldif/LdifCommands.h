@@ -5,7 +5,7 @@
 // import is; its lists become groups. Export: the chosen contacts in
 // Thunderbird's shape, their groups as lists, written beside the target
 // and renamed over it.
-#include "interop/Messages.h"
+#include "exchange/Messages.h"
 
 #include <QList>
 
@@ -21,6 +21,6 @@ int importLdif(Session& session, QWidget* owner);
 void exportLdif(Session& session, QWidget* owner, const QList<int>& shownIds, int currentId);
 
 // Every text of the LDIF commands, for the catalogue.
-const QList<interop::MessageKey>& ldifCommandKeys();
+const QList<exchange::MessageKey>& ldifCommandKeys();
 
 } // namespace pellori

@@ -1,12 +1,11 @@
 #include "exchange/ldif/LdifContacts.h"
 
 #include "exchange/csv/CsvContacts.h"
-#include "interop/ImportPlan.h"
-#include "interop/TypeTable.h"
+#include "exchange/ImportPlan.h"
+#include "exchange/TypeTable.h"
 
 namespace pellori::exchange {
 
-using namespace interop;
 
 namespace {
 

@@ -6,18 +6,19 @@
 // members are the entries their DNs name.
 #include "exchange/csv/CsvWriter.h"
 #include "exchange/ldif/LdifReader.h"
-#include "interop/CardMapping.h"
+#include "exchange/ContactText.h"
+#include "exchange/ImportPlan.h"
 
 namespace pellori::exchange {
 
 // One card per entry, in file order: a group entry as a group card whose
 // members are the DNs of its entries, every other entry as a contact
 // (its DN is the identity its groups name it by).
-QList<interop::CardContact> ldifContacts(const QList<LdifEntry>& entries);
+QList<exchange::CardContact> ldifContacts(const QList<LdifEntry>& entries);
 
 // Thunderbird's shape: the groups first, each naming its members by DN,
 // then the contacts; UTF-8, values that are not plain ASCII in base64.
 // What the shape has no attribute for is told to the caller.
-CsvWritten writeLdif(const QList<interop::Contact>& contacts);
+CsvWritten writeLdif(const QList<exchange::Contact>& contacts);
 
 } // namespace pellori::exchange

@@ -1,4 +1,5 @@
 // What the main window's error handler shows, and when the program then ends.
+#include "MainMessages.h"
 #include "app/MainErrorText.h"
 #include "data/DbError.h"
 #include "settings/Language.h"
@@ -9,22 +10,8 @@
 #include <stdexcept>
 
 using namespace pellori;
-
-namespace {
-
-QString employeesMessage()
-{
-    return QStringLiteral("Database Error:\n\r\n\rThere exists at least one person which works at this firm you "
-                          "want to delete.");
-}
-
-QString loginMessage()
-{
-    return QStringLiteral("Initialization Error:\r\n\r\nEither username or password of the database is wrong.\r\n\r\n"
-                          "Please specify the correct username and password in PELLORI.INI.");
-}
-
-} // namespace
+using pellori::test::employeesMessage;
+using pellori::test::loginMessage;
 
 class TestMainErrorText : public QObject {
     Q_OBJECT

@@ -4,6 +4,7 @@
 #include "app/f_main.h"
 #include "editors/detail/DetailList.h"
 #include "data/ContactQueries.h"
+#include "MainMessages.h"
 #include "RecordingMessages.h"
 #include "ProgramDir.h"
 #include "TestDb.h"
@@ -14,7 +15,7 @@
 #include "settings/IniFile.h"
 #include "settings/Language.h"
 #include "settings/uBase64Codec.h"
-#include "widgets/CommandGuard.h"
+#include "services/CommandGuard.h"
 #include "widgets/DataGrid.h"
 
 #include <firebird/Interface.h>
@@ -42,6 +43,8 @@ using namespace pellori;
 using pellori::test::ProgramDir;
 using pellori::test::RecordingMessages;
 using pellori::test::iniText;
+using pellori::test::employeesMessage;
+using pellori::test::loginMessage;
 
 namespace {
 
@@ -68,18 +71,6 @@ QStringList columnOf(DataSet& ds, const QString& field)
     for (int row = 0; row < ds.rowCount(); ++row)
         out << ds.value(row, f).toString();
     return out;
-}
-
-QString employeesMessage()
-{
-    return QStringLiteral("Database Error:\n\r\n\rThere exists at least one person which works at this firm you "
-                          "want to delete.");
-}
-
-QString loginMessage()
-{
-    return QStringLiteral("Initialization Error:\r\n\r\nEither username or password of the database is wrong.\r\n\r\n"
-                          "Please specify the correct username and password in PELLORI.INI.");
 }
 
 // The [MainWindow] keys in the order they stand in the file.
@@ -155,6 +146,9 @@ private slots:
     void placementKeysWrittenInOrder();
     void unwritableConfigurationReported();
     void catalogueReplacesCaptions();
+    void everyMenuItemTakesItsCatalogueText();
+    void menusInTheirOrderWithTheirShortcuts_data();
+    void menusInTheirOrderWithTheirShortcuts();
     void administrationOpensLookupEditors();
     void emptyCatalogueKeepsFixedParts();
     void faqAndInformationWindows();
@@ -845,6 +839,80 @@ void tst_MainForm::catalogueReplacesCaptions()
     // Not from the catalogue: the window's caption and the "?" menu.
     QCOMPARE(w->windowTitle(), QStringLiteral("pellori.example - Pellori"));
     QCOMPARE(the<QMenu>(w, "m_info")->title(), QStringLiteral("&?"));
+}
+
+void tst_MainForm::everyMenuItemTakesItsCatalogueText()
+{
+    // Every key of the catalogue, grouped by section, each text naming its key:
+    // an item whose key the catalogue does not know would be left empty.
+    QMap<QByteArray, QByteArray> sections;
+    for (const LangKey& k : TLang::keys())
+        sections[k.section] += QByteArray(k.key) + "=<" + k.key + ">\r\n";
+    QByteArray lang = "[Pellori]\r\nVersion=1.0\r\n";
+    for (auto it = sections.cbegin(); it != sections.cend(); ++it)
+        lang += "[" + it.key() + "]\r\n" + it.value();
+    RecordingMessages rec;
+    ProgramDir dir;
+    dir.write(QStringLiteral("Pellori.ini"), iniText());
+    dir.write(QStringLiteral("Pellori.lang"), lang);
+    auto w = startIn(dir);
+    QList<QAction*> items = w->menuBar()->actions() + the<QMenu>(w, "PopupMenu1")->actions();
+    for (int i = 0; i < items.size(); ++i) {
+        if (QMenu* menu = items[i]->menu())
+            items += menu->actions();
+        if (!items[i]->isSeparator() && items[i]->text() != QLatin1String("&?"))   // "?" is the same everywhere
+            QVERIFY2(items[i]->text().startsWith(QLatin1Char('<')), qPrintable(items[i]->text()));
+    }
+    QVERIFY(items.size() > 40);
+}
+
+void tst_MainForm::menusInTheirOrderWithTheirShortcuts_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QStringList>("entries");   // objectName and shortcut; "-" an unnamed separator
+    QTest::newRow("menu bar") << "m_main" << QStringList{"System1", "m_add", "m_show", "m_print", "m_admin", "m_info"};
+    QTest::newRow("System") << "System1"
+                            << QStringList{"m_options",     "-",           "m_importvcard", "m_importcsv",
+                                           "m_importldif",  "m_exportvcard", "m_exportcsv",   "m_exportldif",
+                                           "m_exportbirthdays", "-", "m_exit Ctrl+E"};
+    QTest::newRow("Options") << "m_options"
+                             << QStringList{"m_size", "m_position", "m_size_position", "-", "m_standardvalues"};
+    QTest::newRow("Add New") << "m_add" << QStringList{"m_company Ctrl+C", "m_person Ctrl+P"};
+    QTest::newRow("Show") << "m_show" << QStringList{"m_details Ctrl+D"};
+    QTest::newRow("Print") << "m_print"
+                           << QStringList{"m_print_addressbook", "menu_birthdaylist", "m_print_postal",
+                                          "m_upcomingbirthdays"};
+    QTest::newRow("Labels and lists") << "m_print_postal"
+                                      << QStringList{"m_print_labels", "m_print_envelopes", "m_print_phonelist"};
+    QTest::newRow("AddressBook") << "m_print_addressbook"
+                                 << QStringList{"A1", "N5", "AddressbookAZ1", "N6", "AddressbookA1", "AddressbookB1",
+                                                "AddressbookC1", "AddressbookD1", "AddressbookE1", "AddressbookF1",
+                                                "AddresbookG1", "AddressbookH1", "AddressbookI1", "AddressbookJ1",
+                                                "AddressbookK1", "AddressbookL1"};
+    QTest::newRow("Administration") << "m_admin"
+                                    << QStringList{"m_address", "m_internet", "m_communication", "m_groups",
+                                                   "m_salutation", "m_title"};
+    QTest::newRow("?") << "m_info" << QStringList{"m_faqonline", "-", "Help1", "-", "Version1"};
+    QTest::newRow("context menu") << "PopupMenu1"
+                                  << QStringList{"miShowDetails Ctrl+D", "-", "m_add_new", "-", "popup_deleteitem Ctrl+Del"};
+    QTest::newRow("context Add new") << "m_add_new" << QStringList{"m_add_new_company Ctrl+C", "m_add_new_person Ctrl+P"};
+}
+
+void tst_MainForm::menusInTheirOrderWithTheirShortcuts()
+{
+    QFETCH(QString, menu);
+    QFETCH(QStringList, entries);
+    RecordingMessages rec;
+    ProgramDir dir;
+    dir.write(QStringLiteral("Pellori.ini"), iniText());
+    auto w = startIn(dir);
+    QStringList found;
+    for (const QAction* a : w->findChild<QWidget*>(menu)->actions()) {
+        const QString name = a->menu() ? a->menu()->objectName() : a->objectName();
+        const QString keys = a->shortcut().toString();
+        found << (name.isEmpty() && a->isSeparator() ? QStringLiteral("-") : keys.isEmpty() ? name : name + ' ' + keys);
+    }
+    QCOMPARE(found, entries);
 }
 
 void tst_MainForm::administrationOpensLookupEditors()

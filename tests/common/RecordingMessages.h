@@ -2,7 +2,7 @@
 // The tests' message service: answers confirmations from a queue, records every
 // text shown, and drives modal windows through queued handlers instead of
 // blocking on them. Installed for its lifetime.
-#include "widgets/MessageService.h"
+#include "services/MessageService.h"
 
 #include <QDialog>
 #include <QList>

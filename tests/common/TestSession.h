@@ -4,7 +4,7 @@
 // the database's folder as the program reads its own, the FAQ action, and
 // open-editor operations that only record the key.
 #include "app/session/PelloriSession.h"
-#include "widgets/Session.h"
+#include "services/Session.h"
 
 #include <QAction>
 #include <QList>

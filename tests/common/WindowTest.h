@@ -6,7 +6,7 @@
 #include "RecordingMessages.h"
 #include "TestDb.h"
 #include "TestSession.h"
-#include "widgets/CommandGuard.h"
+#include "services/CommandGuard.h"
 
 #include <QObject>
 #include <QWidget>

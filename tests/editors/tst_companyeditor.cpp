@@ -10,7 +10,7 @@
 #include "data/DbTransaction.h"
 #include "data/SqlStatement.h"
 #include "editors/f_comp.h"
-#include "widgets/CommandGuard.h"
+#include "services/CommandGuard.h"
 #include "widgets/DBEdit.h"
 
 #include <QAction>

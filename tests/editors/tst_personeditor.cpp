@@ -12,7 +12,7 @@
 #include "data/SqlStatement.h"
 #include "editors/detail/DetailList.h"
 #include "editors/f_person.h"
-#include "widgets/CommandGuard.h"
+#include "services/CommandGuard.h"
 #include "widgets/DBEdit.h"
 #include "widgets/DataGrid.h"
 

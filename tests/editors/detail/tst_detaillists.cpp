@@ -9,7 +9,7 @@
 #include "data/SqlStatement.h"
 #include "editors/detail/DetailList.h"
 #include "editors/detail/RowChecks.h"
-#include "widgets/CommandGuard.h"
+#include "services/CommandGuard.h"
 
 #include <QHash>
 #include <QTest>

@@ -8,7 +8,7 @@
 #include <QtTest>
 
 using namespace pellori::exchange;
-using namespace pellori::interop;
+using namespace pellori::exchange;
 
 namespace {
 

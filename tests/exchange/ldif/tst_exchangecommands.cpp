@@ -219,7 +219,7 @@ void TestExchangeCommands::catalogueHoldsEveryText()
     QHash<QString, const LangKey*> catalogue;
     for (const LangKey& k : TLang::keys())
         catalogue.insert(QLatin1String(k.key), &k);
-    for (const interop::MessageKey& m : exchangecommands::commandKeys() + ldifCommandKeys()) {
+    for (const exchange::MessageKey& m : exchangecommands::commandKeys() + ldifCommandKeys()) {
         const LangKey* entry = catalogue.value(QLatin1String(m.key));
         QVERIFY2(entry, m.key);
         QCOMPARE(QByteArray(entry->builtIn), QByteArray(m.builtIn));

@@ -7,7 +7,7 @@
 #include <QtTest>
 
 using namespace pellori::exchange;
-using namespace pellori::interop;
+using namespace pellori::exchange;
 
 class TestLdif : public QObject {
     Q_OBJECT

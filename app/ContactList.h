@@ -1,0 +1,51 @@
+#pragma once
+// The main window's contact list and group list, apart from the controls that
+// show them: the list's statement in force (the start-up's, or that of the
+// last search, which every later re-read runs again), where the list stands
+// after a command, and deleting a contact with all its rows.
+#include "data/DataSet.h"
+#include "services/Commands.h"
+
+#include <memory>
+
+namespace pellori {
+
+class ContactDeletion;
+
+class ContactList {
+public:
+    explicit ContactList(DbTransaction& main);
+    ~ContactList();
+
+    EditableDataSet& contacts() { return *dbdataset_object; }
+    QueryDataSet& groups() { return *ibquery_listgroups; }
+
+    // Reads every group; the first read attaches to the database and starts the main transaction.
+    void readGroups();
+    // Replaces the statement in force and opens the list on its first row.
+    void search(const QString& statement);
+
+    // Where the list stood before a command.
+    struct Place {
+        DataSet::Bookmark row = -1;
+        QVariant contact;
+    };
+    Place place() const;
+    // Reads the list again as `afterwards` says; `named` is the contact the
+    // command made or names (0: none). False when the contact it made is not
+    // among the rows of the statement in force.
+    bool reread(Afterwards afterwards, int named, const Place& before);
+
+    // The keys of the contacts the list shows, every row fetched, and of the current one (0: none).
+    QList<int> shownKeys();
+    int currentKey() const;
+    // The current contact with all its rows; throws the database's refusal, with nothing deleted.
+    void deleteCurrent();
+
+private:
+    std::unique_ptr<EditableDataSet> dbdataset_object;
+    std::unique_ptr<QueryDataSet> ibquery_listgroups;
+    std::unique_ptr<ContactDeletion> m_deletion;
+};
+
+} // namespace pellori

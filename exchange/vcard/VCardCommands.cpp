@@ -1,0 +1,117 @@
+#include "exchange/vcard/VCardCommands.h"
+
+#include "data/DbTransaction.h"
+#include "exchange/ContactExport.h"
+#include "exchange/FileWriting.h"
+#include "exchange/vcard/CardMapping.h"
+#include "exchange/vcard/ImportRun.h"
+#include "exchange/vcard/f_vcardexport.h"
+#include "exchange/vcard/f_vcardprogress.h"
+#include "exchange/vcard/f_vcardsummary.h"
+#include "services/CommandGuard.h"
+#include "services/MessageService.h"
+#include "services/Session.h"
+#include "settings/AppError.h"
+#include "settings/Language.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+
+namespace pellori {
+
+namespace {
+
+using Values = QList<std::pair<QString, QString>>;
+
+// A catalogue text with "%RETURN%" as a line break and its placeholders filled.
+QString message(const TLang& lang, const char* key, const Values& values = {})
+{
+    return exchange::fillPlaceholders(ReplaceReturn(lang.text(QLatin1String(key))), values);
+}
+
+QString shownPath(const QString& path) { return QDir::toNativeSeparators(path); }
+
+} // namespace
+
+int importVCards(Session& session, QWidget* owner)
+{
+    const TLang& lang = session.lang();
+    const QString path = MessageService::instance().chooseOpenFile(
+        owner, lang.text(QStringLiteral("vcard_importcaption")), lang.text(QStringLiteral("vcard_filefilter")));
+    if (path.isEmpty())
+        return 0;
+
+    QFile file(path);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        showMessage(owner, message(lang, "vcard_cannotread",
+                                   {{QStringLiteral("%FILE%"), shownPath(path)},
+                                    {QStringLiteral("%ERROR%"), file.errorString()}}));
+        return 0;
+    }
+    const exchange::ContactsRead read = exchange::readContacts(bytes);
+    if (read.error) {
+        showMessage(owner, message(lang, "vcard_notimported",
+                                   {{QStringLiteral("%FILE%"), shownPath(path)},
+                                    {QStringLiteral("%ERROR%"), exchange::readErrorText(*read.error, catalogueTexts(lang))}}));
+        return 0;
+    }
+
+    return storeImport(session, owner, read.contacts,
+                       {.fileName = QFileInfo(path).fileName(),
+                        .summaryCaption = lang.text(QStringLiteral("vcard_summarycaption"))});
+}
+
+void exportVCards(Session& session, QWidget* owner, const QList<int>& shownIds, int currentId)
+{
+    const TLang& lang = session.lang();
+    DbTransaction& tr = session.mainTransaction();
+    const int all = exchange::contactCount(tr);
+    if (all == 0) {
+        showMessage(owner, message(lang, "vcard_nothingtoexport"));
+        return;
+    }
+    const QString currentName = currentId ? exchange::contactListName(tr, currentId) : QString();
+    Tf_vcardexport choice(
+        owner,
+        {.caption = lang.text(QStringLiteral("vcard_exportcaption")),
+         .question = lang.text(QStringLiteral("vcard_scopequestion")),
+         .shown = message(lang, "vcard_scopeshown", {{QStringLiteral("%COUNT%"), QString::number(shownIds.size())}}),
+         .current = message(lang, "vcard_scopecurrent", {{QStringLiteral("%NAME%"), currentName}}),
+         .all = message(lang, "vcard_scopeall", {{QStringLiteral("%COUNT%"), QString::number(all)}}),
+         .ok = lang.text(QStringLiteral("btnok")),
+         .cancel = lang.text(QStringLiteral("btncancel"))},
+        !shownIds.isEmpty(), !currentName.isEmpty());
+    if (execModal(&choice) != QDialog::Accepted)
+        return;
+    std::optional<QList<int>> keys;
+    switch (choice.scope()) {
+    case ExportScope::Shown: keys = shownIds; break;
+    case ExportScope::Current: keys = QList<int>{currentId}; break;
+    case ExportScope::All: break;
+    }
+
+    const QString path = MessageService::instance().chooseSaveFile(
+        owner, lang.text(QStringLiteral("vcard_exportcaption")), lang.text(QStringLiteral("vcard_filefilter")),
+        QStringLiteral("Pellori.vcf"));
+    if (path.isEmpty())
+        return;
+    const QList<exchange::Contact> contacts = exchange::readContactsForExport(tr, keys);
+    const exchange::SaveResult saved = exchange::saveFile(path, exchange::writeContacts(contacts));
+    if (!saved.ok) {
+        showMessage(owner, message(lang, "vcard_exportfailed",
+                                   {{QStringLiteral("%FILE%"), shownPath(path)},
+                                    {QStringLiteral("%ERROR%"),
+                                     saved.diskFull ? message(lang, "vcard_diskfull") : saved.reason}}));
+        return;
+    }
+    showMessage(owner, message(lang, "vcard_exported",
+                               {{QStringLiteral("%COUNT%"), QString::number(contacts.size())},
+                                {QStringLiteral("%FILE%"), shownPath(path)}}));
+}
+
+} // namespace pellori

@@ -1,0 +1,25 @@
+#pragma once
+// The two vCard commands of the System menu. Import: a file of one or many
+// cards, stored in one transaction of its own, with a summary of what could
+// not be stored as it was; a cancel or any failure leaves the book as it was.
+// Export: the chosen contacts as vCard 4.0, written beside the target and
+// renamed over it, so that a failure never leaves half a file.
+#include "exchange/vcard/ImportRun.h"
+
+#include <QList>
+
+class QWidget;
+
+namespace pellori {
+
+class Session;
+
+// Returns the O_ID of the contact of the file's first imported card, to make
+// it the current one; 0 when nothing was imported.
+int importVCards(Session& session, QWidget* owner);
+
+// shownIds: the contact list's keys as it shows them now; currentId: its
+// current contact, 0 when none.
+void exportVCards(Session& session, QWidget* owner, const QList<int>& shownIds, int currentId);
+
+} // namespace pellori
