@@ -266,6 +266,7 @@ const QList<LangKey> kKeys = {
     {"csv", "csv_namedbyemail", "The row has no name: filed under its e-mail address \"%VALUE%\"."},
     {"csv", "csv_defaultsalutation",
      "Persons given the salutation \"%NAME%\", the first of the book's, as their rows name none: %COUNT%."},
+    {"csv", "csv_allstored", "Every row was stored as it was."},
     {"csv", "csv_shape", "Shape of the file"},
     {"csv", "csv_shape_outlook", "Outlook (English): Windows-1252"},
     {"csv", "csv_shape_google", "Google Contacts: UTF-8, every detail with its type"},
@@ -346,6 +347,7 @@ const QList<LangKey> kKeys = {
     {"ldif", "ldif_defaultsalutation",
      "Persons given the salutation \"%NAME%\", the first of the book's, as their entries name none: "
      "%COUNT%."},
+    {"ldif", "ldif_allstored", "Every entry was stored as it was."},
     {"ldif", "ldif_empty", "The file holds no LDIF entry."},
     {"ldif", "ldif_notattribute", "Line %LINE%: \"%TEXT%\" is neither an attribute nor the continuation of one."},
     {"ldif", "ldif_badbase64", "Line %LINE%: the value after \"::\" is no base64: \"%TEXT%\"."},

@@ -42,6 +42,7 @@ const MessageKey kNamedByEmail{"csv_namedbyemail", "The row has no name: filed u
 const MessageKey kDefaultSalutation{"csv_defaultsalutation",
                                     "Persons given the salutation \"%NAME%\", the first of the book's, as their "
                                     "rows name none: %COUNT%."};
+const MessageKey kAllStored{"csv_allstored", "Every row was stored as it was."};
 const MessageKey kShape{"csv_shape", "Shape of the file"};
 const MessageKey kOutlook{"csv_shape_outlook", "Outlook (English): Windows-1252"};
 const MessageKey kGoogle{"csv_shape_google", "Google Contacts: UTF-8, every detail with its type"};
@@ -117,7 +118,7 @@ const QList<MessageKey>& commandKeys()
         QList<MessageKey> all = {kImportCaption, kExportCaption, kFilter,    kMappingCaption, kFile,    kPreset,
                                  kEncoding,      kSeparator,     kHeader,    kDates,          kColumns, kImport,
                                  kSummaryCaption, kAdded,        kAddedOne,  kShape,          kOutlook, kGoogle,
-                                 kNoName,        kNamedByEmail,  kDefaultSalutation,
+                                 kNoName,        kNamedByEmail,  kDefaultSalutation, kAllStored,
                                  kExported,      kLeftOut,       kDeceased};
         all << exchange::csvMessageKeys();
         return all;
@@ -160,7 +161,8 @@ int importCsv(Session& session, QWidget* owner)
                         .headline = &headline,
                         .wording = {{"vcard_noname", kNoName},
                                     {"vcard_namedbyemail", kNamedByEmail},
-                                    {"vcard_defaultsalutation", kDefaultSalutation}}});
+                                    {"vcard_defaultsalutation", kDefaultSalutation},
+                                    {"vcard_allstored", kAllStored}}});
 }
 
 void exportCsv(Session& session, QWidget* owner, const QList<int>& shownIds, int currentId)

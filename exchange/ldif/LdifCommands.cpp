@@ -32,6 +32,7 @@ const MessageKey kNamedByEmail{"ldif_namedbyemail",
 const MessageKey kDefaultSalutation{"ldif_defaultsalutation",
                                     "Persons given the salutation \"%NAME%\", the first of the book's, as their "
                                     "entries name none: %COUNT%."};
+const MessageKey kAllStored{"ldif_allstored", "Every entry was stored as it was."};
 
 struct ErrorText {
     exchange::LdifErrorKind kind;
@@ -61,7 +62,7 @@ const QList<MessageKey>& ldifCommandKeys()
 {
     static const QList<MessageKey> keys = [] {
         QList<MessageKey> all = {kImportCaption, kExportCaption, kFilter, kSummaryCaption, kAdded, kAddedOne,
-                                 kNoName,        kNamedByEmail,  kDefaultSalutation};
+                                 kNoName,        kNamedByEmail,  kDefaultSalutation, kAllStored};
         for (const ErrorText& e : kErrors)
             all << e.text;
         return all;
@@ -97,7 +98,8 @@ int importLdif(Session& session, QWidget* owner)
                         .headline = &headline,
                         .wording = {{"vcard_noname", kNoName},
                                     {"vcard_namedbyemail", kNamedByEmail},
-                                    {"vcard_defaultsalutation", kDefaultSalutation}}});
+                                    {"vcard_defaultsalutation", kDefaultSalutation},
+                                    {"vcard_allstored", kAllStored}}});
 }
 
 void exportLdif(Session& session, QWidget* owner, const QList<int>& shownIds, int currentId)

@@ -130,6 +130,10 @@ void TestExchangeCommands::importThenExportGivesTheSameBook_data()
         << Format::OutlookCsv << "Contacts added: 1, from 1 row in \"in.csv\"."
         << "The row has no name: filed under its e-mail address \"solo@x.example\"."
         << "solo@x.example: E-Mail solo@x.example";
+    QTest::newRow("every row stored as it was, in the words of rows")
+        << QByteArray("First Name,Last Name,Home Phone\nEva,Roth,0221 1234567\n") << Format::OutlookCsv
+        << "Contacts added: 1, from 1 row in \"in.csv\"." << "Every row was stored as it was."
+        << "Roth: Telefon 0221/1234567";
     QTest::newRow("Thunderbird LDIF")
         << QByteArray("dn: cn=Freunde\nobjectclass: top\nobjectclass: groupOfNames\ncn: Freunde\n"
                       "member: cn=Eva Klein,mail=eva@k.example\n\n"
