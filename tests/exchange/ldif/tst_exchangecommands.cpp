@@ -130,6 +130,10 @@ void TestExchangeCommands::importThenExportGivesTheSameBook_data()
         << Format::OutlookCsv << "Contacts added: 1, from 1 row in \"in.csv\"."
         << "The row has no name: filed under its e-mail address \"solo@x.example\"."
         << "solo@x.example: E-Mail solo@x.example";
+    QTest::newRow("a row without a name listed, the rows around it stored")
+        << QByteArray("First Name,Last Name,Home Phone\nEva,Roth,0221 1234567\n,,0221 7654321\nMax,Berg,0228 123456\n")
+        << Format::OutlookCsv << "Contacts added: 2, from 3 rows in \"in.csv\"." << "The row has no name: not imported."
+        << "Berg: Telefon 0228/123456";
     QTest::newRow("every row stored as it was, in the words of rows")
         << QByteArray("First Name,Last Name,Home Phone\nEva,Roth,0221 1234567\n") << Format::OutlookCsv
         << "Contacts added: 1, from 1 row in \"in.csv\"." << "Every row was stored as it was."
