@@ -1,16 +1,16 @@
 #include "exchange/csv/CsvCommands.h"
 
 #include "data/DbTransaction.h"
-#include "exchange/vcard/ImportRun.h"
+#include "exchange/ContactExport.h"
+#include "exchange/FileWriting.h"
 #include "exchange/csv/CsvContacts.h"
 #include "exchange/csv/CsvMessages.h"
 #include "exchange/csv/f_csvexport.h"
 #include "exchange/csv/f_csvmapping.h"
-#include "exchange/ContactExport.h"
-#include "exchange/FileWriting.h"
-#include "settings/Language.h"
+#include "exchange/vcard/ImportRun.h"
 #include "services/MessageService.h"
 #include "services/Session.h"
+#include "settings/Language.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,8 +4,8 @@
 // then planned, stored in one transaction and summed up as every import is.
 // Export: the chosen contacts in Outlook's or Google's shape, written beside
 // the target and renamed over it; what the shape has no place for is told.
-#include "exchange/csv/CsvWriter.h"
 #include "exchange/Messages.h"
+#include "exchange/csv/CsvWriter.h"
 
 #include <QList>
 #include <optional>

@@ -3,12 +3,12 @@
 // and separator (detected, or as the user chose), its table, the preset its
 // header names or the guess for any other file, and the rows as contacts
 // with, for each row, what could not be stored as written.
+#include "exchange/ContactText.h"
+#include "exchange/ImportPlan.h"
 #include "exchange/csv/CsvGuess.h"
 #include "exchange/csv/CsvPresets.h"
 #include "exchange/csv/CsvReader.h"
 #include "exchange/csv/FileEncoding.h"
-#include "exchange/ContactText.h"
-#include "exchange/ImportPlan.h"
 
 #include <QByteArray>
 #include <memory>

@@ -1,9 +1,9 @@
 #pragma once
 // Why a CSV file cannot be read, in the user's words, naming the line; and
 // the texts of the mapping window's choices.
+#include "exchange/Messages.h"
 #include "exchange/csv/CsvPresets.h"
 #include "exchange/csv/CsvReader.h"
-#include "exchange/Messages.h"
 
 namespace pellori::exchange {
 

@@ -1,9 +1,9 @@
 #include "exchange/csv/CsvWriter.h"
 
-#include "exchange/csv/FileEncoding.h"
 #include "exchange/ContactText.h"
 #include "exchange/ImportPlan.h"
 #include "exchange/TypeTable.h"
+#include "exchange/csv/FileEncoding.h"
 
 #include <QHash>
 

@@ -5,8 +5,8 @@
 // preview), whether the first row names the columns, the order of dates,
 // and above each column what it is for Pellori. Its opener shows it
 // modally and reads mapping() when it is accepted.
-#include "exchange/csv/CsvContacts.h"
 #include "exchange/Messages.h"
+#include "exchange/csv/CsvContacts.h"
 
 #include <QDialog>
 

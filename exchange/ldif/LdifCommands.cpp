@@ -1,14 +1,14 @@
 #include "exchange/ldif/LdifCommands.h"
 
 #include "data/DbTransaction.h"
-#include "exchange/vcard/ImportRun.h"
-#include "exchange/vcard/f_vcardexport.h"
+#include "exchange/ContactExport.h"
 #include "exchange/csv/CsvCommands.h"
 #include "exchange/ldif/LdifContacts.h"
-#include "exchange/ContactExport.h"
-#include "settings/Language.h"
+#include "exchange/vcard/ImportRun.h"
+#include "exchange/vcard/f_vcardexport.h"
 #include "services/MessageService.h"
 #include "services/Session.h"
+#include "settings/Language.h"
 
 #include <QDir>
 #include <QFileInfo>

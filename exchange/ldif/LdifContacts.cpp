@@ -1,8 +1,8 @@
 #include "exchange/ldif/LdifContacts.h"
 
-#include "exchange/csv/CsvContacts.h"
 #include "exchange/ImportPlan.h"
 #include "exchange/TypeTable.h"
+#include "exchange/csv/CsvContacts.h"
 
 namespace pellori::exchange {
 

@@ -4,10 +4,10 @@
 // numbers, a home and a work address, company and department, two web
 // pages, the birthday and notes; groupOfNames entries are groups, whose
 // members are the entries their DNs name.
-#include "exchange/csv/CsvWriter.h"
-#include "exchange/ldif/LdifReader.h"
 #include "exchange/ContactText.h"
 #include "exchange/ImportPlan.h"
+#include "exchange/csv/CsvWriter.h"
+#include "exchange/ldif/LdifReader.h"
 
 namespace pellori::exchange {
 

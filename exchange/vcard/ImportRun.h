@@ -4,7 +4,7 @@
 // decides postcodes that are not whole numbers), store them with a progress
 // window whose Cancel rolls everything back when they are many, and end
 // with the summary window. A cancel or any failure leaves the book as it was.
-#include "exchange/vcard/CardMapping.h"
+#include "exchange/ImportPlan.h"
 #include "exchange/ImportSummary.h"
 
 #include <utility>
