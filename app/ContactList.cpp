@@ -1,6 +1,5 @@
 #include "app/ContactList.h"
 
-#include "data/ContactDeletion.h"
 #include "data/ContactQueries.h"
 
 namespace pellori {
@@ -18,8 +17,6 @@ ContactList::ContactList(DbTransaction& main)
         {.name = QStringLiteral("O_NAME"), .kind = FieldKind::Text, .size = 255, .title = QStringLiteral("Name")});
     dbdataset_object->addField(
         {.name = QStringLiteral("O_TYPE"), .kind = FieldKind::Text, .size = 1, .visible = false});
-    // The list deletes no row of its own: a contact goes with all its rows, through "Delete item".
-    m_deletion = std::make_unique<ContactDeletion>(main);
 
     ibquery_listgroups = std::make_unique<QueryDataSet>(main);
     ibquery_listgroups->setObjectName(QStringLiteral("ibquery_listgroups"));
@@ -93,11 +90,6 @@ QList<int> ContactList::shownKeys()
 int ContactList::currentKey() const
 {
     return dbdataset_object->recNo() >= 0 ? dbdataset_object->value(kKey).toInt() : 0;
-}
-
-void ContactList::deleteCurrent()
-{
-    m_deletion->deleteContact(dbdataset_object->value(kKey).toInt());
 }
 
 } // namespace pellori

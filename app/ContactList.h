@@ -2,15 +2,13 @@
 // The main window's contact list and group list, apart from the controls that
 // show them: the list's statement in force (the start-up's, or that of the
 // last search, which every later re-read runs again), where the list stands
-// after a command, and deleting a contact with all its rows.
+// after a command.
 #include "data/DataSet.h"
 #include "services/Commands.h"
 
 #include <memory>
 
 namespace pellori {
-
-class ContactDeletion;
 
 class ContactList {
 public:
@@ -39,13 +37,10 @@ public:
     // The keys of the contacts the list shows, every row fetched, and of the current one (0: none).
     QList<int> shownKeys();
     int currentKey() const;
-    // The current contact with all its rows; throws the database's refusal, with nothing deleted.
-    void deleteCurrent();
 
 private:
     std::unique_ptr<EditableDataSet> dbdataset_object;
     std::unique_ptr<QueryDataSet> ibquery_listgroups;
-    std::unique_ptr<ContactDeletion> m_deletion;
 };
 
 } // namespace pellori

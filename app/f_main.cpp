@@ -2,6 +2,7 @@
 
 #include "app/MainErrorText.h"
 #include "app/MainLayout.h"
+#include "app/TerminationSignals.h"
 #include "app/WindowPlacement.h"
 #include "data/ContactQueries.h"
 #include "editors/f_add_company.h"
@@ -12,6 +13,8 @@
 #include "info/f_copy.h"
 #include "info/f_help_main.h"
 #include "lookups/LookupEditors.h"
+#include "safety/BackupCommands.h"
+#include "safety/TrashCommands.h"
 #include "services/CommandGuard.h"
 #include "services/ContextMenu.h"
 #include "services/MessageService.h"
@@ -26,6 +29,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -43,6 +47,7 @@ namespace pellori {
 Tf_mainForm::Tf_mainForm(const QString& programDir, QWidget* parent)
     : QMainWindow(parent), m_session(programDir), m_list(m_session.mainTransaction())
 {
+    m_undo = std::make_unique<UndoDeletes>(*this);
     setObjectName(QStringLiteral("f_mainForm"));
     setWindowTitle(vendor::applicationTitle());
 
@@ -59,6 +64,7 @@ Tf_mainForm::Tf_mainForm(const QString& programDir, QWidget* parent)
     ErrorHandlers::add(this, [this](const std::exception& e) { ApplicationEvents_mainFormException(e); });
 
     guarded([this] { startUp(); });
+    guarded([this] { updateCommands(); });
 }
 
 Tf_mainForm::~Tf_mainForm()
@@ -198,6 +204,14 @@ void Tf_mainForm::keyPressEvent(QKeyEvent* event)
     QMainWindow::keyPressEvent(event);
 }
 
+void Tf_mainForm::closeEvent(QCloseEvent* event)
+{
+    // A signal ends the program at once, without the backup's wait.
+    if (!m_terminationRequested && !terminationSignalled())
+        backUpAtExit(*this, this);
+    QMainWindow::closeEvent(event);
+}
+
 // ---------------------------------------------------------------- layout
 
 void Tf_mainForm::layoutClient(const QSize& client)
@@ -243,11 +257,18 @@ void Tf_mainForm::startUp()
             showMessage(this, *wrongVersion);
             requestTermination();
         }
+        if (const std::optional<QString> exposed = m_session.exposedConfigurationMessage(ini))
+            showMessage(this, *exposed);
         m_session.setUpConnection(ini);
         placement::OuterTarget target(*this, *m_outer);
         placement::restore([&ini](const QString& key) { return ini.readString(QStringLiteral("MainWindow"), key); },
                            QGuiApplication::primaryScreen()->size(), target);
+        // The first read attaches: a book that cannot be reached is reported here, once.
         openGroupList();
+        // Right after the book opens: what this version adds to it is there (or,
+        // on a server, said to be missing) before the first delete needs it.
+        if (const std::optional<QString> upgrade = m_session.upgradeBook())
+            showMessage(this, *upgrade);
         m_session.readStandardValues(ini);
         m_faqAddress = vendor::faqAddress();
     }
@@ -279,8 +300,12 @@ void Tf_mainForm::requestTermination()
 
 // ---------------------------------------------------------------- commands and the list
 
+void Tf_mainForm::updateCommands() { m_commands->updateEnabled(canWrite()); }
+
 void Tf_mainForm::runCommand(const Command& command)
 {
+    // Also after a failure: a delete may have gone through before it.
+    const auto update = qScopeGuard([this] { guarded([this] { updateCommands(); }); });
     const ContactList::Place before = m_list.place();
     int named = 0;
     if (command.afterwards == Afterwards::Nothing) {
@@ -418,8 +443,15 @@ void Tf_mainForm::popup_deleteitemClick()
 {
     if (!confirm(this, ReplaceReturn(lang().text(QStringLiteral("questdeleteentry"))), ConfirmButtons::YesNo))
         throw SilentAbort();
-    // When the database refuses, the list is not read again.
-    m_list.deleteCurrent();
+    // Into the trash, for Undo delete. When the database refuses, the list is not read again.
+    m_undo->deleteContact(m_list.currentKey());
+}
+
+void Tf_mainForm::m_restorebackupClick()
+{
+    // The replaced book may hold other groups; the list is read again after this.
+    if (restoreFromBackup(*this, this, m_undo.get()))
+        rereadGroupList();
 }
 
 void Tf_mainForm::openLookup(LookupList list)

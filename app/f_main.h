@@ -26,6 +26,7 @@ class DataGrid;
 class DataSource;
 class DBLookupComboBox;
 class OuterGeometry;
+class UndoDeletes;
 enum class LookupList;
 
 class Tf_mainForm : public QMainWindow, public Session {
@@ -40,6 +41,7 @@ public:
     const TLang& lang() const override { return m_session.lang(); }
     StandardValues& standardValues() override { return m_session.standardValues(); }
     QString configPath() const override { return m_session.configPath(); }
+    bool canWrite() override { return m_session.canWrite(); }
     QAction* faqAction() override { return BrowseURL1; }
     void openPersonEditor(int key) override;
     void openCompanyEditor(int key) override;
@@ -63,6 +65,8 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // A normal end (Exit, the close box) makes the backup that is due.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildControls();
@@ -76,6 +80,9 @@ private:
     int labelMinWidth() const;
     void updateMinimumSize();
     void requestTermination();
+    // What the user may run now: a reader runs no command that changes the book,
+    // and Undo delete waits for a delete.
+    void updateCommands();
 
     // Every menu item runs here; what the list does afterwards is applied in rereadContacts.
     void runCommand(const Command& command);
@@ -109,6 +116,7 @@ private:
     // contact, and the group box reads the groups again.
     void importFromFile(int (*import)(Session&, QWidget*), int& first);
     void m_exportvcardClick();
+    void m_restorebackupClick();
     void openLookup(LookupList list);
 
     // Declared first, so that it goes last: the data sets below go before the
@@ -119,6 +127,8 @@ private:
     OuterGeometry* m_outer = nullptr;
 
     ContactList m_list;
+    // Deletes through the trash and undoes them; goes before the session.
+    std::unique_ptr<UndoDeletes> m_undo;
     DataSource* dbsource_object = nullptr;
     DataSource* datasource_groups = nullptr;
 

@@ -134,6 +134,10 @@ public:
     Event OnNewRecord, BeforePost, AfterPost, AfterScroll;
     // After a row was deleted in the database and removed here.
     Event AfterDelete;
+    // Every row as it is read (fetched, or read again by refresh), its values in
+    // field order: a list may put what it shows in place of what is stored. The
+    // row is not modified by it; an edit then saves what was shown.
+    std::function<void(QList<QVariant>& values)> OnReadRow;
 
     // ---- TransactionUser ----
     void transactionEnded() override;
@@ -233,9 +237,16 @@ public:
         m_versionFields = versionFields;
     }
 
-    bool canInsert() const override { return !writeSql(Write::Insert).isEmpty(); }
-    bool canModify() const override { return !writeSql(Write::Modify).isEmpty(); }
-    bool canDelete() const override { return !writeSql(Write::Delete).isEmpty(); }
+    // For a user who may only read the book: no row is inserted, changed or
+    // deleted, and the controls over the data set offer no editing.
+    void setReadOnly(bool on) { m_readOnly = on; }
+
+    bool canInsert() const override { return !m_readOnly && !writeSql(Write::Insert).isEmpty(); }
+    bool canModify() const override { return !m_readOnly && !writeSql(Write::Modify).isEmpty(); }
+    bool canDelete() const override { return !m_readOnly && !writeSql(Write::Delete).isEmpty(); }
+
+private:
+    bool m_readOnly = false;
 };
 
 } // namespace pellori

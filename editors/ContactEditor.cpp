@@ -1,5 +1,6 @@
 #include "editors/ContactEditor.h"
 
+#include "data/ContactHistory.h"
 #include "data/DataSet.h"
 #include "info/f_notimplemented.h"
 #include "editors/EditorCommon.h"
@@ -34,10 +35,17 @@ ContactEditor::ContactEditor(const Frame& frame, Session& session, QWidget* owne
 
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("client"));
+    // Its controls stand at fixed places: a line below it never takes its room.
+    m_client->setFixedSize(frame.clientSize);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(m_client);
+    m_lastChange = new QLabel(this);
+    m_lastChange->setObjectName(QStringLiteral("lbl_lastchange"));
+    m_lastChange->setContentsMargins(12, 2, 12, 4);
+    m_lastChange->hide();
+    layout->addWidget(m_lastChange);
 
     m_save = new QPushButton(QStringLiteral("Save && Close"), m_client);
     m_save->setObjectName(QLatin1String(frame.saveButtonName));
@@ -87,6 +95,8 @@ void ContactEditor::addDetailLists(QTabWidget* tabs, Variant variant, const std:
 
 bool ContactEditor::loadContact(EditableDataSet& record, const QString& param, int key)
 {
+    if (!m_session.canWrite())
+        makeReadOnly(record);
     record.close();
     record.setParam(param, key);
     record.open();
@@ -98,7 +108,33 @@ bool ContactEditor::loadContact(EditableDataSet& record, const QString& param, i
     // Addresses, numbers, groups, internet entries: the order of the entry.
     for (DetailKind kind : {DetailKind::Address, DetailKind::Communication, DetailKind::Group, DetailKind::Internet})
         m_lists[int(kind)]->open(key);
+    showLastChange(key);
     return true;
+}
+
+void ContactEditor::makeReadOnly(EditableDataSet& record)
+{
+    // The server would refuse every change: nothing invites one.
+    record.setReadOnly(true);
+    for (DetailList* list : std::as_const(m_lists))
+        list->setReadOnly();
+    for (QAction* item : std::as_const(m_changingItems))
+        item->setEnabled(false);
+    m_save->hide();
+    SaveClose1->setVisible(false);
+}
+
+void ContactEditor::showLastChange(int key)
+{
+    const std::optional<ContactChange> change = lastChange(m_session.mainTransaction(), key);
+    if (!change)
+        return;
+    const bool grows = m_lastChange->isHidden();
+    m_lastChange->setText(lastChangeText(*change, m_session.lang()));
+    m_lastChange->show();
+    // The fixed window grows by the line, once.
+    if (grows)
+        setFixedSize(width(), height() + m_lastChange->sizeHint().height());
 }
 
 void ContactEditor::releaseDetailLists()

@@ -4,7 +4,9 @@
 // "Cancel && Close" and the buttons of the same name, the "?" menu, the error
 // handler that runs before the main window's while the editor exists, and the
 // keys: Esc never closes an editor, Enter presses only a focused button. The
-// close box asks before it drops what was changed.
+// close box asks before it drops what was changed. For a user who may only
+// read the book it opens read-only, without Save; on a book that keeps the
+// history of its contacts it says who changed the contact last.
 #include "editors/detail/DetailListConfig.h"
 
 #include <QDialog>
@@ -12,6 +14,7 @@
 #include <functional>
 
 class QAction;
+class QLabel;
 class QMenu;
 class QPushButton;
 class QTabWidget;
@@ -60,7 +63,11 @@ protected:
     void addDetailLists(QTabWidget* tabs, Variant variant, const std::function<QVariant()>& contactKey);
     // The record given the key in its select parameter, then the four lists. False,
     // after saying so, when the contact is no longer there (deleted by another user).
+    // Read-only when the user may not change the book.
     bool loadContact(EditableDataSet& record, const QString& param, int key);
+    // A context menu item that changes the book (adds a salutation, a company ...):
+    // not offered to a user who may only read it.
+    void addChangingItem(QAction* item) { m_changingItems << item; }
     // Each commits its own transaction; before the record they belong to goes.
     void releaseDetailLists();
     // Writes the record when it was changed (through postRecord); throws to keep the window open.
@@ -84,6 +91,8 @@ private:
     void saveAndClose();
     // The record or a detail row holds a change not yet saved.
     bool hasUnsavedChanges();
+    void makeReadOnly(EditableDataSet& record);
+    void showLastChange(int key);
 
     Frame m_frame;
     QWidget* m_client = nullptr;
@@ -93,6 +102,8 @@ private:
     QAction* SaveClose1 = nullptr;
     QAction* m_closeItem = nullptr;
     QList<DetailList*> m_lists;
+    QList<QAction*> m_changingItems;
+    QLabel* m_lastChange = nullptr;   // "Last changed by ...", below the client area
 };
 
 } // namespace pellori

@@ -191,6 +191,7 @@ void Tf_persons::buildControls()
         QAction* item = menu->addAction(text);
         item->setObjectName(QLatin1String(name));
         attachContextMenu(control, menu);
+        addChangingItem(item);
         return item;
     };
     auto* NewSalutation1 = contextMenu(salutation, "NewSalutation1", QStringLiteral("New Salutation"));

@@ -48,7 +48,7 @@ struct ContactAddress {
     bool ownLabel = false;
     QString street;
     QString town;
-    QString postcode;    // as written; an export passes the number, "0" for none
+    QString postcode;    // as written; an export passes it as shown, "0" for none
     QString country;
     bool preferred = false;
 };

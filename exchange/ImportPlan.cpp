@@ -1,5 +1,6 @@
 #include "exchange/ImportPlan.h"
 
+#include "data/Postcode.h"
 #include "exchange/ContactText.h"
 #include "exchange/Latin1Text.h"
 #include "exchange/TypeTable.h"
@@ -384,6 +385,9 @@ private:
             bool postcodeInTown = false;
             if (postcode.isEmpty()) {
                 note({.kind = NoteKind::PostcodeMissing, .field = Field::Postcode, .value = written});
+            } else if (m_lookups.writtenPostcodes) {
+                planned.A_POSTCODE_TEXT = text(Field::Postcode, postcode, postcode::kWrittenLength, true);
+                planned.A_POSTCODE = postcode::numberOf(planned.A_POSTCODE_TEXT);
             } else if (isWholeNumber(postcode, planned.A_POSTCODE)) {
                 // The column keeps a number: "01069" becomes 1069.
                 if (postcode.size() > 1 && postcode.startsWith(u'0'))

@@ -43,6 +43,9 @@ struct Lookups {
     QList<NamedKey> addressTypes, communicationTypes, internetTypes;
     QList<NamedKey> groups, salutations, titles;
     QList<CompanyKey> companies;
+    // The book keeps postcodes as written (A_POSTCODE_TEXT): every postcode is
+    // stored as the card has it, and no question is asked about any.
+    bool writtenPostcodes = false;
 };
 
 // The six standard type keys of the configuration: the type an entry gets
@@ -77,6 +80,7 @@ struct PlannedAddress {
     int A_ATID = 0;
     QString A_PREF;
     qint64 A_POSTCODE = 0;
+    QString A_POSTCODE_TEXT;      // null: none, or a book without the column
     QString A_TOWN, A_STREET, A_COUNTRY;
 };
 
@@ -121,7 +125,7 @@ struct ImportPlan {
     // persons: every P_CID.created points to an earlier contact.
     QList<PlannedContact> contacts;
     QList<CardReport> cards;      // one per card, in file order
-    int postcodesNotNumbers = 0;  // addresses the postcode policy decided
+    int postcodesNotNumbers = 0;  // addresses the postcode policy decided (a book without written postcodes)
     // Persons whose card names no salutation get the book's first (lowest
     // key), as a person made in the editor does; an export leaves it out again.
     QString defaultSalutation;

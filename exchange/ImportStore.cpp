@@ -2,6 +2,7 @@
 
 #include "data/Connection.h"
 #include "data/DbTransaction.h"
+#include "data/Postcode.h"
 #include "data/Statement.h"
 #include "data/tables/Tables.h"
 #include "exchange/DbRows.h"
@@ -44,7 +45,7 @@ private:
 
 // The statements of one import, prepared once and run for every row.
 struct ImportStatements {
-    explicit ImportStatements(Connection& c)
+    ImportStatements(Connection& c, bool writtenPostcodes)
         : title(c, tables::insertSql(tables::title(), {.returningKey = true})),
           group(c, tables::insertSql(tables::groupt(), {.columns = {"G_NAME"}, .returningKey = true})),
           object(c, tables::insertSql(tables::object(),
@@ -56,8 +57,12 @@ struct ImportStatements {
           personKeepingSalutation(c, tables::modifySql(tables::person(), {.modified = {"P_TID", "P_BIRTHDAY",
                                                                                         "P_NICKNAME", "P_CID",
                                                                                         "P_ALIVE"}})),
-          address(c, tables::insertSql(tables::address(), {.columns = {"A_OID", "A_ATID", "A_PREF", "A_POSTCODE",
-                                                                        "A_TOWN", "A_STREET", "A_COUNTRY"}})),
+          address(c, writtenPostcodes
+                         ? tables::insertSql(tables::addressWithWrittenPostcode(),
+                                             {.columns = {"A_OID", "A_ATID", "A_PREF", "A_POSTCODE", "A_POSTCODE_TEXT",
+                                                          "A_TOWN", "A_STREET", "A_COUNTRY"}})
+                         : tables::insertSql(tables::address(), {.columns = {"A_OID", "A_ATID", "A_PREF", "A_POSTCODE",
+                                                                              "A_TOWN", "A_STREET", "A_COUNTRY"}})),
           number(c, tables::insertSql(tables::communication(), {.columns = {"C_OID", "C_CTID", "C_PREF", "C_PREFIX",
                                                                              "C_NUMBER", "C_ASSISTENT"}})),
           internet(c, tables::insertSql(tables::internet(), {.columns = {"I_OID", "I_ITID", "I_NAME", "I_PREF"}})),
@@ -103,6 +108,7 @@ Lookups readLookups(DbTransaction& tr)
                    l.companies << CompanyKey{.id = row.value(0).toInt(), .name1 = row.value(1).toString(),
                                              .name2 = row.value(2).toString()};
                });
+    l.writtenPostcodes = postcode::hasWrittenColumn(tr);
     return l;
 }
 
@@ -142,7 +148,7 @@ StoredImport ImportTransaction::store(const ImportPlan& plan, const ImportProgre
     DbTransaction& tr = *m_transaction;
     StoredImport result;
     try {
-        ImportStatements s(tr.connection());
+        ImportStatements s(tr.connection(), m_lookups.writtenPostcodes);
         QList<int> titles, groups;
         for (const QString& name : plan.newTitles)
             titles << s.title.execute(tr, Params().set("T_NAME", name).source()).value(0).toInt();
@@ -192,6 +198,7 @@ StoredImport ImportTransaction::store(const ImportPlan& plan, const ImportProgre
                                           .set("A_ATID", a.A_ATID)
                                           .set("A_PREF", a.A_PREF)
                                           .set("A_POSTCODE", qlonglong(a.A_POSTCODE))
+                                          .set("A_POSTCODE_TEXT", textOrNull(a.A_POSTCODE_TEXT))
                                           .set("A_TOWN", a.A_TOWN)
                                           .set("A_STREET", a.A_STREET)
                                           .set("A_COUNTRY", textOrNull(a.A_COUNTRY))

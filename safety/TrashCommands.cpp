@@ -91,6 +91,9 @@ int restore(Session& session, Trash& trash, QWidget* owner, const TrashEntry& en
     try {
         restored = trash.restore(entry.id, session.standardValues());
     } catch (const DbError& e) {
+        // A user who may only read the book: the program's own message says so.
+        if (e.isNoPermission())
+            throw;
         const QString name = entryName(trash, entry);
         showMessage(owner, e.isConcurrentChange()
                                ? safetyText(lang, "trash_busy", {{QStringLiteral("%NAME%"), name}})

@@ -18,7 +18,7 @@ namespace pellori {
 Tf_trash::Tf_trash(QWidget* owner, Session& session, Trash& trash, UndoDeletes* undo)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_session(session), m_trash(trash), m_undo(undo),
-      m_showUser(trashcommands::sharedBook(session.connection().databaseName()))
+      m_showUser(trashcommands::sharedBook(session.connection().databaseName())), m_mayChange(session.canWrite())
 {
     const TLang& lang = session.lang();
     setObjectName(QStringLiteral("f_trash"));
@@ -53,7 +53,10 @@ Tf_trash::Tf_trash(QWidget* owner, Session& session, Trash& trash, UndoDeletes* 
     onClicked(btn_purge, this, [this] { btn_purgeClick(); });
     onClicked(btn_empty, this, [this] { btn_emptyClick(); });
     connect(btn_close, &QPushButton::clicked, this, &QDialog::accept);
-    connect(grid_trash, &QTableWidget::cellDoubleClicked, this, [this] { guarded([this] { btn_restoreClick(); }); });
+    connect(grid_trash, &QTableWidget::cellDoubleClicked, this, [this] {
+        if (btn_restore->isEnabled())
+            guarded([this] { btn_restoreClick(); });
+    });
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btn_restore);
@@ -85,9 +88,10 @@ void Tf_trash::reload()
     }
     if (!m_entries.isEmpty())
         grid_trash->setCurrentCell(qBound(0, keep, int(m_entries.size()) - 1), 0);
-    btn_restore->setEnabled(!m_entries.isEmpty());
-    btn_purge->setEnabled(!m_entries.isEmpty());
-    btn_empty->setEnabled(!m_entries.isEmpty());
+    const bool any = m_mayChange && !m_entries.isEmpty();
+    btn_restore->setEnabled(any);
+    btn_purge->setEnabled(any);
+    btn_empty->setEnabled(any);
 }
 
 const TrashEntry* Tf_trash::current() const

@@ -1,7 +1,7 @@
 #pragma once
 // System > Trash...: the deleted contacts, newest first, with the date of the
 // delete (and on a shared book who deleted them); Restore, Delete for good,
-// Empty trash.
+// Empty trash (which a user who may only read the book is not offered).
 #include "safety/Trash.h"
 
 #include <QDialog>
@@ -40,6 +40,7 @@ private:
     Trash& m_trash;
     UndoDeletes* m_undo;
     bool m_showUser;
+    bool m_mayChange;
     QList<TrashEntry> m_entries;
     int m_lastRestored = 0;
 };

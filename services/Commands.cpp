@@ -69,14 +69,15 @@ CommandMenus::CommandMenus(std::vector<Command> rows, QMenuBar* bar, const QList
             m_actions.push_back(menu->menuAction());
             continue;
         }
-        QAction* action = parent->addAction(text);
+        // An item without a menu stands in the menu bar itself.
+        QAction* action = parent ? parent->addAction(text) : bar->addAction(text);
         action->setObjectName(name);
         action->setShortcut(row.shortcut);
         if (row.shortcutWidget) {
             action->setShortcutContext(Qt::WidgetShortcut);
             window->findChild<QWidget*>(QLatin1String(row.shortcutWidget))->addAction(action);
         }
-        if (inBar.contains(parent) && !row.shortcut.isEmpty())
+        if ((!parent || inBar.contains(parent)) && !row.shortcut.isEmpty() && !row.shortcutWidget)
             m_barShortcuts << action;
         onTriggered(action, window, [run, command = &row] { run(*command); });
         m_actions.push_back(action);
@@ -92,6 +93,14 @@ void CommandMenus::replaceCaptions(const TLang& lang) const
         else if (row.key)
             m_actions[i]->setText(row.text ? lang.text(QLatin1String(row.key), QString::fromLatin1(row.text))
                                            : lang.text(QLatin1String(row.key)));
+    }
+}
+
+void CommandMenus::updateEnabled(bool mayChange) const
+{
+    for (size_t i = 0; i < m_rows.size(); ++i) {
+        const Command& row = m_rows[i];
+        m_actions[i]->setEnabled((mayChange || row.forReaders) && (!row.available || row.available()));
     }
 }
 

@@ -67,6 +67,11 @@ struct Command {
     Afterwards afterwards = Afterwards::Nothing;
     // "Afterwards" also when the command failed: a window it showed may have changed the book first.
     bool alsoAfterFailure = false;
+    // Whether a user who may only read the book (a reader of a shared book) may run it:
+    // false for every command that changes the book. A menu row holds for its items.
+    bool forReaders = true;
+    // Offered only while this holds (asked again after every command); none: always.
+    std::function<bool()> available = {};
 };
 
 // The menus and items built from a table, kept with their rows.
@@ -79,6 +84,9 @@ public:
 
     // Every caption from the catalogue.
     void replaceCaptions(const TLang& lang) const;
+    // Enables the rows a user may run now: with `mayChange` false only those
+    // for readers, and of those only the ones whose `available` holds.
+    void updateEnabled(bool mayChange) const;
     QAction* action(const char* objectName) const;
     QMenu* menu(const char* objectName) const;
     // A line edit claims Ctrl+C, Ctrl+D, Ctrl+E and more for itself (copy,

@@ -362,6 +362,7 @@ const QList<LangKey> kKeys = {
      "%FEATURES%%RETURN%%RETURN%Your contacts are untouched.%RETURN%%RETURN%%ERROR%"},
     {"upgrade", "upgrade_feature_history", "who changed a contact, and when"},
     {"upgrade", "upgrade_feature_trash", "the trash, and undoing a delete"},
+    {"upgrade", "upgrade_feature_writtenpostcode", "postcodes as they are written (01069, SW1A 1AA)"},
     // Labels, envelopes and the phone list.
     {"postal", "postal_menu", "&Labels && Lists"},
     {"postal", "postal_labels_item", "&Labels..."},

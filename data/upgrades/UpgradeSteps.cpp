@@ -26,6 +26,23 @@ const std::vector<Step>& steps()
                 },
         },
         {
+            // The postcode as written ("01069", "SW1A 1AA") beside the number
+            // the original column keeps. No row gets a guess: old rows keep
+            // NULL until the user edits them. The check makes the step harmless
+            // in a book whose column came some other way.
+            .name = step::kWrittenPostcode,
+            .feature = "upgrade_feature_writtenpostcode",
+            .statements =
+                {
+                    "execute block as begin"
+                    "  if (not exists(select 1 from rdb$relation_fields"
+                    "                 where rdb$relation_name = 'ADDRESS' and rdb$field_name = 'A_POSTCODE_TEXT'))"
+                    "  then execute statement"
+                    "    'alter table address add A_POSTCODE_TEXT varchar(16) character set ISO8859_1';"
+                    " end",
+                },
+        },
+        {
             // Who changed which contact when, on a shared book: written by
             // triggers, so no program can leave a change out, and by them alone
             // (the users may only read it). One row per contact and transaction:

@@ -10,6 +10,8 @@
 #include <functional>
 #include <memory>
 
+class QAction;
+
 namespace pellori {
 
 class DataGrid;
@@ -36,13 +38,21 @@ public:
     bool hasRowBeingEdited();
     // Saves that row now; an untouched new row is dropped. Throws when it is refused.
     void saveRowBeingEdited();
+    // For a user who may only read the book, before the list opens: its rows
+    // cannot be edited, and the lookup list's editor is not offered.
+    void setReadOnly();
 
 private:
     void fillNewRow();
     void checkRow();
+    // The postcode as every reader shows it, in place of what was read.
+    void showPostcode(QList<QVariant>& values) const;
+    // The number from the postcode as written, before the row is saved.
+    void takePostcode();
     void openLookupEditor();
 
     const DetailListConfig& m_config;
+    bool m_writtenPostcode = false;   // the book has the written postcode's column
     Session& m_session;
     std::function<QVariant()> m_ownerKey;
     // The transaction is declared first, so that it goes last and commits.
@@ -51,6 +61,7 @@ private:
     std::unique_ptr<EditableDataSet> m_dataSet;
     DataSource* m_source = nullptr;
     DataGrid* m_grid = nullptr;
+    QAction* m_newItem = nullptr;
 };
 
 } // namespace pellori

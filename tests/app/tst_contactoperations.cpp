@@ -1,7 +1,9 @@
 // Adding, opening and deleting contacts from the main window over the demo
 // database, with the real editors and dialogs stacked as the user stacks them.
 // A delete is all or nothing, and durable as soon as it is done: a program
-// killed right after it does not bring the contact back.
+// killed right after it does not bring the contact back. Ctrl+Z in the list
+// brings this session's deletes back, newest first, in a book made by the
+// original schema that the start-up has brought up to date.
 #include "ProgramDir.h"
 #include "RecordingMessages.h"
 #include "TestSession.h"
@@ -80,6 +82,8 @@ private slots:
     void aNewContactIsListedAndCurrent();
     void aContactDeletedElsewhereIsSaidGoneAndTheListReadAgain_data();
     void aContactDeletedElsewhereIsSaidGoneAndTheListReadAgain();
+    void ctrlZBringsBackTheDeletesNewestFirst_data();
+    void ctrlZBringsBackTheDeletesNewestFirst();
 };
 
 void TestContactOperations::deletingAPersonRemovesExactlyItsRows()
@@ -267,6 +271,62 @@ void TestContactOperations::aContactDeletedElsewhereIsSaidGoneAndTheListReadAgai
         QVERIFY(w->contacts().rowCount() > 0);
         QVERIFY(!w->contacts().locate(QStringLiteral("O_NAME"), name));
     }
+}
+
+void TestContactOperations::ctrlZBringsBackTheDeletesNewestFirst_data()
+{
+    QTest::addColumn<QStringList>("deleted");   // in this order
+    QTest::addColumn<int>("undos");
+    QTest::addColumn<bool>("moreToUndo");
+    const QString christine = QStringLiteral("Bauer, Christine"), sabine = QStringLiteral("Weber, Sabine"),
+                  peter = QStringLiteral("Schmidt, Peter");
+    QTest::newRow("one delete, one undo") << QStringList{christine} << 1 << false;
+    QTest::newRow("three deletes, two undos") << QStringList{christine, sabine, peter} << 2 << true;
+    QTest::newRow("more undos than deletes") << QStringList{sabine} << 2 << false;
+}
+
+void TestContactOperations::ctrlZBringsBackTheDeletesNewestFirst()
+{
+    QFETCH(QStringList, deleted);
+    QFETCH(int, undos);
+    QFETCH(bool, moreToUndo);
+    RecordingMessages rec;
+    ProgramDir dir;
+    dir.write(QStringLiteral("Pellori.ini"), iniText());
+    QCOMPARE(committedValues(dir.database(), "select count(*) from rdb$relations where rdb$relation_name = "
+                                             "'PELLORI_UPGRADE'"),
+             QStringList{"0"});
+    Tf_mainForm w(dir.path());
+    QVERIFY(committedValues(dir.database(), "select pu_name from pellori_upgrade").contains("trash"));
+    w.show();
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    auto* grid = child<QWidget>(&w, "RxDBGrid1");
+    grid->setFocus();
+    auto* undo = w.findChild<QAction*>(QStringLiteral("m_undodelete"));
+    QVERIFY(!undo->isEnabled());
+
+    QList<int> keys;
+    QStringList rows;
+    for (const QString& name : deleted) {
+        QVERIFY(w.contacts().locate(QStringLiteral("O_NAME"), name));
+        keys << w.contacts().value(QStringLiteral("O_ID")).toInt();
+        rows << rowsOf(dir.database(), keys.last());
+        rec.answers << true;
+        QTest::keyClick(grid, Qt::Key_Delete, Qt::ControlModifier);
+        QCOMPARE(rowsOf(dir.database(), keys.last()), QString("0/0/0/0/0/0/0"));
+    }
+    QVERIFY(undo->isEnabled());
+    for (int i = 0; i < undos; ++i)
+        QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
+
+    // The newest come back with every row and their keys, the last one brought back current.
+    const qsizetype back = qMin(qsizetype(undos), deleted.size());
+    for (qsizetype i = 0; i < deleted.size(); ++i)
+        QCOMPARE(rowsOf(dir.database(), keys[i]), i >= deleted.size() - back ? rows[i] : QString("0/0/0/0/0/0/0"));
+    QCOMPARE(w.contacts().value(QStringLiteral("O_NAME")).toString(), deleted[deleted.size() - back]);
+    QCOMPARE(undo->isEnabled(), moreToUndo);
+    QVERIFY2(rec.messages.isEmpty(), qPrintable(rec.messages.join('|')));
 }
 
 // The child of the kill test: deletes one contact, says so, and waits to be killed.

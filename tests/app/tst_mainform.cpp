@@ -10,6 +10,7 @@
 #include "TestDb.h"
 #include "data/DbError.h"
 #include "data/DbTransaction.h"
+#include "data/Postcode.h"
 #include "data/SqlStatement.h"
 #include "settings/AppError.h"
 #include "settings/IniFile.h"
@@ -196,6 +197,8 @@ void tst_MainForm::startsWithGroupsAndContacts()
     QCOMPARE(w->connection().databaseName(), dir.file(QStringLiteral("PELLORI.QVX")));
     QCOMPARE(w->mainTransaction().params(), (QStringList{"read_committed", "rec_version", "nowait"}));
     QVERIFY(w->mainTransaction().isActive());
+    // The book of the original schema was brought up to date before the first read.
+    QVERIFY(postcode::hasWrittenColumn(w->mainTransaction()));
     QCOMPARE(w->focusWidget(), the<QLineEdit>(w, "FullTextSearch"));
 
     // The grid shows the name alone.
@@ -870,11 +873,14 @@ void tst_MainForm::menusInTheirOrderWithTheirShortcuts_data()
 {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QStringList>("entries");   // objectName and shortcut; "-" an unnamed separator
-    QTest::newRow("menu bar") << "m_main" << QStringList{"System1", "m_add", "m_show", "m_print", "m_admin", "m_info"};
+    QTest::newRow("menu bar") << "m_main"
+                              << QStringList{"System1", "m_add",         "m_show", "m_print",
+                                             "m_admin", "m_undodelete Ctrl+Z", "m_info"};
     QTest::newRow("System") << "System1"
-                            << QStringList{"m_options",     "-",           "m_importvcard", "m_importcsv",
-                                           "m_importldif",  "m_exportvcard", "m_exportcsv",   "m_exportldif",
-                                           "m_exportbirthdays", "-", "m_exit Ctrl+E"};
+                            << QStringList{"m_options",        "-",           "m_importvcard",   "m_importcsv",
+                                           "m_importldif",     "m_exportvcard", "m_exportcsv",     "m_exportldif",
+                                           "m_exportbirthdays", "-",           "m_trash",         "m_backupnow",
+                                           "m_restorebackup",  "-",           "m_exit Ctrl+E"};
     QTest::newRow("Options") << "m_options"
                              << QStringList{"m_size", "m_position", "m_size_position", "-", "m_standardvalues"};
     QTest::newRow("Add New") << "m_add" << QStringList{"m_company Ctrl+C", "m_person Ctrl+P"};

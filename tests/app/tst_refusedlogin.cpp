@@ -42,6 +42,7 @@ void tst_RefusedLogin::refusedLoginEndsProgram()
     ini.write("[Pellori]\r\nVersion=1.0\r\n[Database]\r\ndbusername=QVXPELLORI\r\ndbpassword="
               + EncodeBase64Text("not the password") + "\r\nlc_ctype=ISO8859_1\r\nserver=127.0.0.1\r\ndatabase="
               + database.toLocal8Bit() + "\r\n");
+    ini.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);   // as Pellori and its scripts make it
     ini.close();
 
     RecordingMessages rec;

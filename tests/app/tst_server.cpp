@@ -6,7 +6,9 @@
 #include "RecordingMessages.h"
 #include "TestSession.h"
 #include "app/f_main.h"
+#include "data/Connection.h"
 #include "data/DataSet.h"
+#include "data/upgrades/Upgrades.h"
 #include "editors/f_person.h"
 #include "widgets/DBEdit.h"
 
@@ -26,9 +28,18 @@ const QString kChristine = QStringLiteral("Bauer, Christine");
 // The folder's configuration names the server, and the server may use its book.
 void configureServer(const ProgramDir& dir, const QByteArray& server = "127.0.0.1")
 {
+    {
+        // Brought up to date as its administrator's script does, before the server opens it.
+        Connection owner;
+        owner.setDatabaseName(dir.database());
+        owner.params = {QStringLiteral("user_name=SYSDBA"), QStringLiteral("lc_ctype=ISO8859_1")};
+        upgrades::applyMissing(owner, upgrades::steps(), true);
+    }
     LocalServer::share(dir.database());
     dir.write(QStringLiteral("Pellori.ini"),
               iniText("server=" + server + "\r\ndatabase=" + dir.database().toLocal8Bit() + "\r\n"));
+    // It holds a server's password: as Pellori and its scripts make it, its owner's alone.
+    QFile::setPermissions(dir.file(QStringLiteral("Pellori.ini")), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 void retype(DBEdit* e, const QString& text)

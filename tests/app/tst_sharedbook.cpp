@@ -2,19 +2,24 @@
 // person logs in as themselves, and their role decides what they may do. A
 // reader reads and is refused every change with a message saying why, nothing
 // written; a user without a role reads nothing; PUBLIC holds nothing; each
-// editor's change is recorded under their own name.
+// editor's change is recorded under their own name. A reader's program offers
+// no command that changes the book, and its editors open read-only.
 #include "RecordingMessages.h"
 #include "SharedBook.h"
 #include "app/f_main.h"
 #include "app/session/PelloriSession.h"
 #include "data/ContactHistory.h"
 #include "data/DataSet.h"
+#include "editors/detail/DetailList.h"
 #include "editors/f_person.h"
 #include "settings/IniFile.h"
+#include "services/Session.h"
 #include "widgets/DBEdit.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QtTest>
 
@@ -43,7 +48,26 @@ QString fingerprint(const SharedBook& book)
         .value(0);
 }
 
-void saveNickname(Tf_mainForm& w, int key, const QString& nickname)
+// The main window as a program sees it that was started while its user still
+// had a role that may write: the right is asked of the server once per run.
+class StartedAsWriter final : public Session {
+public:
+    explicit StartedAsWriter(Session& s) : m_s(s) {}
+    Connection& connection() override { return m_s.connection(); }
+    DbTransaction& mainTransaction() override { return m_s.mainTransaction(); }
+    const TLang& lang() const override { return m_s.lang(); }
+    StandardValues& standardValues() override { return m_s.standardValues(); }
+    QString configPath() const override { return m_s.configPath(); }
+    bool canWrite() override { return true; }
+    QAction* faqAction() override { return m_s.faqAction(); }
+    void openPersonEditor(int key) override { m_s.openPersonEditor(key); }
+    void openCompanyEditor(int key) override { m_s.openCompanyEditor(key); }
+
+private:
+    Session& m_s;
+};
+
+void saveNickname(Session& w, int key, const QString& nickname)
 {
     Tf_persons editor(w, nullptr);
     editor.setContactKey(key);
@@ -76,6 +100,8 @@ private slots:
     void aReaderIsRefusedEveryChange_data();
     void aReaderIsRefusedEveryChange();
     void eachEditorsChangeIsRecordedUnderTheirName();
+    void aReaderIsOfferedNoChange_data();
+    void aReaderIsOfferedNoChange();
 
 private:
     LocalServer m_server;
@@ -162,11 +188,20 @@ void tst_SharedBook::aReaderIsRefusedEveryChange()
     {
         Tf_mainForm w(book.path());
         QVERIFY(w.contacts().locate(QStringLiteral("O_NAME"), kChristine));
+        // The reader's program offers none of these; the server refuses them all
+        // the same, as to a program started before the role was taken away.
+        StartedAsWriter started(w);
+        const auto command = [&w](const char* name) {
+            auto* action = w.findChild<QAction*>(QLatin1String(name));
+            QVERIFY(!action->isEnabled());
+            action->setEnabled(true);
+            action->trigger();
+        };
         if (change == "save") {
-            saveNickname(w, w.contacts().value(QStringLiteral("O_ID")).toInt(), QStringLiteral("Tina"));
+            saveNickname(started, w.contacts().value(QStringLiteral("O_ID")).toInt(), QStringLiteral("Tina"));
         } else if (change == "delete") {
             rec.answers << true;
-            w.findChild<QAction*>(QStringLiteral("popup_deleteitem"))->trigger();
+            command("popup_deleteitem");
         } else {
             rec.modalHandlers << [](QDialog* add) {
                 for (const char* field : {"dbedit_familyname", "dbedit_firstname"}) {
@@ -177,7 +212,7 @@ void tst_SharedBook::aReaderIsRefusedEveryChange()
                 add->findChild<QPushButton*>(QStringLiteral("btn_OK"))->click();
                 return int(QDialog::Rejected);
             };
-            w.findChild<QAction*>(QStringLiteral("m_person"))->trigger();
+            command("m_person");
         }
     }
     QVERIFY(!rec.messages.isEmpty());
@@ -213,6 +248,57 @@ void tst_SharedBook::eachEditorsChangeIsRecordedUnderTheirName()
              "Last changed by PELLORI_TEST_EDITOR2 on " + value::formatDate(last->at.date()));
     QCOMPARE(book.committed(QStringLiteral("select count(*) from pellori_history where ph_oid = %1").arg(key)),
              QStringList{"2"});
+    // And the reader's person editor says so.
+    Tf_persons editor(w, nullptr);
+    QVERIFY(editor.setContactKey(key));
+    QCOMPARE(editor.findChild<QLabel*>(QStringLiteral("lbl_lastchange"))->text(), lastChangeText(*last, w.lang()));
+}
+
+void tst_SharedBook::aReaderIsOfferedNoChange_data()
+{
+    QTest::addColumn<QString>("who");
+    QTest::addColumn<bool>("mayChange");
+    QTest::newRow("editor") << "editor" << true;
+    QTest::newRow("reader") << "reader" << false;
+}
+
+void tst_SharedBook::aReaderIsOfferedNoChange()
+{
+    QFETCH(QString, who);
+    QFETCH(bool, mayChange);
+    SharedBook book;
+    book.configure(who);
+    RecordingMessages rec;
+    Tf_mainForm w(book.path());
+    QVERIFY2(rec.messages.isEmpty(), qPrintable(rec.messages.join('|')));
+    const auto enabled = [&w](const QStringList& names) {
+        QStringList on;
+        for (const QString& name : names) {
+            QAction* action = w.findChild<QAction*>(name);
+            if (!action)
+                action = w.findChild<QMenu*>(name)->menuAction();
+            if (action->isEnabled())
+                on << name;
+        }
+        return on;
+    };
+    const QStringList reading{"m_details",     "miShowDetails", "m_trash",          "m_exportvcard", "m_exportcsv",
+                              "m_exportldif",  "m_print_labels", "m_standardvalues", "m_exit"};
+    const QStringList changing{"m_person",      "m_company",   "m_add_new_person", "popup_deleteitem", "m_importvcard",
+                               "m_importcsv",   "m_importldif", "m_groups",         "m_restorebackup"};
+    const QStringList menus{"m_add", "m_add_new", "m_admin"};
+    QCOMPARE(enabled(reading), reading);
+    QCOMPARE(enabled(changing), mayChange ? changing : QStringList());
+    QCOMPARE(enabled(menus), mayChange ? menus : QStringList());
+
+    // The editor: its fields, rows and context items as the user may use them; Save only where it can save.
+    QVERIFY(w.contacts().locate(QStringLiteral("O_NAME"), kChristine));
+    Tf_persons editor(w, nullptr);
+    QVERIFY(editor.setContactKey(w.contacts().value(QStringLiteral("O_ID")).toInt()));
+    QCOMPARE(editor.findChild<DBEdit*>(QStringLiteral("dbedit_nickname"))->isReadOnly(), !mayChange);
+    QCOMPARE(editor.findChild<QPushButton*>(QStringLiteral("Button1"))->isHidden(), !mayChange);
+    QCOMPARE(editor.findChild<QAction*>(QStringLiteral("NewSalutation1"))->isEnabled(), mayChange);
+    QCOMPARE(editor.detailList(0)->dataSet().canInsert(), mayChange);
 }
 
 QTEST_MAIN(tst_SharedBook)

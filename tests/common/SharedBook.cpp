@@ -146,6 +146,8 @@ void SharedBook::configure(const QString& who, const std::optional<QString>& rol
     ini.write("[Pellori]\r\nVersion=1.0\r\n[Database]\r\nserver=127.0.0.1\r\ndatabase=" + m_db.toLocal8Bit()
               + "\r\ndbusername=" + userName(who).toLatin1() + "\r\ndbpassword=" + EncodeBase64Text(runPassword().toLatin1())
               + "\r\nlc_ctype=ISO8859_1\r\nrole=" + role.value_or(roleOf(who)).toLatin1() + "\r\n");
+    // As the administrator's script tells each person to keep it: theirs alone.
+    ini.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 QStringList SharedBook::committed(const QString& select) const

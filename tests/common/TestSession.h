@@ -23,6 +23,7 @@ public:
     const TLang& lang() const override { return m_session.lang(); }
     StandardValues& standardValues() override { return m_session.standardValues(); }
     QString configPath() const override { return m_session.configPath(); }
+    bool canWrite() override { return m_session.canWrite(); }
     QAction* faqAction() override { return &m_faq; }
     void openPersonEditor(int key) override { openedPersons << key; }
     void openCompanyEditor(int key) override { openedCompanies << key; }

@@ -77,6 +77,7 @@ public:
     const TLang& lang() const override { return m_s.lang(); }
     StandardValues& standardValues() override { return m_s.standardValues(); }
     QString configPath() const override { return m_path; }
+    bool canWrite() override { return m_s.canWrite(); }
     QAction* faqAction() override { return m_s.faqAction(); }
     void openPersonEditor(int key) override { m_s.openPersonEditor(key); }
     void openCompanyEditor(int key) override { m_s.openCompanyEditor(key); }
