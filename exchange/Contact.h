@@ -3,6 +3,7 @@
 // reads from the database and an import makes of a card. Texts are full
 // Unicode here; the import planner makes them fit the database.
 #include <QDate>
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -70,6 +71,10 @@ struct Contact {
     QList<ContactInternet> internet;
     QList<ContactAddress> addresses;
     QStringList groups;
+    // Export: the contact's lasting identifier and its last change (invalid:
+    // unknown), where the book keeps them. An import keeps a card's own UID.
+    QString uid;
+    QDateTime changed;
 };
 
 } // namespace pellori::exchange

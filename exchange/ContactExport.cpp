@@ -1,5 +1,8 @@
 #include "exchange/ContactExport.h"
 
+#include "data/ContactIdentity.h"
+
+#include "data/ContactIdentity.h"
 #include "data/DbTransaction.h"
 #include "data/Postcode.h"
 #include "data/Statement.h"
@@ -91,6 +94,18 @@ private:
     void readSome(const QList<int>& keys)
     {
         const bool all = keys.isEmpty();
+        readRows(keys, all);
+        const QHash<int, ContactIdentity> identities =
+            identity::of(m_tr, all ? std::nullopt : std::optional<QList<int>>(keys));
+        for (auto i = identities.cbegin(); i != identities.cend(); ++i)
+            if (const auto slot = m_slotOf.constFind(i.key()); slot != m_slotOf.cend() && m_slots[*slot]) {
+                m_slots[*slot]->uid = i->uid;
+                m_slots[*slot]->changed = i->changed;
+            }
+    }
+
+    void readRows(const QList<int>& keys, bool all)
+    {
         forEachRow(m_tr, kContacts + keysIn(QStringLiteral("o.O_ID"), keys) + QStringLiteral("order by o.O_ID"),
                    [&](const QList<QVariant>& r) {
                        const int id = r[0].toInt();

@@ -22,14 +22,7 @@ struct ImportSummary {
     QString text() const;
 };
 
-// The headline's templates, for a file of other entries than cards: with
-// %ADDED%, %CARDS% and %FILE%, and the form for a file of one.
-struct SummaryHeadline {
-    MessageKey many, one;
-};
-
-ImportSummary importSummary(const ImportPlan& plan, const QString& fileName, const TextSource& texts = {},
-                            const SummaryHeadline* headline = nullptr);
+ImportSummary importSummary(const ImportPlan& plan, const QString& fileName, const TextSource& texts = {});
 
 // The summary's templates, for the catalogue.
 const QList<MessageKey>& summaryKeys();

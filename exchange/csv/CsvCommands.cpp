@@ -43,6 +43,14 @@ const MessageKey kDefaultSalutation{"csv_defaultsalutation",
                                     "Persons given the salutation \"%NAME%\", the first of the book's, as their "
                                     "rows name none: %COUNT%."};
 const MessageKey kAllStored{"csv_allstored", "Every row was stored as it was."};
+const MessageKey kMatched{"csv_matched", "Contacts added: %ADDED%, updated: %UPDATED%, unchanged: %UNCHANGED%, "
+                                         "skipped: %SKIPPED%; rows read from \"%FILE%\": %CARDS%."};
+// The file's rows carry no identifier: they are known by name alone.
+const MessageKey kMatchesQuestion{"csv_matchesquestion",
+                                  "%COUNT% of the %CARDS% rows are contacts of the address book already, by their "
+                                  "name and an e-mail address, number or birthday in common."};
+const MessageKey kMatchesAddNew{"csv_matchesaddnew", "&Add every row as a new contact"};
+const MessageKey kMatchesSkip{"csv_matchesskip", "&Skip them: import only the other rows"};
 const MessageKey kShape{"csv_shape", "Shape of the file"};
 const MessageKey kOutlook{"csv_shape_outlook", "Outlook (English): Windows-1252"};
 const MessageKey kGoogle{"csv_shape_google", "Google Contacts: UTF-8, every detail with its type"};
@@ -118,7 +126,8 @@ const QList<MessageKey>& commandKeys()
         QList<MessageKey> all = {kImportCaption, kExportCaption, kFilter,    kMappingCaption, kFile,    kPreset,
                                  kEncoding,      kSeparator,     kHeader,    kDates,          kColumns, kImport,
                                  kSummaryCaption, kAdded,        kAddedOne,  kShape,          kOutlook, kGoogle,
-                                 kNoName,        kNamedByEmail,  kDefaultSalutation, kAllStored,
+                                 kNoName,        kNamedByEmail,  kDefaultSalutation, kAllStored, kMatched,
+                                 kMatchesQuestion, kMatchesAddNew, kMatchesSkip,
                                  kExported,      kLeftOut,       kDeceased};
         all << exchange::csvMessageKeys();
         return all;
@@ -154,12 +163,16 @@ int importCsv(Session& session, QWidget* owner)
     Tf_csvmapping window(owner, source, texts);
     if (execModal(&window) != QDialog::Accepted || source.read().error)
         return 0;
-    static const exchange::SummaryHeadline headline{kAdded, kAddedOne};
     return storeImport(session, owner, exchange::csvContacts(source.table(), window.mapping()),
                        {.fileName = file,
                         .summaryCaption = text(lang, kSummaryCaption),
-                        .headline = &headline,
-                        .wording = {{"vcard_noname", kNoName},
+                        .wording = {{"vcard_added", kAdded},
+                                    {"vcard_added_onecard", kAddedOne},
+                                    {"vcard_matched", kMatched},
+                                    {"cleanup_matchesquestion", kMatchesQuestion},
+                                    {"cleanup_matchesaddnew", kMatchesAddNew},
+                                    {"cleanup_matchesskip", kMatchesSkip},
+                                    {"vcard_noname", kNoName},
                                     {"vcard_namedbyemail", kNamedByEmail},
                                     {"vcard_defaultsalutation", kDefaultSalutation},
                                     {"vcard_allstored", kAllStored}}});

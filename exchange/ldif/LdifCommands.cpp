@@ -33,6 +33,14 @@ const MessageKey kDefaultSalutation{"ldif_defaultsalutation",
                                     "Persons given the salutation \"%NAME%\", the first of the book's, as their "
                                     "entries name none: %COUNT%."};
 const MessageKey kAllStored{"ldif_allstored", "Every entry was stored as it was."};
+const MessageKey kMatched{"ldif_matched", "Contacts added: %ADDED%, updated: %UPDATED%, unchanged: %UNCHANGED%, "
+                                         "skipped: %SKIPPED%; entries read from \"%FILE%\": %CARDS%."};
+// The file's entries carry no identifier: they are known by name alone.
+const MessageKey kMatchesQuestion{"ldif_matchesquestion",
+                                  "%COUNT% of the %CARDS% entries are contacts of the address book already, by their "
+                                  "name and an e-mail address, number or birthday in common."};
+const MessageKey kMatchesAddNew{"ldif_matchesaddnew", "&Add every entry as a new contact"};
+const MessageKey kMatchesSkip{"ldif_matchesskip", "&Skip them: import only the other entries"};
 
 struct ErrorText {
     exchange::LdifErrorKind kind;
@@ -62,7 +70,8 @@ const QList<MessageKey>& ldifCommandKeys()
 {
     static const QList<MessageKey> keys = [] {
         QList<MessageKey> all = {kImportCaption, kExportCaption, kFilter, kSummaryCaption, kAdded, kAddedOne,
-                                 kNoName,        kNamedByEmail,  kDefaultSalutation, kAllStored};
+                                 kNoName,        kNamedByEmail,  kDefaultSalutation, kAllStored,
+                                 kMatched,       kMatchesQuestion, kMatchesAddNew, kMatchesSkip};
         for (const ErrorText& e : kErrors)
             all << e.text;
         return all;
@@ -91,12 +100,16 @@ int importLdif(Session& session, QWidget* owner)
                                   {{QStringLiteral("%FILE%"), shown(path)}, {QStringLiteral("%ERROR%"), reason}}));
         return 0;
     }
-    static const exchange::SummaryHeadline headline{kAdded, kAddedOne};
     return storeImport(session, owner, exchange::ldifContacts(read.entries),
                        {.fileName = QFileInfo(path).fileName(),
                         .summaryCaption = catalogueMessage(lang, kSummaryCaption),
-                        .headline = &headline,
-                        .wording = {{"vcard_noname", kNoName},
+                        .wording = {{"vcard_added", kAdded},
+                                    {"vcard_added_onecard", kAddedOne},
+                                    {"vcard_matched", kMatched},
+                                    {"cleanup_matchesquestion", kMatchesQuestion},
+                                    {"cleanup_matchesaddnew", kMatchesAddNew},
+                                    {"cleanup_matchesskip", kMatchesSkip},
+                                    {"vcard_noname", kNoName},
                                     {"vcard_namedbyemail", kNamedByEmail},
                                     {"vcard_defaultsalutation", kDefaultSalutation},
                                     {"vcard_allstored", kAllStored}}});

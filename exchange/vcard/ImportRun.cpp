@@ -1,5 +1,7 @@
 #include "exchange/vcard/ImportRun.h"
 
+#include "cleanup/ImportMatching.h"
+#include "cleanup/f_importmatches.h"
 #include "exchange/ImportStore.h"
 #include "exchange/vcard/f_vcardprogress.h"
 #include "exchange/vcard/f_vcardsummary.h"
@@ -9,6 +11,7 @@
 #include "settings/AppError.h"
 #include "settings/Language.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace pellori {
@@ -30,14 +33,47 @@ exchange::TextSource textsOf(const TLang& lang)
     };
 }
 
-// The one place where an import learns which of its entries are contacts of
-// the book already, to update them instead of adding them twice, and asks the
-// user how: every import (vCard, CSV, LDIF) passes here between planning and
-// storing, inside its transaction. The book cannot match contacts yet, so
-// every entry stays a new contact. False: the user cancelled the import.
-bool matchBookContacts(exchange::ImportTransaction& /*import*/, exchange::ImportPlan& /*plan*/,
-                       const QList<exchange::CardContact>& /*contacts*/, QWidget* /*owner*/, const TLang& /*lang*/)
+// The catalogue's text of the key, in the words of the run's entries.
+QString worded(const TLang& lang, const ImportRun& run, const char* key, const char* builtIn = nullptr)
 {
+    for (const auto& [cardKey, replacement] : run.wording)
+        if (qstrcmp(key, cardKey) == 0)
+            return lang.text(QLatin1String(replacement.key), QString::fromLatin1(replacement.builtIn));
+    return builtIn ? lang.text(QLatin1String(key), QString::fromLatin1(builtIn)) : lang.text(QLatin1String(key));
+}
+
+QString wordedMessage(const TLang& lang, const ImportRun& run, const char* key, const Values& values = {})
+{
+    return exchange::fillPlaceholders(ReplaceReturn(worded(lang, run, key)), values);
+}
+
+// Entries that are contacts of the book already update them, unless the user
+// says otherwise; the plan is changed accordingly. False: the user cancelled.
+bool matchBookContacts(exchange::ImportTransaction& import, exchange::ImportPlan& plan,
+                       const QList<exchange::CardContact>& contacts, QWidget* owner, const TLang& lang,
+                       const ImportRun& run)
+{
+    const QList<cleanup::FoundContact> found = cleanup::matchCards(import.transaction(), contacts);
+    const int matched = cleanup::matchedCount(found);
+    if (matched == 0)
+        return true;
+    const int byUid = int(std::count_if(found.begin(), found.end(),
+                                        [](const cleanup::FoundContact& f) { return f.how == cleanup::CardMatch::Uid; }));
+    cleanup::Tf_importmatches question(
+        owner, {.caption = lang.text(QStringLiteral("cleanup_matchescaption")),
+                .question = wordedMessage(lang, run, "cleanup_matchesquestion",
+                                          {{QStringLiteral("%COUNT%"), QString::number(matched)},
+                                           {QStringLiteral("%CARDS%"), QString::number(contacts.size())},
+                                           {QStringLiteral("%UID%"), QString::number(byUid)},
+                                           {QStringLiteral("%NAME%"), QString::number(matched - byUid)}}),
+                .update = lang.text(QStringLiteral("cleanup_matchesupdate")),
+                .addNew = worded(lang, run, "cleanup_matchesaddnew"),
+                .skip = worded(lang, run, "cleanup_matchesskip"),
+                .ok = lang.text(QStringLiteral("btnok")),
+                .cancel = lang.text(QStringLiteral("btncancel"))});
+    if (execModal(&question) != QDialog::Accepted)
+        return false;
+    cleanup::applyMatches(import.transaction(), plan, import.lookups(), found, question.policy());
     return true;
 }
 
@@ -69,7 +105,7 @@ int storeImport(Session& session, QWidget* owner, const QList<exchange::CardCont
             options.postcodes = exchange::PostcodePolicy::SkipAddress;
             plan = exchange::planImport(contacts, import.lookups(), options);
         }
-        if (!matchBookContacts(import, plan, contacts, owner, lang))
+        if (!matchBookContacts(import, plan, contacts, owner, lang, run))
             return 0;
         const int total = int(plan.contacts.size());
         std::unique_ptr<Tf_vcardprogress> progress;
@@ -93,14 +129,10 @@ int storeImport(Session& session, QWidget* owner, const QList<exchange::CardCont
         return 0;
     }
 
-    const exchange::TextSource catalogue = textsOf(lang);
-    const exchange::TextSource worded = [&](const char* key, const char* builtIn) {
-        for (const auto& [vcardKey, replacement] : run.wording)
-            if (qstrcmp(key, vcardKey) == 0)
-                return catalogue(replacement.key, replacement.builtIn);
-        return catalogue(key, builtIn);
+    const exchange::TextSource wordedTexts = [&lang, &run](const char* key, const char* builtIn) {
+        return worded(lang, run, key, builtIn);
     };
-    const exchange::ImportSummary summary = exchange::importSummary(plan, run.fileName, worded, run.headline);
+    const exchange::ImportSummary summary = exchange::importSummary(plan, run.fileName, wordedTexts);
     Tf_vcardsummary::Texts texts{.caption = run.summaryCaption,
                                  .headline = summary.headline,
                                  .overview = summary.overview,

@@ -1,9 +1,12 @@
 #pragma once
 // What every import does once its file is read, whatever the format: plan
 // every contact against the book in a transaction of its own (a question
-// decides postcodes that are not whole numbers), store them with a progress
-// window whose Cancel rolls everything back when they are many, and end
-// with the summary window. A cancel or any failure leaves the book as it was.
+// decides postcodes that are not whole numbers in a book that keeps only
+// numbers), find the entries that are contacts of the book already and ask
+// whether to update them, add them as new or skip them, store everything
+// with a progress window whose Cancel rolls it all back when there is much,
+// and end with the summary window. A cancel or any failure leaves the book
+// as it was.
 #include "exchange/ImportPlan.h"
 #include "exchange/ImportSummary.h"
 
@@ -26,11 +29,11 @@ QString catalogueMessage(const TLang& lang, const exchange::MessageKey& key,
 inline constexpr int kImportProgressFrom = 300;
 
 struct ImportRun {
-    QString fileName;                                     // as the summary names it
-    QString summaryCaption;                               // the summary window's title
-    const exchange::SummaryHeadline* headline = nullptr;   // none: the vCard import's ("... from N cards ...")
-    // The summary's texts that speak of cards, in the words of the file's
-    // entries ("The row has no name"): the vCard key and its replacement.
+    QString fileName;         // as the summary names it
+    QString summaryCaption;   // the summary window's title
+    // The question's and the summary's texts that speak of cards, in the words
+    // of the file's entries ("The row has no name"): the vCard key and its
+    // replacement.
     QList<std::pair<const char*, exchange::MessageKey>> wording;
 };
 

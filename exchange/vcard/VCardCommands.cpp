@@ -1,13 +1,13 @@
 #include "exchange/vcard/VCardCommands.h"
 
+#include "data/ContactIdentity.h"
+#include "data/DbError.h"
 #include "data/DbTransaction.h"
 #include "exchange/ContactExport.h"
 #include "exchange/FileWriting.h"
 #include "exchange/vcard/CardMapping.h"
 #include "exchange/vcard/ImportRun.h"
 #include "exchange/vcard/f_vcardexport.h"
-#include "exchange/vcard/f_vcardprogress.h"
-#include "exchange/vcard/f_vcardsummary.h"
 #include "services/CommandGuard.h"
 #include "services/MessageService.h"
 #include "services/Session.h"
@@ -100,6 +100,13 @@ void exportVCards(Session& session, QWidget* owner, const QList<int>& shownIds, 
         QStringLiteral("Pellori.vcf"));
     if (path.isEmpty())
         return;
+    // Contacts older than the book's identities get theirs, so that the file's
+    // UIDs find them again; a book the user may only read is exported without.
+    try {
+        identity::giveMissing(tr, keys);
+        tr.commitRetaining();
+    } catch (const DbError&) {
+    }
     const QList<exchange::Contact> contacts = exchange::readContactsForExport(tr, keys);
     const exchange::SaveResult saved = exchange::saveFile(path, exchange::writeContacts(contacts));
     if (!saved.ok) {
