@@ -4,6 +4,7 @@
 // the book says so (.forReaders = false): a reader of a shared book cannot run it.
 #include "app/f_main.h"
 
+#include "cleanup/CleanupCommands.h"
 #include "lookups/LookupEditors.h"
 #include "options/f_standardvalues.h"
 #include "printing/PrintCommands.h"
@@ -44,6 +45,10 @@ std::vector<Command> Tf_mainForm::commandTable()
         {.objectName = "m_restorebackup", .key = "backup_restoreitem", .in = "System1",
          .run = [this] { m_restorebackupClick(); }, .afterwards = Afterwards::Reread, .alsoAfterFailure = true,
          .forReaders = false},
+        // On the contact kept by the last merge; a merged-away contact is in the trash.
+        {.objectName = "m_findduplicates", .key = "cleanup_finditem", .in = "System1", .separatorBefore = true,
+         .run = [this](int& kept) { kept = cleanup::findDuplicates(*this, this); },
+         .afterwards = Afterwards::RereadAndLocate, .alsoAfterFailure = true},
         {.objectName = "m_exit", .text = "&Exit", .key = "exit", .in = "System1", .separatorBefore = true,
          .shortcut = QKeySequence(Qt::CTRL | Qt::Key_E), .run = [this] { close(); }},
 

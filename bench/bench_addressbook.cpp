@@ -10,6 +10,7 @@
 #include "data/ContactQueries.h"
 #include "data/DataSet.h"
 #include "data/DbTransaction.h"
+#include "data/Postcode.h"
 #include "printing/engine/ReportLayout.h"
 #include "printing/f_print_address_book.h"
 #include "services/Session.h"
@@ -130,7 +131,7 @@ double bareQueries(Session& session)
     master.setSelectSql(queries::addressBookAll());
     comm.setSelectSql(queries::addressBookCommunication());
     inet.setSelectSql(queries::addressBookInternet());
-    addr.setSelectSql(queries::addressBookAddress());
+    addr.setSelectSql(queries::addressBookAddress(postcode::hasWrittenColumn(tr)));
     company.setSelectSql(queries::addressBookCompany());
     staff.setSelectSql(queries::addressBookEmployees());
     declare(master, {{"O_ID", FieldKind::Integer}, {"O_CID", FieldKind::Integer}, {"O_NAME", T},

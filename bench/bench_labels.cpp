@@ -12,6 +12,7 @@
 #include "data/ContactQueries.h"
 #include "data/DataSet.h"
 #include "data/DbTransaction.h"
+#include "data/Postcode.h"
 #include "printing/engine/ReportLayout.h"
 #include "printing/postal/LabelSheet.h"
 #include "printing/postal/PostalReport.h"
@@ -91,7 +92,7 @@ double bareStatements(DbTransaction& tr, const ContactChoice& choice)
             keys << master.value("O_ID").toInt();
     }
     QueryDataSet row(tr);
-    row.setSelectSql(queries::postalContact());
+    row.setSelectSql(queries::postalContact(postcode::hasWrittenColumn(tr)));
     for (const char* c : {"O_ID", "O_TYPE", "O_NAME1", "O_NAME2", "S_NAME", "T_NAME", "A_STREET", "A_POSTCODE",
                           "A_TOWN", "A_COUNTRY", "E_NAME1", "E_NAME2"}) {
         FieldDef f;

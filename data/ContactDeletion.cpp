@@ -42,6 +42,14 @@ ContactDeletion::~ContactDeletion() = default;
 
 int ContactDeletion::deleteContact(int key)
 {
+    const int kept = deleteContactUncommitted(key);
+    // A crash or a killed program must not bring the contact back.
+    m_transaction.commitRetaining();
+    return kept;
+}
+
+int ContactDeletion::deleteContactUncommitted(int key)
+{
     Savepoint all(m_transaction, QStringLiteral("PELLORI_DELETE"));
     const int kept = m_archive ? m_archive->keep(m_transaction, key) : 0;
     const QStringList further = presentFurtherTables(m_transaction);
@@ -59,8 +67,6 @@ int ContactDeletion::deleteContact(int key)
         statement->execute();
     }
     all.release();
-    // A crash or a killed program must not bring the contact back.
-    m_transaction.commitRetaining();
     return kept;
 }
 

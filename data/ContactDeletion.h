@@ -33,6 +33,9 @@ public:
     // Throws the database's refusal, with nothing of the contact deleted and
     // nothing archived. Returns what the archive returned (0 without one).
     int deleteContact(int key);
+    // The same as one step of a larger change that the caller commits or
+    // rolls back as a whole (a merge of contacts).
+    int deleteContactUncommitted(int key);
 
 private:
     DbTransaction& m_transaction;

@@ -1,5 +1,7 @@
 #include "data/ContactQueries.h"
 
+#include "data/Postcode.h"
+
 #include <QStringList>
 
 namespace pellori::queries {
@@ -115,13 +117,14 @@ QString addressBookInternet()
         "order by internet.i_pref desc, internettype.it_sort");
 }
 
-QString addressBookAddress()
+QString addressBookAddress(bool writtenPostcode)
 {
     return QStringLiteral(
-        "select address.a_country, address.a_oid, address.a_postcode, address.a_pref, address.a_street, "
-        "address.a_town, addresstype.at_name from address, addresstype where ((address.a_atid = addresstype.at_id) "
-        "and ((address.a_oid = :a_oid) or (address.a_oid = :o_cid))) order by address.a_pref desc, "
-        "addresstype.at_sortid");
+               "select address.a_country, address.a_oid, address.a_postcode, %1, address.a_pref, address.a_street, "
+               "address.a_town, addresstype.at_name from address, addresstype where ((address.a_atid = "
+               "addresstype.at_id) and ((address.a_oid = :a_oid) or (address.a_oid = :o_cid))) order by "
+               "address.a_pref desc, addresstype.at_sortid")
+        .arg(postcode::writtenColumnSql(writtenPostcode, QStringLiteral("address")));
 }
 
 QString addressBookCompany() { return QStringLiteral("select o_name1, o_name2 from object where (o_id = :o_cid)"); }
@@ -165,16 +168,17 @@ QString livingGroupMembers(int groupId)
         .arg(groupId);
 }
 
-QString postalContact()
+QString postalContact(bool writtenPostcode)
 {
     return QStringLiteral(
-               "select c.o_id, c.o_type, c.o_name1, c.o_name2, s.s_name, t.t_name, a.a_street, a.a_postcode, "
+               "select c.o_id, c.o_type, c.o_name1, c.o_name2, s.s_name, t.t_name, a.a_street, a.a_postcode, %4, "
                "a.a_town, a.a_country, e.o_name1 as e_name1, e.o_name2 as e_name2 from (select o.o_id, o.o_type, "
                "o.o_name1, o.o_name2, p.p_sid, p.p_tid, coalesce(%1, %2) as a_id from object o left join person p "
                "on p.p_id = o.o_id where o.o_id = :o_id and %3) c left join salutation s on s.s_id = c.p_sid left "
                "join title t on t.t_id = c.p_tid left join address a on a.a_id = c.a_id left join object e on "
                "e.o_id = a.a_oid and a.a_oid <> c.o_id")
-        .arg(chosenAddress("o.o_id"), chosenAddress("p.p_cid"), QLatin1String(kLiving));
+        .arg(chosenAddress("o.o_id"), chosenAddress("p.p_cid"), QLatin1String(kLiving),
+             postcode::writtenColumnSql(writtenPostcode, QStringLiteral("a")));
 }
 
 QString livingContact()

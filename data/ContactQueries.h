@@ -28,7 +28,7 @@ QString addressBookGroup(int groupId);
 // named by :o_cid, current ones first; the company's names; its employees.
 QString addressBookCommunication();
 QString addressBookInternet();
-QString addressBookAddress();
+QString addressBookAddress(bool writtenPostcode);   // the book has A_POSTCODE_TEXT
 QString addressBookCompany();
 QString addressBookEmployees();
 
@@ -42,7 +42,7 @@ QString livingGroupMembers(int groupId);
 // written to: its current address, else its first; for a person without one,
 // the current (else first) address of the company it works at, whose names
 // then come as E_NAME1 and E_NAME2. No row for a contact that is not living.
-QString postalContact();
+QString postalContact(bool writtenPostcode);
 // The phone list: one living contact's type and names (:o_id), and its current
 // numbers in the order of their types.
 QString livingContact();

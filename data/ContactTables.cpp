@@ -41,6 +41,8 @@ const std::vector<ContactTable>& all()
          .key = "B2G_OID, B2G_GID",
          .references = {{"B2G_GID", "groupt", "G_ID", WhenGone::DropRow, TypeKind::None, "trash_note_group"}},
          .schema = true},
+        // Its lasting identifier and last change: a restored contact is known again by its old one.
+        {.table = "pellori_identity", .owned = "PI_OID = :o_id", .key = "PI_OID"},
     };
     return kTables;
 }

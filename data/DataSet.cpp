@@ -310,6 +310,11 @@ void DataSet::runFetch(int count)
                 m_rows.appendValue(b, i, fromDb(kind, s.valueAt(col)));
         }
         m_rows.append(b.take());
+        if (OnReadRow) {
+            QList<QVariant> values = m_rows.values(m_rows.size() - 1);
+            OnReadRow(values);
+            m_rows.set(m_rows.size() - 1, values);
+        }
         ++added;
     }
     if (added) {
@@ -746,6 +751,8 @@ void DataSet::refresh()
         if (i >= 0 && !m_fields[i].isLookup())
             values[i] = fromDb(m_fields[i].kind, raw.value(c));
     }
+    if (OnReadRow)
+        OnReadRow(values);
     m_rows.set(m_current, values);
     rowsChangedBy();
     emit rowChanged(m_current);

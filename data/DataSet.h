@@ -134,6 +134,10 @@ public:
     Event OnNewRecord, BeforePost, AfterPost, AfterScroll;
     // After a row was deleted in the database and removed here.
     Event AfterDelete;
+    // Every row as it is read (fetched, or read again by refresh), its values in
+    // field order: a list may put what it shows in place of what is stored. The
+    // row is not modified by it; an edit then saves what was shown.
+    std::function<void(QList<QVariant>& values)> OnReadRow;
 
     // ---- TransactionUser ----
     void transactionEnded() override;

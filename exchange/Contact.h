@@ -3,6 +3,7 @@
 // reads from the database and an import makes of a card. Texts are full
 // Unicode here; the import planner makes them fit the database.
 #include <QDate>
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -48,7 +49,7 @@ struct ContactAddress {
     bool ownLabel = false;
     QString street;
     QString town;
-    QString postcode;    // as written; an export passes the number, "0" for none
+    QString postcode;    // as written; an export passes it as shown, "0" for none
     QString country;
     bool preferred = false;
 };
@@ -70,6 +71,10 @@ struct Contact {
     QList<ContactInternet> internet;
     QList<ContactAddress> addresses;
     QStringList groups;
+    // Export: the contact's lasting identifier and its last change (invalid:
+    // unknown), where the book keeps them. An import keeps a card's own UID.
+    QString uid;
+    QDateTime changed;
 };
 
 } // namespace pellori::exchange

@@ -1,6 +1,10 @@
 #include "exchange/ContactExport.h"
 
+#include "data/ContactIdentity.h"
+
+#include "data/ContactIdentity.h"
 #include "data/DbTransaction.h"
+#include "data/Postcode.h"
 #include "data/Statement.h"
 #include "exchange/DbRows.h"
 #include "exchange/ImportPlan.h"
@@ -28,9 +32,12 @@ const QString kContacts = QStringLiteral(
     "left join salutation s on s.S_ID = p.P_SID\n"
     "left join title t on t.T_ID = p.P_TID\n"
     "left join object e on e.O_ID = p.P_CID\n");
-const QString kAddresses = QStringLiteral(
-    "select a.A_OID, t.AT_NAME, a.A_PREF, a.A_POSTCODE, a.A_TOWN, a.A_STREET, a.A_COUNTRY\n"
-    "from address a left join addresstype t on t.AT_ID = a.A_ATID\n");
+QString addressesSql(bool writtenPostcode)
+{
+    return QStringLiteral("select a.A_OID, t.AT_NAME, a.A_PREF, a.A_POSTCODE, a.A_TOWN, a.A_STREET, a.A_COUNTRY, %1\n"
+                          "from address a left join addresstype t on t.AT_ID = a.A_ATID\n")
+        .arg(postcode::writtenColumnSql(writtenPostcode, QStringLiteral("a")));
+}
 const QString kNumbers = QStringLiteral(
     "select c.C_OID, t.CT_NAME, c.C_PREF, c.C_PREFIX, c.C_NUMBER, c.C_ASSISTENT\n"
     "from communication c left join communicationtype t on t.CT_ID = c.C_CTID\n");
@@ -87,6 +94,18 @@ private:
     void readSome(const QList<int>& keys)
     {
         const bool all = keys.isEmpty();
+        readRows(keys, all);
+        const QHash<int, ContactIdentity> identities =
+            identity::of(m_tr, all ? std::nullopt : std::optional<QList<int>>(keys));
+        for (auto i = identities.cbegin(); i != identities.cend(); ++i)
+            if (const auto slot = m_slotOf.constFind(i.key()); slot != m_slotOf.cend() && m_slots[*slot]) {
+                m_slots[*slot]->uid = i->uid;
+                m_slots[*slot]->changed = i->changed;
+            }
+    }
+
+    void readRows(const QList<int>& keys, bool all)
+    {
         forEachRow(m_tr, kContacts + keysIn(QStringLiteral("o.O_ID"), keys) + QStringLiteral("order by o.O_ID"),
                    [&](const QList<QVariant>& r) {
                        const int id = r[0].toInt();
@@ -109,12 +128,14 @@ private:
                            c.employer2 = r[11].toString();
                        }
                    });
-        details(kAddresses, QStringLiteral("a.A_OID"), keys, QStringLiteral("a.A_OID, a.A_ID"),
+        if (m_addresses.isEmpty())
+            m_addresses = addressesSql(postcode::hasWrittenColumn(m_tr));
+        details(m_addresses, QStringLiteral("a.A_OID"), keys, QStringLiteral("a.A_OID, a.A_ID"),
                 [](Contact& c, const QList<QVariant>& r) {
                     c.addresses << ContactAddress{.type = r[1].toString(),
                                                   .street = r[5].toString(),
                                                   .town = r[4].toString(),
-                                                  .postcode = QString::number(r[3].toLongLong()),
+                                                  .postcode = postcode::shown(r[7], r[3], r[6].toString()),
                                                   .country = r[6].toString(),
                                                   .preferred = isSet(r[2])};
                 });
@@ -149,6 +170,7 @@ private:
     }
 
     DbTransaction& m_tr;
+    QString m_addresses;   // the statement, for the book's columns
     std::vector<std::optional<Contact>> m_slots;   // in the order asked for
     QHash<int, int> m_slotOf;                       // O_ID -> slot
 };

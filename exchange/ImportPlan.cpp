@@ -1,10 +1,12 @@
 #include "exchange/ImportPlan.h"
 
+#include "data/Postcode.h"
 #include "exchange/ContactText.h"
 #include "exchange/Latin1Text.h"
 #include "exchange/TypeTable.h"
 
 #include <QHash>
+#include <QSet>
 
 namespace pellori::exchange {
 
@@ -77,6 +79,7 @@ public:
                 m_notes = &report.notes;
                 PlannedContact row = contact(card.contact);
                 row.card = int(i);
+                row.uid = card.uid;
                 report.name = displayName(row);
                 if (row.O_TYPE == u"C") {
                     companies << row;
@@ -162,6 +165,7 @@ private:
             row.P_SID = m_lookups.salutations.first().id;
             m_plan.defaultSalutation = m_lookups.salutations.first().name;
             ++m_plan.defaultSalutations;
+            row.givenDefaultSalutation = true;
         }
         if (const QString t = text(Field::Title, title, columns::T_NAME, false); !t.isEmpty())
             row.P_TID = lookUpOrCreate(m_lookups.titles, m_plan.newTitles, t);
@@ -368,6 +372,9 @@ private:
             bool postcodeInTown = false;
             if (postcode.isEmpty()) {
                 note({.kind = NoteKind::PostcodeMissing, .field = Field::Postcode, .value = written});
+            } else if (m_lookups.writtenPostcodes) {
+                planned.A_POSTCODE_TEXT = text(Field::Postcode, postcode, postcode::kWrittenLength, true);
+                planned.A_POSTCODE = postcode::numberOf(planned.A_POSTCODE_TEXT);
             } else if (isWholeNumber(postcode, planned.A_POSTCODE)) {
                 // The column keeps a number: "01069" becomes 1069.
                 if (postcode.size() > 1 && postcode.startsWith(u'0'))
@@ -463,6 +470,77 @@ int ImportPlan::contactOfCard(int card) const
         if (contacts[i].card == card)
             return int(i);
     return -1;
+}
+
+void ImportPlan::dropCards(const QHash<int, int>& known)
+{
+    const auto isKnown = [&](const PlannedContact& c) { return c.card >= 0 && known.contains(c.card); };
+    // The keys that now name a contact of the book.
+    for (PlannedContact& c : contacts)
+        if (c.P_CID.created >= 0 && isKnown(contacts[c.P_CID.created]))
+            c.P_CID = KeyRef{.existing = known.value(contacts[c.P_CID.created].card)};
+    for (PlannedUpdate& u : updates)
+        if (u.P_CID.created >= 0 && isKnown(contacts[u.P_CID.created]))
+            u.P_CID = KeyRef{.existing = known.value(contacts[u.P_CID.created].card)};
+
+    // A company made only as an employer stays while someone still works there.
+    QSet<int> employers;
+    for (const PlannedContact& c : contacts)
+        if (!isKnown(c) && c.P_CID.created >= 0)
+            employers << c.P_CID.created;
+    for (const PlannedUpdate& u : updates)
+        if (u.P_CID.created >= 0)
+            employers << u.P_CID.created;
+    QHash<int, int> moved;   // old index -> new index
+    QList<PlannedContact> kept;
+    for (qsizetype i = 0; i < contacts.size(); ++i)
+        if (!isKnown(contacts[i]) && (contacts[i].card >= 0 || employers.contains(int(i)))) {
+            moved.insert(int(i), int(kept.size()));
+            kept << std::move(contacts[i]);
+        } else if (contacts[i].givenDefaultSalutation) {
+            --defaultSalutations;
+        }
+    contacts = std::move(kept);
+
+    // Titles and groups only those cards would have created go with them.
+    QSet<int> titlesUsed, groupsUsed;
+    const auto use = [&](const KeyRef& title, const QList<KeyRef>& groups) {
+        if (title.created >= 0)
+            titlesUsed << title.created;
+        for (const KeyRef& g : groups)
+            if (g.created >= 0)
+                groupsUsed << g.created;
+    };
+    for (const PlannedContact& c : contacts)
+        use(c.P_TID, c.groups);
+    for (const PlannedUpdate& u : updates)
+        use(u.P_TID, u.groups);
+    const auto compact = [](QStringList& names, const QSet<int>& used) {
+        QHash<int, int> at;
+        QStringList out;
+        for (qsizetype i = 0; i < names.size(); ++i)
+            if (used.contains(int(i))) {
+                at.insert(int(i), int(out.size()));
+                out << names[i];
+            }
+        names = out;
+        return at;
+    };
+    const QHash<int, int> titleAt = compact(newTitles, titlesUsed), groupAt = compact(newGroups, groupsUsed);
+    const auto remap = [](KeyRef& k, const QHash<int, int>& at) {
+        if (k.created >= 0)
+            k.created = at.value(k.created, -1);
+    };
+    const auto remapAll = [&](KeyRef& cid, KeyRef& tid, QList<KeyRef>& groups) {
+        remap(cid, moved);
+        remap(tid, titleAt);
+        for (KeyRef& g : groups)
+            remap(g, groupAt);
+    };
+    for (PlannedContact& c : contacts)
+        remapAll(c.P_CID, c.P_TID, c.groups);
+    for (PlannedUpdate& u : updates)
+        remapAll(u.P_CID, u.P_TID, u.groups);
 }
 
 ImportPlan planImport(const QList<CardContact>& cards, const Lookups& lookups, const ImportOptions& options)

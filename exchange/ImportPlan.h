@@ -8,6 +8,7 @@
 #include "exchange/Messages.h"
 
 #include <QDate>
+#include <QHash>
 #include <optional>
 
 namespace pellori::exchange {
@@ -43,6 +44,9 @@ struct Lookups {
     QList<NamedKey> addressTypes, communicationTypes, internetTypes;
     QList<NamedKey> groups, salutations, titles;
     QList<CompanyKey> companies;
+    // The book keeps postcodes as written (A_POSTCODE_TEXT): every postcode is
+    // stored as the card has it, and no question is asked about any.
+    bool writtenPostcodes = false;
 };
 
 // The six standard type keys of the configuration: the type an entry gets
@@ -77,6 +81,7 @@ struct PlannedAddress {
     int A_ATID = 0;
     QString A_PREF;
     qint64 A_POSTCODE = 0;
+    QString A_POSTCODE_TEXT;      // null: none, or a book without the column
     QString A_TOWN, A_STREET, A_COUNTRY;
 };
 
@@ -105,6 +110,37 @@ struct PlannedContact {
     QList<PlannedNumber> numbers;
     QList<PlannedInternet> internet;
     QList<KeyRef> groups;         // B2G_GID; created: index into ImportPlan::newGroups
+    QString uid;                  // the card's own UID, kept as the contact's identifier
+    bool givenDefaultSalutation = false;   // P_SID is the book's first, as the card names none
+};
+
+// A card that is a contact of the book already, and what it adds to that
+// contact: the fields the contact lacks (unset: left as they are) and the
+// details it lacks. Nothing of the contact is removed or overwritten.
+struct PlannedUpdate {
+    int card = -1;
+    int O_ID = 0;
+    std::optional<QString> O_NAME2, O_ADDITIONAL, P_NICKNAME;
+    KeyRef P_TID, P_CID;          // unset: left as they are
+    QDate P_BIRTHDAY;             // invalid: left as it is
+    QList<PlannedAddress> addresses;
+    QList<PlannedNumber> numbers;
+    QList<PlannedInternet> internet;
+    QList<KeyRef> groups;
+
+    bool changesNothing() const
+    {
+        return !O_NAME2 && !O_ADDITIONAL && !P_NICKNAME && !P_TID.isSet() && !P_CID.isSet() && !P_BIRTHDAY.isValid()
+               && addresses.isEmpty() && numbers.isEmpty() && internet.isEmpty() && groups.isEmpty();
+    }
+};
+
+// What became of a card.
+enum class CardOutcome {
+    Added,       // a new contact
+    Updated,     // a contact of the book, given what it lacked
+    Unchanged,   // a contact of the book that had everything already
+    Skipped,     // a contact of the book, left out as the user chose
 };
 
 struct CardReport {
@@ -112,6 +148,8 @@ struct CardReport {
     QString name;                 // as the contact list will show it
     bool imported = false;
     QList<Note> notes;
+    CardOutcome outcome = CardOutcome::Added;
+    QList<std::pair<Field, QString>> added;   // Updated: what the contact was given, as the card writes it
 };
 
 struct ImportPlan {
@@ -120,8 +158,9 @@ struct ImportPlan {
     // Companies first, then the companies only named as employers, then
     // persons: every P_CID.created points to an earlier contact.
     QList<PlannedContact> contacts;
+    QList<PlannedUpdate> updates; // contacts of the book the cards add to, stored after the new ones
     QList<CardReport> cards;      // one per card, in file order
-    int postcodesNotNumbers = 0;  // addresses the postcode policy decided
+    int postcodesNotNumbers = 0;  // addresses the postcode policy decided (a book without written postcodes)
     // Persons whose card names no salutation get the book's first (lowest
     // key), as a person made in the editor does; an export leaves it out again.
     QString defaultSalutation;
@@ -129,6 +168,10 @@ struct ImportPlan {
 
     // Index into contacts of the contact made of that card, or -1.
     int contactOfCard(int card) const;
+    // Drops the contacts made of those cards (they are contacts of the book:
+    // `known` gives each its O_ID, which the others' employer keys then name),
+    // and the titles, groups and employers no one needs any more.
+    void dropCards(const QHash<int, int>& known);
 };
 
 // The name the contact list shows: "Family, First" for a person, "Name1 Name2"

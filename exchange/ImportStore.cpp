@@ -1,7 +1,9 @@
 #include "exchange/ImportStore.h"
 
 #include "data/Connection.h"
+#include "data/ContactIdentity.h"
 #include "data/DbTransaction.h"
+#include "data/Postcode.h"
 #include "data/Statement.h"
 #include "data/tables/Tables.h"
 #include "exchange/DbRows.h"
@@ -9,6 +11,8 @@
 #include "settings/Settings.h"
 
 #include <QHash>
+
+#include <memory>
 
 namespace pellori::exchange {
 
@@ -44,7 +48,7 @@ private:
 
 // The statements of one import, prepared once and run for every row.
 struct ImportStatements {
-    explicit ImportStatements(Connection& c)
+    ImportStatements(Connection& c, bool writtenPostcodes)
         : title(c, tables::insertSql(tables::title(), {.returningKey = true})),
           group(c, tables::insertSql(tables::groupt(), {.columns = {"G_NAME"}, .returningKey = true})),
           object(c, tables::insertSql(tables::object(),
@@ -56,8 +60,12 @@ struct ImportStatements {
           personKeepingSalutation(c, tables::modifySql(tables::person(), {.modified = {"P_TID", "P_BIRTHDAY",
                                                                                         "P_NICKNAME", "P_CID",
                                                                                         "P_ALIVE"}})),
-          address(c, tables::insertSql(tables::address(), {.columns = {"A_OID", "A_ATID", "A_PREF", "A_POSTCODE",
-                                                                        "A_TOWN", "A_STREET", "A_COUNTRY"}})),
+          address(c, writtenPostcodes
+                         ? tables::insertSql(tables::addressWithWrittenPostcode(),
+                                             {.columns = {"A_OID", "A_ATID", "A_PREF", "A_POSTCODE", "A_POSTCODE_TEXT",
+                                                          "A_TOWN", "A_STREET", "A_COUNTRY"}})
+                         : tables::insertSql(tables::address(), {.columns = {"A_OID", "A_ATID", "A_PREF", "A_POSTCODE",
+                                                                              "A_TOWN", "A_STREET", "A_COUNTRY"}})),
           number(c, tables::insertSql(tables::communication(), {.columns = {"C_OID", "C_CTID", "C_PREF", "C_PREFIX",
                                                                              "C_NUMBER", "C_ASSISTENT"}})),
           internet(c, tables::insertSql(tables::internet(), {.columns = {"I_OID", "I_ITID", "I_NAME", "I_PREF"}})),
@@ -74,6 +82,81 @@ QVariant keyOf(const KeyRef& key, const QList<int>& created)
     if (key.created >= 0)
         return created.value(key.created);
     return QVariant();
+}
+
+void storeDetails(DbTransaction& tr, ImportStatements& s, int id, const QList<PlannedAddress>& addresses,
+                  const QList<PlannedNumber>& numbers, const QList<PlannedInternet>& internet,
+                  const QList<KeyRef>& memberships, const QList<int>& groups)
+{
+    for (const PlannedAddress& a : addresses)
+        s.address.execute(tr, Params()
+                                  .set("A_OID", id)
+                                  .set("A_ATID", a.A_ATID)
+                                  .set("A_PREF", a.A_PREF)
+                                  .set("A_POSTCODE", qlonglong(a.A_POSTCODE))
+                                  .set("A_POSTCODE_TEXT", textOrNull(a.A_POSTCODE_TEXT))
+                                  .set("A_TOWN", a.A_TOWN)
+                                  .set("A_STREET", a.A_STREET)
+                                  .set("A_COUNTRY", textOrNull(a.A_COUNTRY))
+                                  .source());
+    for (const PlannedNumber& n : numbers)
+        s.number.execute(tr, Params()
+                                 .set("C_OID", id)
+                                 .set("C_CTID", n.C_CTID)
+                                 .set("C_PREF", n.C_PREF)
+                                 .set("C_PREFIX", n.C_PREFIX)
+                                 .set("C_NUMBER", n.C_NUMBER)
+                                 .set("C_ASSISTENT", textOrNull(n.C_ASSISTENT))
+                                 .source());
+    for (const PlannedInternet& e : internet)
+        s.internet.execute(tr, Params()
+                                   .set("I_OID", id)
+                                   .set("I_ITID", e.I_ITID)
+                                   .set("I_NAME", e.I_NAME)
+                                   .set("I_PREF", e.I_PREF)
+                                   .source());
+    for (const KeyRef& g : memberships)
+        s.membership.execute(tr, Params().set("B2G_OID", id).set("B2G_GID", keyOf(g, groups)).source());
+}
+
+// The fields a known contact lacked, each set only where it is still empty:
+// another user may have filled it since the import read it.
+void storeUpdate(DbTransaction& tr, QHash<QString, std::shared_ptr<Statement>>& prepared, const PlannedUpdate& u,
+                 const QList<int>& titles, const QList<int>& ids)
+{
+    const auto run = [&](const QString& table, const QString& key, const QList<std::pair<const char*, QVariant>>& set) {
+        if (set.isEmpty())
+            return;
+        QStringList columns;
+        Params p;
+        for (const auto& [column, value] : set) {
+            const QString empty = value.typeId() == QMetaType::QString ? QStringLiteral("nullif(%1, '')")
+                                                                        : QStringLiteral("%1");
+            columns << (QStringLiteral("%1 = coalesce(") + empty + QStringLiteral(", :%1)")).arg(QLatin1String(column));
+            p.set(column, value);
+        }
+        const QString sql =
+            QStringLiteral("update %1 set %2 where %3 = :KEY").arg(table, columns.join(QLatin1String(", ")), key);
+        std::shared_ptr<Statement>& q = prepared[sql];
+        if (!q)
+            q = std::make_shared<Statement>(tr.connection(), sql);
+        q->execute(tr, p.set("KEY", u.O_ID).source());
+    };
+    QList<std::pair<const char*, QVariant>> object, person;
+    if (u.O_NAME2)
+        object << std::pair{"O_NAME2", QVariant(*u.O_NAME2)};
+    if (u.O_ADDITIONAL)
+        object << std::pair{"O_ADDITIONAL", QVariant(*u.O_ADDITIONAL)};
+    if (u.P_NICKNAME)
+        person << std::pair{"P_NICKNAME", QVariant(*u.P_NICKNAME)};
+    if (u.P_TID.isSet())
+        person << std::pair{"P_TID", keyOf(u.P_TID, titles)};
+    if (u.P_CID.isSet())
+        person << std::pair{"P_CID", keyOf(u.P_CID, ids)};
+    if (u.P_BIRTHDAY.isValid())
+        person << std::pair{"P_BIRTHDAY", QVariant(u.P_BIRTHDAY)};
+    run(QStringLiteral("object"), QStringLiteral("O_ID"), object);
+    run(QStringLiteral("person"), QStringLiteral("P_ID"), person);
 }
 
 } // namespace
@@ -103,6 +186,7 @@ Lookups readLookups(DbTransaction& tr)
                    l.companies << CompanyKey{.id = row.value(0).toInt(), .name1 = row.value(1).toString(),
                                              .name2 = row.value(2).toString()};
                });
+    l.writtenPostcodes = postcode::hasWrittenColumn(tr);
     return l;
 }
 
@@ -142,7 +226,7 @@ StoredImport ImportTransaction::store(const ImportPlan& plan, const ImportProgre
     DbTransaction& tr = *m_transaction;
     StoredImport result;
     try {
-        ImportStatements s(tr.connection());
+        ImportStatements s(tr.connection(), m_lookups.writtenPostcodes);
         QList<int> titles, groups;
         for (const QString& name : plan.newTitles)
             titles << s.title.execute(tr, Params().set("T_NAME", name).source()).value(0).toInt();
@@ -151,13 +235,14 @@ StoredImport ImportTransaction::store(const ImportPlan& plan, const ImportProgre
 
         // One draw for the whole import: the keys follow each other.
         const int total = int(plan.contacts.size());
+        const bool keepUids = identity::kept(tr);
         QList<int>& ids = result.contactIds;
         if (total > 0) {
             const qlonglong last = generatorValue(tr, kObjectGenerator, total);
             for (int i = 0; i < total; ++i)
                 ids << int(last - total + 1 + i);
         }
-        if (progress && total > 0 && !progress(0, total)) {
+        if (progress && total + plan.updates.size() > 0 && !progress(0, total + int(plan.updates.size()))) {
             rollBackQuietly();
             return StoredImport{.cancelled = true};
         }
@@ -186,35 +271,20 @@ StoredImport ImportTransaction::store(const ImportPlan& plan, const ImportProgre
                     s.personKeepingSalutation.execute(tr, p.source());
                 }
             }
-            for (const PlannedAddress& a : c.addresses)
-                s.address.execute(tr, Params()
-                                          .set("A_OID", id)
-                                          .set("A_ATID", a.A_ATID)
-                                          .set("A_PREF", a.A_PREF)
-                                          .set("A_POSTCODE", qlonglong(a.A_POSTCODE))
-                                          .set("A_TOWN", a.A_TOWN)
-                                          .set("A_STREET", a.A_STREET)
-                                          .set("A_COUNTRY", textOrNull(a.A_COUNTRY))
-                                          .source());
-            for (const PlannedNumber& n : c.numbers)
-                s.number.execute(tr, Params()
-                                         .set("C_OID", id)
-                                         .set("C_CTID", n.C_CTID)
-                                         .set("C_PREF", n.C_PREF)
-                                         .set("C_PREFIX", n.C_PREFIX)
-                                         .set("C_NUMBER", n.C_NUMBER)
-                                         .set("C_ASSISTENT", textOrNull(n.C_ASSISTENT))
-                                         .source());
-            for (const PlannedInternet& e : c.internet)
-                s.internet.execute(tr, Params()
-                                           .set("I_OID", id)
-                                           .set("I_ITID", e.I_ITID)
-                                           .set("I_NAME", e.I_NAME)
-                                           .set("I_PREF", e.I_PREF)
-                                           .source());
-            for (const KeyRef& g : c.groups)
-                s.membership.execute(tr, Params().set("B2G_OID", id).set("B2G_GID", keyOf(g, groups)).source());
-            if (progress && !progress(i + 1, total)) {
+            if (keepUids && !c.uid.isEmpty() && identity::storableUid(c.uid.trimmed()))
+                identity::setUid(tr, id, c.uid.trimmed());
+            storeDetails(tr, s, id, c.addresses, c.numbers, c.internet, c.groups, groups);
+            if (progress && !progress(i + 1, total + int(plan.updates.size()))) {
+                rollBackQuietly();
+                return StoredImport{.cancelled = true};
+            }
+        }
+        QHash<QString, std::shared_ptr<Statement>> updateStatements;
+        for (int i = 0; i < plan.updates.size(); ++i) {
+            const PlannedUpdate& u = plan.updates[i];
+            storeUpdate(tr, updateStatements, u, titles, ids);
+            storeDetails(tr, s, u.O_ID, u.addresses, u.numbers, u.internet, u.groups, groups);
+            if (progress && !progress(total + i + 1, total + int(plan.updates.size()))) {
                 rollBackQuietly();
                 return StoredImport{.cancelled = true};
             }
@@ -227,6 +297,10 @@ StoredImport ImportTransaction::store(const ImportPlan& plan, const ImportProgre
     for (int card = 0; card < plan.cards.size() && !result.firstContact; ++card)
         if (const int i = plan.contactOfCard(card); i >= 0)
             result.firstContact = result.contactIds[i];
+    // Nothing new: the first contact the import gave something.
+    for (const PlannedUpdate& u : plan.updates)
+        if (!result.firstContact && !u.changesNothing())
+            result.firstContact = u.O_ID;
     return result;
 }
 

@@ -42,6 +42,8 @@ public:
     ImportTransaction& operator=(const ImportTransaction&) = delete;
 
     const Lookups& lookups() const { return m_lookups; }
+    // For what must read the book in the same snapshot before storing (finding the cards' contacts).
+    DbTransaction& transaction() { return *m_transaction; }
 
     // Stores the plan (new titles and groups, then each contact with its
     // person row, details and memberships) and commits. Cancelled: rolled

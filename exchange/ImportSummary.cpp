@@ -1,5 +1,8 @@
 #include "exchange/ImportSummary.h"
 
+#include <iterator>
+#include <numeric>
+
 namespace pellori::exchange {
 
 namespace {
@@ -15,6 +18,13 @@ const MessageKey kGroups{"vcard_groupscreated", "Groups created: %NAMES%."};
 const MessageKey kTitles{"vcard_titlescreated", "Titles created: %NAMES%."};
 const MessageKey kCard{"vcard_card", "Line %LINE%: %NAME%"};
 const MessageKey kUnnamedCard{"vcard_cardunnamed", "Line %LINE%"};
+// When cards were contacts of the book already: every card says what became of it.
+const MessageKey kMatched{"vcard_matched", "Contacts added: %ADDED%, updated: %UPDATED%, unchanged: %UNCHANGED%, "
+                                           "skipped: %SKIPPED%, from %CARDS% cards in \"%FILE%\"."};
+const MessageKey kOutcomeAdded{"vcard_outcome_added", "added"};
+const MessageKey kOutcomeUpdated{"vcard_outcome_updated", "updated: %ADDED%"};
+const MessageKey kOutcomeUnchanged{"vcard_outcome_unchanged", "unchanged"};
+const MessageKey kOutcomeSkipped{"vcard_outcome_skipped", "skipped: a contact of the book already"};
 
 QString quotedList(const QStringList& names)
 {
@@ -24,20 +34,44 @@ QString quotedList(const QStringList& names)
     return quoted.join(QLatin1String(", "));
 }
 
+QString outcomeText(const CardReport& card, const TextSource& texts)
+{
+    switch (card.outcome) {
+    case CardOutcome::Added: return messageText(kOutcomeAdded, texts);
+    case CardOutcome::Unchanged: return messageText(kOutcomeUnchanged, texts);
+    case CardOutcome::Skipped: return messageText(kOutcomeSkipped, texts);
+    case CardOutcome::Updated: break;
+    }
+    QStringList added;
+    for (const auto& [field, value] : card.added)
+        added << (value.isEmpty() ? fieldName(field, texts) : fieldName(field, texts) + QStringLiteral(" \"") + value + u'"');
+    return fillPlaceholders(messageText(kOutcomeUpdated, texts), {{QStringLiteral("%ADDED%"), added.join(QLatin1String(", "))}});
+}
+
 } // namespace
 
 const QList<MessageKey>& summaryKeys()
 {
-    static const QList<MessageKey> keys = {kAdded,  kAddedOneCard, kDefaultSalutation, kAllStored, kCompanies,
-                                           kGroups, kTitles,       kCard,              kUnnamedCard};
+    static const QList<MessageKey> keys = {kAdded,        kAddedOneCard,   kDefaultSalutation, kAllStored,
+                                           kCompanies,    kGroups,         kTitles,            kCard,
+                                           kUnnamedCard,  kMatched,        kOutcomeAdded,      kOutcomeUpdated,
+                                           kOutcomeUnchanged, kOutcomeSkipped};
     return keys;
 }
 
 ImportSummary importSummary(const ImportPlan& plan, const QString& fileName, const TextSource& texts)
 {
     ImportSummary s;
-    s.headline = fillPlaceholders(messageText(plan.cards.size() == 1 ? kAddedOneCard : kAdded, texts),
+    int outcomes[4] = {};
+    for (const CardReport& card : plan.cards)
+        if (card.imported)
+            ++outcomes[int(card.outcome)];
+    const bool matched = outcomes[int(CardOutcome::Added)] < std::accumulate(std::begin(outcomes), std::end(outcomes), 0);
+    s.headline = fillPlaceholders(messageText(matched ? kMatched : plan.cards.size() == 1 ? kAddedOneCard : kAdded, texts),
                                   {{QStringLiteral("%ADDED%"), QString::number(plan.contacts.size())},
+                                   {QStringLiteral("%UPDATED%"), QString::number(outcomes[int(CardOutcome::Updated)])},
+                                   {QStringLiteral("%UNCHANGED%"), QString::number(outcomes[int(CardOutcome::Unchanged)])},
+                                   {QStringLiteral("%SKIPPED%"), QString::number(outcomes[int(CardOutcome::Skipped)])},
                                    {QStringLiteral("%CARDS%"), QString::number(plan.cards.size())},
                                    {QStringLiteral("%FILE%"), fileName}});
     QStringList companies;
@@ -55,12 +89,14 @@ ImportSummary importSummary(const ImportPlan& plan, const QString& fileName, con
                                         {QStringLiteral("%COUNT%"), QString::number(plan.defaultSalutations)}});
 
     for (const CardReport& card : plan.cards) {
-        if (card.notes.isEmpty())
+        if (card.notes.isEmpty() && !(matched && card.imported))
             continue;
         CardSummary c;
         c.heading = fillPlaceholders(messageText(card.name.isEmpty() ? kUnnamedCard : kCard, texts),
                                      {{QStringLiteral("%LINE%"), QString::number(card.line)},
                                       {QStringLiteral("%NAME%"), card.name}});
+        if (matched && card.imported)
+            c.notes << outcomeText(card, texts);
         for (const Note& note : card.notes)
             c.notes << noteText(note, texts);
         s.cards << c;

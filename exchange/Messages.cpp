@@ -121,6 +121,8 @@ const NoteText kNotes[] = {
               "%FIELD% \"%VALUE%\": the label \"%DETAIL%\" names no type of this book, stored as type \"%STORED%\"."}},
     {.kind = NoteKind::PostcodeLeadingZero,
      .text = {"vcard_postcodeleadingzero", "Postcode \"%VALUE%\" begins with 0: stored as the number %STORED%."}},
+    {.kind = NoteKind::NameKept,
+     .text = {"vcard_namekept", "%FIELD% \"%VALUE%\" differs from the book's \"%STORED%\", which stays."}},
 };
 
 } // namespace

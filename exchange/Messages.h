@@ -75,6 +75,8 @@ enum class NoteKind {
     AddressFromLabel,       // value: the label; stored: the street; detail: the town
     LabelNoType,            // value; detail: the label; stored: the type given
     PostcodeLeadingZero,    // value: the postcode; stored: the number
+    // A card that is a contact of the book already.
+    NameKept,               // value: the card's name; stored: the book's, which stays
 };
 
 struct Note {

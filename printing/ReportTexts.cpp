@@ -1,5 +1,7 @@
 #include "printing/ReportTexts.h"
 
+#include "data/Postcode.h"
+
 #include "settings/Language.h"
 
 #include <QDate>
@@ -63,12 +65,13 @@ QString numberText(const QVariant& prefix, const QVariant& number)
     return prefix.toString() + QStringLiteral(" / ") + textOf(number);
 }
 
-QString addressText(const QVariant& country, const QVariant& postcode, const QVariant& town, const QVariant& street)
+QString addressText(const QVariant& country, const QVariant& postcode, const QVariant& town, const QVariant& street,
+                    const QVariant& writtenPostcode)
 {
     if (postcode.isNull() || !postcode.isValid())
         return QString();
-    return trimControl(textOf(country) + QLatin1Char(' ') + QString::number(postcode.toLongLong()) + QLatin1Char(' ')
-                       + textOf(town) + QStringLiteral(", ") + textOf(street));
+    return trimControl(textOf(country) + QLatin1Char(' ') + postcode::shown(writtenPostcode, postcode, textOf(country))
+                       + QLatin1Char(' ') + textOf(town) + QStringLiteral(", ") + textOf(street));
 }
 
 QString worksAtText(const QVariant& name1, const QVariant& name2)

@@ -21,8 +21,10 @@ QString typeText(const QVariant& typeName, const QVariant& currentFlag);
 // "prefix / number"; empty when the prefix is NULL.
 QString numberText(const QVariant& prefix, const QVariant& number);
 // "country postcode town, street" without blanks and control characters at either
-// end; NULL texts count as empty; empty when the postcode is NULL.
-QString addressText(const QVariant& country, const QVariant& postcode, const QVariant& town, const QVariant& street);
+// end; NULL texts count as empty; empty when the postcode is NULL. The postcode
+// as every reader shows it (the written one, when it agrees with the number).
+QString addressText(const QVariant& country, const QVariant& postcode, const QVariant& town, const QVariant& street,
+                    const QVariant& writtenPostcode = QVariant());
 // "works at: name1 name2", or without the second name when it is empty.
 QString worksAtText(const QVariant& name1, const QVariant& name2);
 // The dead get a dagger and a blank before their name. The dagger is printed

@@ -2,6 +2,7 @@
 
 #include "data/ContactQueries.h"
 #include "data/DataSet.h"
+#include "data/Postcode.h"
 #include "printing/ReportPreview.h"
 #include "printing/ReportTexts.h"
 #include "services/Session.h"
@@ -42,9 +43,10 @@ Tf_print_ad_book::Tf_print_ad_book(Session& session, QWidget* owner, const QStri
                                         {{"C_ASSISTENT"}, {"C_NUMBER"}, {"C_PREF"}, {"C_PREFIX"}, {"CT_NAME"}})),
       IBQuery_internet(reportQuery(session.mainTransaction(), queries::addressBookInternet(),
                                    {{"I_NAME"}, {"I_PREF"}, {"IT_NAME"}})),
-      IBQuery_address(reportQuery(session.mainTransaction(), queries::addressBookAddress(),
-                                  {{"A_COUNTRY"}, {"A_POSTCODE", FieldKind::BigInt}, {"A_PREF"}, {"A_STREET"},
-                                   {"A_TOWN"}, {"AT_NAME"}})),
+      IBQuery_address(reportQuery(session.mainTransaction(),
+                                  queries::addressBookAddress(postcode::hasWrittenColumn(session.mainTransaction())),
+                                  {{"A_COUNTRY"}, {"A_POSTCODE", FieldKind::BigInt}, {"A_POSTCODE_TEXT"}, {"A_PREF"},
+                                   {"A_STREET"}, {"A_TOWN"}, {"AT_NAME"}})),
       IBQuery_company(reportQuery(session.mainTransaction(), queries::addressBookCompany(), {{"O_NAME1"}, {"O_NAME2"}})),
       IBQuery_pwac(reportQuery(session.mainTransaction(), queries::addressBookEmployees(), {{"O_NAME"}})),
       m_objects(*IBQuery_objects), m_communication(*IBQuery_communication), m_internet(*IBQuery_internet),
@@ -167,7 +169,8 @@ void Tf_print_ad_book::QRSubDetail_addressBeforePrint(Band&, bool& print)
     const DataSet& a = *IBQuery_address;
     print = hasText(a.value(QStringLiteral("AT_NAME")));
     QRLabel4->text = reports::addressText(a.value(QStringLiteral("A_COUNTRY")), a.value(QStringLiteral("A_POSTCODE")),
-                                          a.value(QStringLiteral("A_TOWN")), a.value(QStringLiteral("A_STREET")));
+                                          a.value(QStringLiteral("A_TOWN")), a.value(QStringLiteral("A_STREET")),
+                                          a.value(QStringLiteral("A_POSTCODE_TEXT")));
     QRLabel5->text = reports::typeText(a.value(QStringLiteral("AT_NAME")), a.value(QStringLiteral("A_PREF")));
 }
 

@@ -220,6 +220,7 @@ const QList<LangKey> kKeys = {
      "Line %LINE%: character set \"%VALUE%\" is unknown: read as %DETAIL%, which may be wrong."},
     {"vcard", "vcard_unknownversion", "vCard version \"%VALUE%\" is unknown: the card was read as far as it could be."},
     {"vcard", "vcard_nestedcard", "Line %LINE%: a card begins inside this card; it was read as a card of its own."},
+    {"vcard", "vcard_namekept", "%FIELD% \"%VALUE%\" differs from the book's \"%STORED%\", which stays."},
     {"vcard", "vcard_namedbyemail", "The card has no name: filed under its e-mail address \"%VALUE%\"."},
     {"vcard", "vcard_groupcard",
      "A group, not a contact: contacts of this file added to the group \"%VALUE%\": %LENGTH%."},
@@ -236,6 +237,12 @@ const QList<LangKey> kKeys = {
     {"vcard", "vcard_defaultsalutation",
      "Persons given the salutation \"%NAME%\", the first of the book's, as their cards name none: %COUNT%."},
     {"vcard", "vcard_allstored", "Every card was stored as it was."},
+    {"vcard", "vcard_matched", "Contacts added: %ADDED%, updated: %UPDATED%, unchanged: %UNCHANGED%, "
+                               "skipped: %SKIPPED%, from %CARDS% cards in \"%FILE%\"."},
+    {"vcard", "vcard_outcome_added", "added"},
+    {"vcard", "vcard_outcome_updated", "updated: %ADDED%"},
+    {"vcard", "vcard_outcome_unchanged", "unchanged"},
+    {"vcard", "vcard_outcome_skipped", "skipped: a contact of the book already"},
     {"vcard", "vcard_companiescreated", "Companies created, as persons of the file work there: %NAMES%."},
     {"vcard", "vcard_groupscreated", "Groups created: %NAMES%."},
     {"vcard", "vcard_titlescreated", "Titles created: %NAMES%."},
@@ -251,6 +258,9 @@ const QList<LangKey> kKeys = {
      "%FEATURES%%RETURN%%RETURN%Your contacts are untouched.%RETURN%%RETURN%%ERROR%"},
     {"upgrade", "upgrade_feature_history", "who changed a contact, and when"},
     {"upgrade", "upgrade_feature_trash", "the trash, and undoing a delete"},
+    {"upgrade", "upgrade_feature_identity",
+     "contacts that keep their identity across exports, so that importing them again updates them"},
+    {"upgrade", "upgrade_feature_writtenpostcode", "postcodes as they are written (01069, SW1A 1AA)"},
     // Labels, envelopes and the phone list.
     {"postal", "postal_menu", "&Labels && Lists"},
     {"postal", "postal_labels_item", "&Labels..."},
@@ -395,6 +405,57 @@ const QList<LangKey> kKeys = {
     // Who changed a contact last, on a shared book.
     {"shared", "shared_lastchanged", "Last changed by %NAME% on %DATE%"},
     {"shared", "shared_deletedby", "Deleted by %NAME% on %DATE%"},
+    // Finding and merging duplicates.
+    {"cleanup", "cleanup_finditem", "Find &duplicates..."},
+    {"cleanup", "cleanup_caption", "Likely duplicates"},
+    {"cleanup", "cleanup_colreasons", "Why"},
+    {"cleanup", "cleanup_colcontacts", "Contacts"},
+    {"cleanup", "cleanup_reason_samename", "same name"},
+    {"cleanup", "cleanup_reason_sameemail", "same e-mail"},
+    {"cleanup", "cleanup_reason_samenumber", "same number"},
+    {"cleanup", "cleanup_reason_similarname", "similar name and same town"},
+    {"cleanup", "cleanup_mergeitem", "&Merge..."},
+    {"cleanup", "cleanup_none", "No likely duplicates were found."},
+    {"cleanup", "cleanup_mergecaption", "Merge contacts"},
+    {"cleanup", "cleanup_keep", "&Keep this one"},
+    {"cleanup", "cleanup_include", "Merge it"},
+    {"cleanup", "cleanup_united",
+     "The numbers, internet entries, addresses and groups of all are united: an entry the kept contact has "
+     "already is kept once. Choose per field which value to keep."},
+    {"cleanup", "cleanup_groups", "Groups"},
+    {"cleanup", "cleanup_changed", "Last changed"},
+    {"cleanup", "cleanup_novalue", "(none)"},
+    {"cleanup", "cleanup_mergebutton", "&Merge"},
+    {"cleanup", "cleanup_merged",
+     "%COUNT% contacts were merged into \"%NAME%\".%RETURN%%RETURN%The others are in the trash: System > Trash... "
+     "brings them back, which undoes the merge."},
+    {"cleanup", "cleanup_merged_one",
+     "\"%OTHER%\" was merged into \"%NAME%\".%RETURN%%RETURN%It is in the trash: System > Trash... brings it "
+     "back, which undoes the merge."},
+    {"cleanup", "cleanup_toofew", "Choose at least two contacts to merge."},
+    {"cleanup", "cleanup_companyintoperson",
+     "A company cannot be merged into a person: \"%NAME%\" is a company. Nothing was changed."},
+    {"cleanup", "cleanup_personintocompany",
+     "A person cannot be merged into a company: \"%NAME%\" is a person. Nothing was changed."},
+    {"cleanup", "cleanup_nofreetype",
+     "%DETAIL% cannot be moved: the kept contact has every type of its kind already, and a contact has one "
+     "entry of each type.%RETURN%%RETURN%Add a type under Administration, or change the entry first. Nothing "
+     "was changed."},
+    {"cleanup", "cleanup_busy",
+     "Another user is changing one of these contacts just now, or has just changed it. Nothing was merged; "
+     "please find the duplicates again."},
+    {"cleanup", "cleanup_failed", "The merge failed and was undone: nothing was changed.%RETURN%%RETURN%%ERROR%"},
+    {"cleanup", "cleanup_notrash",
+     "This address book has no trash yet, so the merge could not be undone.%RETURN%%RETURN%Merge all the same?"},
+    // An import's cards that are contacts of the book already.
+    {"cleanup", "cleanup_matchescaption", "Contacts known already"},
+    {"cleanup", "cleanup_matchesquestion",
+     "%COUNT% of the %CARDS% cards are contacts of the address book already: %UID% by their identifier, %NAME% by "
+     "their name and an e-mail address, number or birthday in common."},
+    {"cleanup", "cleanup_matchesupdate",
+     "&Update them: fill in what a contact lacks and add the details it lacks; nothing is removed"},
+    {"cleanup", "cleanup_matchesaddnew", "&Add every card as a new contact"},
+    {"cleanup", "cleanup_matchesskip", "&Skip them: import only the other cards"},
     // The contact list.
     {"list", "list_allagain",
      "The search in force does not find the new contact, so the list shows all contacts again."},

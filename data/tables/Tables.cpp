@@ -38,6 +38,15 @@ const Table& address()
     return t;
 }
 
+const Table& addressWithWrittenPostcode()
+{
+    static const Table t{.name = "address", .key = "A_ID", .keyFromDatabase = true,
+                         .columns = {"A_ATID", "A_COUNTRY", "A_OID", "A_POSTCODE", "A_POSTCODE_TEXT", "A_PREF",
+                                     "A_STREET", "A_TOWN"},
+                         .version = "A_VERSION"};
+    return t;
+}
+
 const Table& communication()
 {
     static const Table t{.name = "communication", .key = "C_ID", .keyFromDatabase = true,

@@ -11,6 +11,8 @@ const Table& object();
 const Table& person();
 // A contact's details.
 const Table& address();
+// The same with the postcode as written, in a book that has its column.
+const Table& addressWithWrittenPostcode();
 const Table& communication();
 const Table& internet();
 const Table& belong2group();

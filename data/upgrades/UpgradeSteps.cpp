@@ -26,6 +26,23 @@ const std::vector<Step>& steps()
                 },
         },
         {
+            // The postcode as written ("01069", "SW1A 1AA") beside the number
+            // the original column keeps. No row gets a guess: old rows keep
+            // NULL until the user edits them. The check makes the step harmless
+            // in a book whose column came some other way.
+            .name = step::kWrittenPostcode,
+            .feature = "upgrade_feature_writtenpostcode",
+            .statements =
+                {
+                    "execute block as begin"
+                    "  if (not exists(select 1 from rdb$relation_fields"
+                    "                 where rdb$relation_name = 'ADDRESS' and rdb$field_name = 'A_POSTCODE_TEXT'))"
+                    "  then execute statement"
+                    "    'alter table address add A_POSTCODE_TEXT varchar(16) character set ISO8859_1';"
+                    " end",
+                },
+        },
+        {
             // Who changed which contact when, on a shared book: written by
             // triggers, so no program can leave a change out, and by them alone
             // (the users may only read it). One row per contact and transaction:
@@ -109,6 +126,81 @@ const std::vector<Step>& steps()
                     "grant select on pellori_history to public",
                 },
             .serverOnly = true,
+        },
+        {
+            // Each contact's lasting identifier, which an export writes as its
+            // UID and an import finds it by again, and the time of its last
+            // change (its REV). The triggers give every new contact its own
+            // identifier, however it is made, and keep the time of every change
+            // to it, its details included. A contact older than the step gets
+            // its identifier at its first change or export, and no time until
+            // its first change: when it last changed is not known. A row of a
+            // contact that is being deleted goes with it.
+            .name = step::kIdentity,
+            .feature = "upgrade_feature_identity",
+            .statements =
+                {
+                    "create table pellori_identity ("
+                    " PI_OID     integer not null,"
+                    " PI_UID     varchar(255) character set ISO8859_1 not null,"
+                    " PI_CHANGED timestamp default current_timestamp,"
+                    " constraint PK_PELLORI_IDENTITY primary key (PI_OID))",
+                    // Identifiers are compared without regard to case (hexadecimal digits
+                    // of a UUID). Not unique: a contact restored from the trash may meet
+                    // one that an import gave the same card's identifier meanwhile.
+                    "create index IDX_PELLORI_IDENTITY_UID on pellori_identity computed by (upper(PI_UID))",
+                    "create procedure P_PELLORI_CONTACT_TOUCHED (OID integer)"
+                    " as"
+                    " begin"
+                    "   update pellori_identity set PI_CHANGED = current_timestamp where PI_OID = :OID;"
+                    "   if (row_count = 0) then"
+                    "     insert into pellori_identity (PI_OID, PI_UID, PI_CHANGED)"
+                    "     values (:OID, 'urn:uuid:' || lower(uuid_to_char(gen_uuid())), current_timestamp);"
+                    " end",
+                    "create trigger OBJECT_PELLORI_IDENTITY for object active after insert or update or delete"
+                    " position 110 as begin"
+                    "   if (deleting) then delete from pellori_identity where PI_OID = OLD.O_ID;"
+                    "   else execute procedure P_PELLORI_CONTACT_TOUCHED(NEW.O_ID);"
+                    " end",
+                    "create trigger PERSON_PELLORI_IDENTITY for person active after update position 110 as begin"
+                    "   execute procedure P_PELLORI_CONTACT_TOUCHED(NEW.P_ID);"
+                    " end",
+                    "create trigger ADDRESS_PELLORI_IDENTITY for address active after insert or update or delete"
+                    " position 110 as begin"
+                    "   if (not inserting) then execute procedure P_PELLORI_CONTACT_TOUCHED(OLD.A_OID);"
+                    "   if (inserting or (updating and NEW.A_OID <> OLD.A_OID))"
+                    "     then execute procedure P_PELLORI_CONTACT_TOUCHED(NEW.A_OID);"
+                    " end",
+                    "create trigger COMMUNICATION_PELLORI_IDENTITY for communication active after insert or update"
+                    " or delete position 110 as begin"
+                    "   if (not inserting) then execute procedure P_PELLORI_CONTACT_TOUCHED(OLD.C_OID);"
+                    "   if (inserting or (updating and NEW.C_OID <> OLD.C_OID))"
+                    "     then execute procedure P_PELLORI_CONTACT_TOUCHED(NEW.C_OID);"
+                    " end",
+                    "create trigger INTERNET_PELLORI_IDENTITY for internet active after insert or update or delete"
+                    " position 110 as begin"
+                    "   if (not inserting) then execute procedure P_PELLORI_CONTACT_TOUCHED(OLD.I_OID);"
+                    "   if (inserting or (updating and NEW.I_OID <> OLD.I_OID))"
+                    "     then execute procedure P_PELLORI_CONTACT_TOUCHED(NEW.I_OID);"
+                    " end",
+                    "create trigger BELONG2GROUP_PELLORI_IDENTITY for belong2group active after insert or update"
+                    " or delete position 110 as begin"
+                    "   if (not inserting) then execute procedure P_PELLORI_CONTACT_TOUCHED(OLD.B2G_OID);"
+                    "   if (inserting or (updating and NEW.B2G_OID <> OLD.B2G_OID))"
+                    "     then execute procedure P_PELLORI_CONTACT_TOUCHED(NEW.B2G_OID);"
+                    " end",
+                    "grant select, insert, update on pellori_identity to procedure P_PELLORI_CONTACT_TOUCHED",
+                    "grant delete on pellori_identity to trigger OBJECT_PELLORI_IDENTITY",
+                    "grant execute on procedure P_PELLORI_CONTACT_TOUCHED to trigger OBJECT_PELLORI_IDENTITY",
+                    "grant execute on procedure P_PELLORI_CONTACT_TOUCHED to trigger PERSON_PELLORI_IDENTITY",
+                    "grant execute on procedure P_PELLORI_CONTACT_TOUCHED to trigger ADDRESS_PELLORI_IDENTITY",
+                    "grant execute on procedure P_PELLORI_CONTACT_TOUCHED to trigger COMMUNICATION_PELLORI_IDENTITY",
+                    "grant execute on procedure P_PELLORI_CONTACT_TOUCHED to trigger INTERNET_PELLORI_IDENTITY",
+                    "grant execute on procedure P_PELLORI_CONTACT_TOUCHED to trigger BELONG2GROUP_PELLORI_IDENTITY",
+                    // The export gives an identifier to a contact older than the step,
+                    // an import keeps a card's own, the trash copies and restores them.
+                    "grant all on pellori_identity to public",
+                },
         },
     };
     return kSteps;

@@ -32,6 +32,8 @@ const std::vector<Step>& steps();
 namespace step {
 inline constexpr const char* kTrash = "trash";
 inline constexpr const char* kHistory = "history";
+inline constexpr const char* kIdentity = "identity";
+inline constexpr const char* kWrittenPostcode = "writtenpostcode";
 }
 
 } // namespace pellori::upgrades

@@ -2,6 +2,8 @@
 
 #include "data/DataSet.h"
 #include "data/DbTransaction.h"
+#include "data/Postcode.h"
+#include "data/tables/Tables.h"
 #include "data/tables/Table.h"
 #include "editors/detail/RowChecks.h"
 #include "services/CommandGuard.h"
@@ -37,8 +39,9 @@ DetailList::DetailList(const DetailListConfig& config, Session& session, std::fu
     EditableDataSet& ds = *m_dataSet;
     ds.setObjectName(config.dataSetName);
     ds.setSelectSql(config.selectSql);
+    m_writtenPostcode = config.writtenPostcode && postcode::hasWrittenColumn(session.mainTransaction());
     // A row another user changed or deleted since it was read is refused, not overwritten.
-    tables::describe(ds, *config.table, config.writes);
+    tables::describe(ds, m_writtenPostcode ? tables::addressWithWrittenPostcode() : *config.table, config.writes);
     for (const DetailColumn& c : config.columns) {
         FieldDef f{.name = c.field,
                    .kind = c.kind,
@@ -59,6 +62,8 @@ DetailList::DetailList(const DetailListConfig& config, Session& session, std::fu
     }
     ds.OnNewRecord = [this](DataSet&) { fillNewRow(); };
     ds.BeforePost = [this](DataSet&) { checkRow(); };
+    if (config.writtenPostcode)
+        ds.OnReadRow = [this](QList<QVariant>& values) { showPostcode(values); };
 
     m_source = new DataSource(m_dataSet.get(), this);
     m_grid = new DataGrid(this);
@@ -131,12 +136,36 @@ void DetailList::fillNewRow()
 
 void DetailList::checkRow()
 {
-    const EditableDataSet& ds = *m_dataSet;
+    EditableDataSet& ds = *m_dataSet;
+    const QString written = QStringLiteral("A_POSTCODE_TEXT");
+    // Blanks alone are no postcode.
+    if (m_config.writtenPostcode && ds.value(written).toString().trimmed() != ds.value(written).toString())
+        ds.setValue(written, ds.value(written).toString().trimmed());
     if (const std::optional<QString> message =
             failedRowCheck(m_config.checks, [&ds](const QString& f) { return ds.value(f); }, m_session.lang())) {
         showMessage(window(), *message);
         throw SilentAbort();
     }
+    if (m_config.writtenPostcode)
+        takePostcode();
+}
+
+void DetailList::showPostcode(QList<QVariant>& values) const
+{
+    const EditableDataSet& ds = *m_dataSet;
+    const auto at = [&](const char* field) -> QVariant& { return values[ds.fieldIndex(QLatin1String(field))]; };
+    const QString shown = postcode::shown(at("A_POSTCODE_TEXT"), at("A_POSTCODE"), at("A_COUNTRY").toString());
+    at("A_POSTCODE_TEXT") = shown.isEmpty() ? QVariant() : QVariant(shown);
+}
+
+void DetailList::takePostcode()
+{
+    EditableDataSet& ds = *m_dataSet;
+    const QString written = ds.value(QStringLiteral("A_POSTCODE_TEXT")).toString();
+    // Without the written column only the number can be kept: anything else is
+    // refused, as it always was.
+    ds.setValue(QStringLiteral("A_POSTCODE"),
+                m_writtenPostcode ? QVariant(postcode::numberOf(written)) : QVariant(written));
 }
 
 void DetailList::openLookupEditor()

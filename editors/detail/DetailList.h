@@ -45,9 +45,14 @@ public:
 private:
     void fillNewRow();
     void checkRow();
+    // The postcode as every reader shows it, in place of what was read.
+    void showPostcode(QList<QVariant>& values) const;
+    // The number from the postcode as written, before the row is saved.
+    void takePostcode();
     void openLookupEditor();
 
     const DetailListConfig& m_config;
+    bool m_writtenPostcode = false;   // the book has the written postcode's column
     Session& m_session;
     std::function<QVariant()> m_ownerKey;
     // The transaction is declared first, so that it goes last and commits.

@@ -1,5 +1,6 @@
 #include "editors/detail/DetailListConfig.h"
 
+#include "data/Postcode.h"
 #include "data/tables/Tables.h"
 
 namespace pellori {
@@ -49,8 +50,10 @@ DetailListConfig address(Variant v)
             {.field = QStringLiteral("A_ID"), .kind = FieldKind::Integer, .visible = false},
             {.field = QStringLiteral("A_VERSION"), .kind = FieldKind::BigInt, .visible = false},
             {.field = QStringLiteral("A_OID"), .kind = FieldKind::Integer, .required = true, .visible = false},
-            {.field = QStringLiteral("A_POSTCODE"), .kind = FieldKind::BigInt, .required = true,
-             .titleKey = QStringLiteral("postcode"), .title = QStringLiteral("Postcode"), .width = 60},
+            // The user types the postcode as written; the number follows from it.
+            {.field = QStringLiteral("A_POSTCODE"), .kind = FieldKind::BigInt, .required = true, .visible = false},
+            {.field = QStringLiteral("A_POSTCODE_TEXT"), .size = postcode::kWrittenLength,
+             .titleKey = QStringLiteral("postcode"), .title = QStringLiteral("Postcode"), .width = 80},
             {.field = QStringLiteral("A_TOWN"), .size = 100, .required = true,
              .titleKey = QStringLiteral("town"), .title = QStringLiteral("Town"), .width = 135},
             {.field = QStringLiteral("A_STREET"), .size = 100, .required = true,
@@ -65,7 +68,7 @@ DetailListConfig address(Variant v)
              .lookupOf = QStringLiteral("A_ATID")},
         },
         .checks = withFlagCheck(v, QStringLiteral("A_PREF"),
-                                {{.kind = RowCheck::Filled, .field = QStringLiteral("A_POSTCODE"),
+                                {{.kind = RowCheck::Filled, .field = QStringLiteral("A_POSTCODE_TEXT"),
                                   .messageKey = QStringLiteral("fillinpostcode")},
                                  {.kind = RowCheck::Filled, .field = QStringLiteral("A_TOWN"),
                                   .messageKey = QStringLiteral("fillintown")},
@@ -75,6 +78,7 @@ DetailListConfig address(Variant v)
         .menuName = QStringLiteral("NewAdresstype1"),
         .menuText = QStringLiteral("New Adresstype"),
         .lookupEditor = LookupList::AddressTypes,
+        .writtenPostcode = true,
     };
 }
 

@@ -62,6 +62,11 @@ struct DetailListConfig {
     // The grid's context menu opens the editor of the looked-up list.
     QString menuName, menuText;
     LookupList lookupEditor;
+    // The address list: the grid's postcode is the postcode as written
+    // (A_POSTCODE_TEXT), shown as every reader shows it, and the number follows
+    // from it when the row is saved. A book without the written column keeps
+    // whole numbers only, as the original did.
+    bool writtenPostcode = false;
 };
 
 const DetailListConfig& detailListConfig(DetailKind kind, Variant variant);

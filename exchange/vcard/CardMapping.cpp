@@ -508,6 +508,12 @@ Card contactToCard(const Contact& c)
     }
     if (!c.groups.isEmpty())
         props << Property::fromValues(QStringLiteral("CATEGORIES"), c.groups);
+    // Another book, or this one, knows the contact again by them.
+    if (!c.uid.isEmpty())
+        props << Property::fromRaw(QStringLiteral("UID"), c.uid);
+    if (c.changed.isValid())
+        props << Property::fromRaw(QStringLiteral("REV"),
+                                   c.changed.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'")));
     return card;
 }
 

@@ -1,5 +1,9 @@
 #include "exchange/vcard/VCardCommands.h"
 
+#include "cleanup/ImportMatching.h"
+#include "cleanup/f_importmatches.h"
+#include "data/ContactIdentity.h"
+#include "data/DbError.h"
 #include "data/DbTransaction.h"
 #include "exchange/ContactExport.h"
 #include "exchange/FileWriting.h"
@@ -85,6 +89,28 @@ int importVCards(Session& session, QWidget* owner)
             options.postcodes = exchange::PostcodePolicy::SkipAddress;
             plan = exchange::planImport(read.contacts, import.lookups(), options);
         }
+        // Cards that are contacts of the book already update them, unless the user says otherwise.
+        const QList<cleanup::FoundContact> found = cleanup::matchCards(import.transaction(), read.contacts);
+        if (const int matched = cleanup::matchedCount(found); matched > 0) {
+            const int byUid = int(std::count_if(found.begin(), found.end(), [](const cleanup::FoundContact& f) {
+                return f.how == cleanup::CardMatch::Uid;
+            }));
+            cleanup::Tf_importmatches question(
+                owner, {.caption = lang.text(QStringLiteral("cleanup_matchescaption")),
+                        .question = message(lang, "cleanup_matchesquestion",
+                                            {{QStringLiteral("%COUNT%"), QString::number(matched)},
+                                             {QStringLiteral("%CARDS%"), QString::number(read.contacts.size())},
+                                             {QStringLiteral("%UID%"), QString::number(byUid)},
+                                             {QStringLiteral("%NAME%"), QString::number(matched - byUid)}}),
+                        .update = lang.text(QStringLiteral("cleanup_matchesupdate")),
+                        .addNew = lang.text(QStringLiteral("cleanup_matchesaddnew")),
+                        .skip = lang.text(QStringLiteral("cleanup_matchesskip")),
+                        .ok = lang.text(QStringLiteral("btnok")),
+                        .cancel = lang.text(QStringLiteral("btncancel"))});
+            if (execModal(&question) != QDialog::Accepted)
+                return 0;
+            cleanup::applyMatches(import.transaction(), plan, import.lookups(), found, question.policy());
+        }
         const int total = int(plan.contacts.size());
         std::unique_ptr<Tf_vcardprogress> progress;
         if (total > kImportProgressFrom)
@@ -153,6 +179,13 @@ void exportVCards(Session& session, QWidget* owner, const QList<int>& shownIds, 
         QStringLiteral("Pellori.vcf"));
     if (path.isEmpty())
         return;
+    // Contacts older than the book's identities get theirs, so that the file's
+    // UIDs find them again; a book the user may only read is exported without.
+    try {
+        identity::giveMissing(tr, keys);
+        tr.commitRetaining();
+    } catch (const DbError&) {
+    }
     const QList<exchange::Contact> contacts = exchange::readContactsForExport(tr, keys);
     const exchange::SaveResult saved = exchange::saveFile(path, exchange::writeContacts(contacts));
     if (!saved.ok) {

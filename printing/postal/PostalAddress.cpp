@@ -1,20 +1,11 @@
 #include "printing/postal/PostalAddress.h"
 
 #include "data/DataSet.h"
-
-#include <QStringList>
+#include "data/Postcode.h"
 
 namespace pellori::postal {
 
 namespace {
-
-bool isGermany(const QString& country)
-{
-    static const QStringList names{QStringLiteral("deutschland"), QStringLiteral("germany"), QStringLiteral("d"),
-                                   QStringLiteral("de"), QStringLiteral("brd"),
-                                   QStringLiteral("bundesrepublik deutschland")};
-    return names.contains(country.simplified().toLower());
-}
 
 QString text(const DataSet& row, const char* column)
 {
@@ -24,13 +15,11 @@ QString text(const DataSet& row, const char* column)
 
 } // namespace
 
-QString postcodeText(const QVariant& postcode, const QString& country, const QString& senderCountry)
+QString postcodeText(const QVariant& postcode, const QString& country, const QString& senderCountry,
+                     const QVariant& written)
 {
-    if (postcode.isNull() || !postcode.isValid() || postcode.toLongLong() == 0)
-        return QString();
-    const QString digits = QString::number(postcode.toLongLong());
-    const QString where = country.trimmed().isEmpty() ? senderCountry : country;
-    return isGermany(where) ? digits.rightJustified(5, QLatin1Char('0')) : digits;
+    const QString shown = postcode::shown(written, postcode, country, senderCountry);
+    return shown == u"0" ? QString() : shown;
 }
 
 PostalContact readPostalContact(const DataSet& row, const QString& senderCountry)
@@ -49,7 +38,8 @@ PostalContact readPostalContact(const DataSet& row, const QString& senderCountry
     c.street = text(row, "A_STREET");
     c.town = text(row, "A_TOWN");
     c.country = text(row, "A_COUNTRY");
-    c.postcode = postcodeText(row.value(QStringLiteral("A_POSTCODE")), c.country, senderCountry);
+    c.postcode = postcodeText(row.value(QStringLiteral("A_POSTCODE")), c.country, senderCountry,
+                              row.value(QStringLiteral("A_POSTCODE_TEXT")));
     return c;
 }
 

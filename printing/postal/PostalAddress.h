@@ -11,11 +11,11 @@ class DataSet;
 
 namespace pellori::postal {
 
-// The postcode as it is printed. The book keeps it as a number: 0 stands for
-// none, and a German postcode gets back the leading zeros its five digits
-// had (01069 Dresden). `country` is the address's, `senderCountry` stands in
-// when the address names none.
-QString postcodeText(const QVariant& postcode, const QString& country, const QString& senderCountry);
+// The postcode as it is printed: as every reader shows it (data/Postcode.h),
+// the number 0 without a written postcode standing for none. `country` is the
+// address's, `senderCountry` stands in when the address names none.
+QString postcodeText(const QVariant& postcode, const QString& country, const QString& senderCountry,
+                     const QVariant& written = QVariant());
 
 // The current row of the postal statement; a row with no address has hasAddress false.
 PostalContact readPostalContact(const DataSet& row, const QString& senderCountry);

@@ -1,6 +1,7 @@
 #include "printing/postal/PostalReport.h"
 
 #include "data/ContactQueries.h"
+#include "data/Postcode.h"
 #include "printing/DataSetQuery.h"
 #include "printing/engine/ReportFonts.h"
 #include "printing/postal/Envelope.h"
@@ -27,9 +28,10 @@ constexpr double kSenderGapMm = 1;   // between the sender's line and the addres
 
 PostalReport::PostalReport(DbTransaction& transaction, const ContactChoice& choice, const QString& senderCountry)
     : m_contacts(transaction, choice),
-      m_row(reports::reportQuery(transaction, queries::postalContact(),
+      m_row(reports::reportQuery(transaction, queries::postalContact(postcode::hasWrittenColumn(transaction)),
                                  {{"O_ID", FieldKind::Integer}, {"O_TYPE"}, {"O_NAME1"}, {"O_NAME2"}, {"S_NAME"},
-                                  {"T_NAME"}, {"A_STREET"}, {"A_POSTCODE", FieldKind::BigInt}, {"A_TOWN"},
+                                  {"T_NAME"}, {"A_STREET"}, {"A_POSTCODE", FieldKind::BigInt}, {"A_POSTCODE_TEXT"},
+                                  {"A_TOWN"},
                                   {"A_COUNTRY"}, {"E_NAME1"}, {"E_NAME2"}})),
       m_measure(std::make_unique<TextMeasure>()), m_senderCountry(senderCountry)
 {

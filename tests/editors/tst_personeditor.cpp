@@ -185,7 +185,7 @@ void TestPersonEditor::cancelAfterSavingAnAddressKeepsIt()
         editor.show();
         EditableDataSet& addresses = editor.detailList(int(DetailKind::Address))->dataSet();
         addresses.append();
-        addresses.setValue("A_POSTCODE", "01067");
+        addresses.setValue("A_POSTCODE_TEXT", "01067");
         addresses.setValue("A_TOWN", "Dresden");
         addresses.setValue("A_STREET", "Altmarkt 1");
         addresses.post();

@@ -385,9 +385,15 @@ void TestReports::lineTexts_data()
     QTest::newRow("number") << "number" << QVariantList{"089", "123"} << "089 / 123";
     QTest::newRow("empty prefix") << "number" << QVariantList{"", "123"} << " / 123";
     QTest::newRow("NULL prefix") << "number" << QVariantList{null, "123"} << "";
-    QTest::newRow("address") << "address" << QVariantList{"D", qlonglong(1069), "Dresden", "Markt 1"} << "D 1069 Dresden, Markt 1";
+    QTest::newRow("address") << "address" << QVariantList{"D", qlonglong(1069), "Dresden", "Markt 1"} << "D 01069 Dresden, Markt 1";
     QTest::newRow("no country") << "address" << QVariantList{null, qlonglong(1069), "Dresden", "Markt 1"} << "1069 Dresden, Markt 1";
-    QTest::newRow("no street") << "address" << QVariantList{"D", qlonglong(1069), "Dresden", ""} << "D 1069 Dresden,";
+    QTest::newRow("no street") << "address" << QVariantList{"D", qlonglong(1069), "Dresden", ""} << "D 01069 Dresden,";
+    QTest::newRow("written 01069") << "address" << QVariantList{null, qlonglong(1069), "Dresden", "Prager Str. 12", "01069"}
+                                   << "01069 Dresden, Prager Str. 12";
+    QTest::newRow("written SW1A 1AA") << "address" << QVariantList{"UK", qlonglong(0), "London", "Whitehall 1", "SW1A 1AA"}
+                                      << "UK SW1A 1AA London, Whitehall 1";
+    QTest::newRow("written, number changed elsewhere")
+        << "address" << QVariantList{"France", qlonglong(75011), "Paris", "Rue 1", "01069"} << "France 75011 Paris, Rue 1";
     QTest::newRow("control characters") << "address" << QVariantList{"\t\x01", qlonglong(5), "A", "B\r\n"} << "5 A, B";
     QTest::newRow("NULL postcode") << "address" << QVariantList{"D", null, "Dresden", "Markt 1"} << "";
     QTest::newRow("works at") << "worksat" << QVariantList{"Acme", "GmbH"} << "works at: Acme GmbH";
@@ -408,7 +414,7 @@ void TestReports::lineTexts()
     else if (rule == "number")
         text = reports::numberText(v(0), v(1));
     else if (rule == "address")
-        text = reports::addressText(v(0), v(1), v(2), v(3));
+        text = reports::addressText(v(0), v(1), v(2), v(3), v(4));
     else if (rule == "worksat")
         text = reports::worksAtText(v(0), v(1));
     else

@@ -2,11 +2,13 @@
 // variant's order, the values a new row starts with, the memberships singled
 // out by owner and group, and rows another user changed meanwhile.
 #include "RecordingMessages.h"
+#include "TestConnection.h"
 #include "TestDb.h"
 #include "TestSession.h"
 #include "data/DataSet.h"
 #include "data/DbTransaction.h"
 #include "data/SqlStatement.h"
+#include "data/upgrades/Upgrades.h"
 #include "editors/detail/DetailList.h"
 #include "editors/detail/RowChecks.h"
 #include "services/CommandGuard.h"
@@ -30,6 +32,8 @@ private slots:
     void membershipsAreSingledOut();
     void rowsChangedElsewhereAreNeverOverwritten_data();
     void rowsChangedElsewhereAreNeverOverwritten();
+    void postcodesAsWritten_data();
+    void postcodesAsWritten();
 };
 
 void TestDetailLists::checksRunInTheVariantsOrder_data()
@@ -38,7 +42,7 @@ void TestDetailLists::checksRunInTheVariantsOrder_data()
     QTest::addColumn<Variant>("variant");
     QTest::addColumn<QVariantHash>("row");
     QTest::addColumn<QString>("message");   // empty: every check passes
-    const QVariantHash badAddress{{"A_POSTCODE", 1067}, {"A_TOWN", QVariant()}, {"A_STREET", "Ring"}, {"A_PREF", "x"}};
+    const QVariantHash badAddress{{"A_POSTCODE_TEXT", "01067"}, {"A_TOWN", QVariant()}, {"A_STREET", "Ring"}, {"A_PREF", "x"}};
     QTest::newRow("address, person: the flag first")
         << DetailKind::Address << Variant::Person << badAddress
         << QString("You have to choose a correct value for \u00ABcurrent\u00BB.");
@@ -220,6 +224,72 @@ void TestDetailLists::rowsChangedElsewhereAreNeverOverwritten()
     }
     QVERIFY2(elsewhere.isEmpty() == errors.isEmpty(), qPrintable(errors.join('|')));
     QCOMPARE(committedValues(db.path(), select), committed);
+}
+
+void TestDetailLists::postcodesAsWritten_data()
+{
+    QTest::addColumn<bool>("upgraded");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");     // shown when the row is saved
+    QTest::addColumn<QStringList>("stored");  // "written|number" of the new row
+    QTest::addColumn<QString>("reread");      // the grid's postcode when the list is read again
+    QTest::newRow("British") << true << "SW1A 1AA" << "" << QStringList{"SW1A 1AA|0"} << "SW1A 1AA";
+    QTest::newRow("leading zero") << true << "01069" << "" << QStringList{"01069|1069"} << "01069";
+    QTest::newRow("Dutch, blanks around") << true << " 1234 AB " << "" << QStringList{"1234 AB|0"} << "1234 AB";
+    QTest::newRow("blanks only") << true << "   " << QString("You must fill out \u00ABPostcode\u00BB.")
+                                 << QStringList{} << "";
+    QTest::newRow("old book: the number") << false << "01069" << "" << QStringList{"<none>|1069"} << "1069";
+    QTest::newRow("old book: letters refused")
+        << false << "SW1A 1AA" << "'SW1A 1AA' is not a valid integer value for field 'A_POSTCODE'" << QStringList{}
+        << "";
+}
+
+void TestDetailLists::postcodesAsWritten()
+{
+    QFETCH(bool, upgraded);
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    QFETCH(QStringList, stored);
+    QFETCH(QString, reread);
+    TestDb db;
+    // A German row another program wrote: the number alone.
+    db.isql("insert into object (o_id, o_type, o_name1) values (1, 'P', 'Meier');\n"
+            "insert into address (a_oid, a_atid, a_pref, a_postcode, a_town, a_street, a_country) "
+            "values (1, 1, '-', 4109, 'Leipzig', 'Markt 1', 'Deutschland');\ncommit;\n");
+    if (upgraded) {
+        Connection c;
+        attachTo(c, db.path());
+        upgrades::applyMissing(c);
+    }
+    RecordingMessages rec;
+    QStringList errors;
+    QObject owner;
+    ErrorHandlers::add(&owner, [&](const std::exception& e) { errors << errorMessage(e); });
+    const QString select = QStringLiteral("select %1 || '|' || a_postcode from address where a_town = 'London'")
+                               .arg(upgraded ? "coalesce(a_postcode_text, '<null>')" : "'<none>'");
+    {
+        TestSession session(db.path());
+        DetailList list(detailListConfig(DetailKind::Address, Variant::Person), session, [] { return 1; });
+        list.open(1);
+        EditableDataSet& ds = list.dataSet();
+        QCOMPARE(ds.value("A_POSTCODE_TEXT").toString(), QString("04109"));
+        ds.append();
+        ds.setValue("A_POSTCODE_TEXT", typed);
+        ds.setValue("A_TOWN", "London");
+        ds.setValue("A_STREET", "Whitehall 1");
+        guarded([&] { ds.post(); });
+        QCOMPARE(rec.messages.value(0) + errors.value(0), message);
+        if (!message.isEmpty())
+            ds.cancel();
+    }
+    QCOMPARE(committedValues(db.path(), select), stored);
+    if (reread.isEmpty())
+        return;
+    TestSession session(db.path());
+    DetailList list(detailListConfig(DetailKind::Address, Variant::Person), session, [] { return 1; });
+    list.open(1);
+    QVERIFY(list.dataSet().locate("A_TOWN", "London"));
+    QCOMPARE(list.dataSet().value("A_POSTCODE_TEXT").toString(), reread);
 }
 
 QTEST_MAIN(TestDetailLists)

@@ -101,6 +101,8 @@ private slots:
     void exportReadsContactsAskedFor_data();
     void exportReadsContactsAskedFor();
     void catalogueHoldsEveryImportText();
+    void postcodesGoInAndOutAsWritten_data();
+    void postcodesGoInAndOutAsWritten();
 
 private:
     test::TestDb m_demo{test::TestDb::Demo};
@@ -242,7 +244,7 @@ void TestVCardDatabase::exportReadsContactsAskedFor()
             QCOMPARE(contact.employer1, QString("Ärztehaus am Park"));
             QCOMPARE(contact.numbers.value(0).type, QString("Telefon geschäftlich"));
             QCOMPARE(contact.numbers.value(0).assistant, QString("Frau Lange"));
-            QCOMPARE(contact.addresses.value(1).postcode, QString("4229"));
+            QCOMPARE(contact.addresses.value(1).postcode, QString("04229"));   // Deutschland
             QCOMPARE(contact.addresses.value(1).preferred, false);
             QCOMPARE(contact.groups, QStringList{"Ärzte"});
             QCOMPARE(contactListName(tr, 17), QString("Öztürk, Mehmet"));
@@ -261,6 +263,45 @@ void TestVCardDatabase::catalogueHoldsEveryImportText()
         QCOMPARE(QByteArray(entry->section), QByteArray("vcard"));
         QCOMPARE(QByteArray(entry->builtIn), QByteArray(m.builtIn));
     }
+}
+
+void TestVCardDatabase::postcodesGoInAndOutAsWritten_data()
+{
+    QTest::addColumn<QString>("postcode");
+    QTest::addColumn<QString>("town");
+    QTest::addColumn<QString>("country");
+    QTest::addColumn<QString>("stored");   // written|number|town
+    QTest::newRow("Dresden") << "01069" << "Dresden" << "Deutschland" << "01069|1069|Dresden";
+    QTest::newRow("London") << "SW1A 1AA" << "London" << "United Kingdom" << "SW1A 1AA|0|London";
+}
+
+void TestVCardDatabase::postcodesGoInAndOutAsWritten()
+{
+    QFETCH(QString, postcode);
+    QFETCH(QString, town);
+    QFETCH(QString, country);
+    QFETCH(QString, stored);
+    test::TestDb db;
+    // The book as the upgrade step leaves it.
+    db.isql(QStringLiteral("alter table address add A_POSTCODE_TEXT varchar(16) character set ISO8859_1;"));
+    const ContactsRead read =
+        readContacts(card("N:Probe;Eva;;;\r\nADR;TYPE=home:;;Weg 1;" + town.toUtf8() + ";;" + postcode.toUtf8() + ";"
+                          + country.toUtf8() + "\r\n"));
+    QByteArray file;
+    {
+        Connection c;
+        attachTo(c, db.path());
+        ImportTransaction import(c);
+        const ImportPlan plan = planImport(read.contacts, import.lookups(), ImportOptions{});
+        QCOMPARE(plan.postcodesNotNumbers, 0);   // nothing to ask
+        import.store(plan);
+        DbTransaction tr(c, DbTransaction::readCommitted());
+        file = writeContacts(readContactsForExport(tr, std::nullopt));
+    }
+    QCOMPARE(rows(db.path(), "select A_POSTCODE_TEXT, A_POSTCODE, A_TOWN from address"), QStringList{stored});
+    const ContactsRead back = readContacts(file);
+    QCOMPARE(back.contacts.value(0).contact.addresses.value(0).postcode, postcode);
+    QCOMPARE(back.contacts.value(0).contact.addresses.value(0).town, town);
 }
 
 QTEST_GUILESS_MAIN(TestVCardDatabase)
