@@ -301,7 +301,7 @@ const QList<LangKey> kKeys = {
     {"postal", "postal_notsaved", "Your choice could not be saved for next time:%RETURN%%ERROR%"},
     // Upcoming birthdays and the calendar file.
     {"birthdays", "birthdays_upcomingitem", "&Upcoming birthdays..."},
-    {"birthdays", "birthdays_exportitem", "Export &birthdays (iCalendar)..."},
+    {"birthdays", "birthdays_exportitem", "Export birthdays (i&Calendar)..."},
     {"birthdays", "birthdays_caption", "Upcoming birthdays"},
     {"birthdays", "birthdays_heading", "Birthdays of the next %DAYS% days"},
     {"birthdays", "birthdays_none", "No birthdays in the next %DAYS% days."},
