@@ -1,13 +1,14 @@
 #include "app/ContactList.h"
 
 #include "data/ContactQueries.h"
+#include "search/ListTexts.h"
 
 namespace pellori {
 namespace {
 const QString kKey = QStringLiteral("O_ID");
 }
 
-ContactList::ContactList(DbTransaction& main)
+ContactList::ContactList(DbTransaction& main) : m_main(main)
 {
     dbdataset_object = std::make_unique<EditableDataSet>(main);
     dbdataset_object->setObjectName(QStringLiteral("dbdataset_object"));
@@ -17,6 +18,11 @@ ContactList::ContactList(DbTransaction& main)
         {.name = QStringLiteral("O_NAME"), .kind = FieldKind::Text, .size = 255, .title = QStringLiteral("Name")});
     dbdataset_object->addField(
         {.name = QStringLiteral("O_TYPE"), .kind = FieldKind::Text, .size = 1, .visible = false});
+    // Shown when asked for; a statement without them leaves them empty.
+    for (search::Column c : search::kOptionalColumns)
+        dbdataset_object->addField({.name = search::columnField(c), .kind = FieldKind::Text, .visible = false});
+    dbdataset_object->addField(
+        {.name = QLatin1String(search::kMatchField), .kind = FieldKind::Text, .visible = false});
 
     ibquery_listgroups = std::make_unique<QueryDataSet>(main);
     ibquery_listgroups->setObjectName(QStringLiteral("ibquery_listgroups"));
@@ -38,6 +44,36 @@ void ContactList::search(const QString& statement)
     dbdataset_object->setSelectSql(statement);
     dbdataset_object->open();
     dbdataset_object->first();
+}
+
+void ContactList::show(const search::ListRequest& request)
+{
+    m_main.startIfInactive();
+    search::ContactListQuery query(m_main);
+    search::ListRequest r = request;
+    r.labels = m_request.labels;
+    const QString statement = query.statement(r);
+    const bool tools = query.stored();
+    for (search::Column c : search::kOptionalColumns)
+        dbdataset_object->field(search::columnField(c)).visible = tools && r.columns.contains(c);
+    dbdataset_object->field(QLatin1String(search::kMatchField)).visible =
+        tools && r.scope == search::Scope::Everywhere && !r.text.trimmed().isEmpty();
+    m_request = r;
+    search(statement);
+}
+
+bool ContactList::offersSearchTools()
+{
+    m_main.startIfInactive();
+    return search::ContactListQuery(m_main).stored();
+}
+
+void ContactList::setTexts(const TLang& lang)
+{
+    for (search::Column c : search::kOptionalColumns)
+        dbdataset_object->field(search::columnField(c)).title = search::columnTitle(c, lang);
+    dbdataset_object->field(QLatin1String(search::kMatchField)).title = search::matchTitle(lang);
+    m_request.labels = search::matchLabels(lang);
 }
 
 ContactList::Place ContactList::place() const

@@ -1,14 +1,17 @@
 #pragma once
 // The main window's contact list and group list, apart from the controls that
 // show them: the list's statement in force (the start-up's, or that of the
-// last search, which every later re-read runs again), where the list stands
-// after a command.
+// last search, which every later re-read runs again), the optional columns it
+// shows, and where the list stands after a command.
 #include "data/DataSet.h"
+#include "search/ContactListQuery.h"
 #include "services/Commands.h"
 
 #include <memory>
 
 namespace pellori {
+
+class TLang;
 
 class ContactList {
 public:
@@ -22,6 +25,16 @@ public:
     void readGroups();
     // Replaces the statement in force and opens the list on its first row.
     void search(const QString& statement);
+    // Searches as the request asks (search/ContactListQuery) and shows the
+    // optional columns it names, and in the search everywhere why each contact
+    // was found, where the book offers them.
+    void show(const search::ListRequest& request);
+    // What the list shows now, as last asked through show().
+    const search::ListRequest& request() const { return m_request; }
+    // Whether the book offers the search everywhere, the columns and sorting by them.
+    bool offersSearchTools();
+    // The titles of the optional columns and the words before a found detail, from the catalogue.
+    void setTexts(const TLang& lang);
 
     // Where the list stood before a command.
     struct Place {
@@ -39,6 +52,8 @@ public:
     int currentKey() const;
 
 private:
+    DbTransaction& m_main;
+    search::ListRequest m_request;
     std::unique_ptr<EditableDataSet> dbdataset_object;
     std::unique_ptr<QueryDataSet> ibquery_listgroups;
 };

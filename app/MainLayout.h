@@ -2,14 +2,15 @@
 // The main window's client area: the top row of search controls and the
 // contact grid below it, which is anchored to all four sides. The top row
 // keeps its built-in places while there is room; narrower, the label, the
-// wide gap before the group box and the group box give up room, in that order.
+// wide gap before the group box, the group box, the search box and its scope
+// give up room, in that order.
 #include <QRect>
 #include <QSize>
 
 namespace pellori::mainlayout {
 
 struct Places {
-    QRect displayAll, label, search, searchButton, groups, groupSearch, grid;
+    QRect displayAll, label, search, scope, searchButton, groups, groupSearch, grid;
 };
 
 // The client area of the built-in window size.

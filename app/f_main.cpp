@@ -4,7 +4,6 @@
 #include "app/MainLayout.h"
 #include "app/TerminationSignals.h"
 #include "app/WindowPlacement.h"
-#include "data/ContactQueries.h"
 #include "editors/f_add_company.h"
 #include "editors/f_add_person.h"
 #include "editors/f_comp.h"
@@ -15,6 +14,7 @@
 #include "lookups/LookupEditors.h"
 #include "safety/BackupCommands.h"
 #include "safety/TrashCommands.h"
+#include "search/ListTexts.h"
 #include "services/CommandGuard.h"
 #include "services/ContextMenu.h"
 #include "services/MessageService.h"
@@ -23,6 +23,7 @@
 #include "settings/IniFile.h"
 #include "widgets/DBLookupComboBox.h"
 #include "widgets/DataGrid.h"
+#include "widgets/DataSetModel.h"
 #include "widgets/DataSource.h"
 #include "widgets/OuterGeometry.h"
 #include "widgets/StorableText.h"
@@ -30,6 +31,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -40,6 +42,7 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QTimer>
 #include <QUrl>
 
 namespace pellori {
@@ -105,6 +108,14 @@ void Tf_mainForm::buildControls()
         new StorableTextValidator([this] { return m_session.connection().encoding(); }, FullTextSearch));
     btn_fulltextsearch = button("btn_fulltextsearch", "Search");
     btn_fulltextsearch->setDefault(true);
+    search_scope = new QComboBox(client);
+    search_scope->setObjectName(QStringLiteral("search_scope"));
+    for (search::Scope scope : {search::Scope::Name, search::Scope::Everywhere})
+        search_scope->addItem(search::scopeText(scope, lang()), int(scope));
+    // A pause after the last keystroke: a name typed in one go is searched once.
+    m_typingPause = new QTimer(this);
+    m_typingPause->setSingleShot(true);
+    m_typingPause->setInterval(150);
 
     RxDBLookupCombo_groups = new DBLookupComboBox(client);
     RxDBLookupCombo_groups->setObjectName(QStringLiteral("RxDBLookupCombo_groups"));
@@ -128,12 +139,24 @@ void Tf_mainForm::buildControls()
     QFont titles = RxDBGrid1->horizontalHeader()->font();
     titles.setPointSize(8);
     RxDBGrid1->horizontalHeader()->setFont(titles);
-    // The one visible column takes the grid's width, as the list is nothing but names.
+    // The last visible column takes the rest of the grid's width: the names, unless columns were added.
     RxDBGrid1->horizontalHeader()->setStretchLastSection(true);
+    // A click on a column's title sorts by it; its context menu adds and removes columns.
+    RxDBGrid1->horizontalHeader()->setSectionsClickable(true);
+    RxDBGrid1->horizontalHeader()->setSortIndicatorShown(true);
+    m_columnMenu = new QMenu(this);
+    m_columnMenu->setObjectName(QStringLiteral("list_columns"));
+    for (search::Column c : search::kOptionalColumns) {
+        QAction* action = m_columnMenu->addAction(search::columnTitle(c, lang()));
+        action->setObjectName(QStringLiteral("list_column_") + search::columnName(c).toLower());
+        action->setCheckable(true);
+        action->setData(int(c));
+    }
+    m_list.setTexts(lang());
     layoutClient(mainlayout::kBuiltInClient);
 
-    QWidget* order[] = {FullTextSearch, btn_fulltextsearch, btn_displayall, RxDBLookupCombo_groups, btn_groupsearch,
-                        RxDBGrid1};
+    QWidget* order[] = {FullTextSearch, search_scope, btn_fulltextsearch, btn_displayall, RxDBLookupCombo_groups,
+                        btn_groupsearch, RxDBGrid1};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
     FullTextSearch->setFocus();
@@ -164,6 +187,25 @@ void Tf_mainForm::buildCommands()
     onClicked(btn_displayall, this, [this] { btn_displayallClick(); });
     onClicked(btn_groupsearch, this, [this] { btn_groupsearchClick(); });
     connect(RxDBGrid1, &QAbstractItemView::doubleClicked, this, [this] { guarded([this] { RxDBGrid1DblClick(); }); });
+
+    onSignal(FullTextSearch, &QLineEdit::textEdited, this, [this] { m_typingPause->start(); });
+    onSignal(m_typingPause, &QTimer::timeout, this, [this] { searchAsTyped(); });
+    onSignal(search_scope, &QComboBox::activated, this, [this] { scopeChosen(); });
+    QHeaderView* header = RxDBGrid1->horizontalHeader();
+    connect(header, &QHeaderView::sectionClicked, this,
+            [this](int section) { guarded([this, section] { sortByColumnAt(section); }); });
+    header->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(header, &QWidget::customContextMenuRequested, this, [this, header](const QPoint& pos) {
+        guarded([&] {
+            showColumnMenu();
+            showContextMenu(m_columnMenu, header->viewport()->mapToGlobal(pos));
+        });
+    });
+    for (QAction* action : m_columnMenu->actions())
+        onTriggered(action, this, [this, action] {
+            applyListSettings(search::withColumn(m_listSettings, search::Column(action->data().toInt()),
+                                                 action->isChecked()));
+        });
 }
 
 void Tf_mainForm::replaceCaptions()
@@ -175,6 +217,11 @@ void Tf_mainForm::replaceCaptions()
     label_fulltextsearch->setText(l.text(QStringLiteral("fulltextsearch")));
     btn_fulltextsearch->setText(l.text(QStringLiteral("search")));
     btn_groupsearch->setText(l.text(QStringLiteral("search")));
+    for (int i = 0; i < search_scope->count(); ++i)
+        search_scope->setItemText(i, search::scopeText(search::Scope(search_scope->itemData(i).toInt()), l));
+    for (QAction* action : m_columnMenu->actions())
+        action->setText(search::columnTitle(search::Column(action->data().toInt()), l));
+    m_list.setTexts(l);
 }
 
 bool Tf_mainForm::eventFilter(QObject* watched, QEvent* event)
@@ -220,6 +267,7 @@ void Tf_mainForm::layoutClient(const QSize& client)
     btn_displayall->setGeometry(p.displayAll);
     label_fulltextsearch->setGeometry(p.label);
     FullTextSearch->setGeometry(p.search);
+    search_scope->setGeometry(p.scope);
     btn_fulltextsearch->setGeometry(p.searchButton);
     RxDBLookupCombo_groups->setGeometry(p.groups);
     btn_groupsearch->setGeometry(p.groupSearch);
@@ -271,9 +319,14 @@ void Tf_mainForm::startUp()
             showMessage(this, *upgrade);
         m_session.readStandardValues(ini);
         m_faqAddress = vendor::faqAddress();
+        m_listSettings = search::loadListSettings(configPath());
+        search_scope->setCurrentIndex(search_scope->findData(int(m_listSettings.scope)));
     }
-    contacts().open();
-    contacts().first();
+    m_list.show(search::ListRequest{.scope = m_listSettings.scope,
+                                    .columns = m_listSettings.columns,
+                                    .sortBy = m_listSettings.sortBy,
+                                    .descending = m_listSettings.descending});
+    showListState();
 }
 
 void Tf_mainForm::openGroupList()
@@ -362,9 +415,35 @@ QString Tf_mainForm::groupChoiceValue() const
     return key.isNull() ? QString() : key.toString();
 }
 
-void Tf_mainForm::SearchByText() { m_list.search(queries::textSearch(FullTextSearch->text())); }
+std::optional<int> Tf_mainForm::chosenGroup() const
+{
+    const QString group = groupChoiceValue();
+    return group.isEmpty() ? std::nullopt : std::optional<int>(group.toInt());
+}
 
-void Tf_mainForm::GroupSearch() { m_list.search(queries::groupSearch(groupChoiceValue())); }
+void Tf_mainForm::SearchByText()
+{
+    m_typingPause->stop();
+    m_list.show(search::listRequest(m_listSettings, FullTextSearch->text(), std::nullopt));
+    showListState();
+}
+
+void Tf_mainForm::GroupSearch()
+{
+    m_typingPause->stop();
+    m_list.show(search::listRequest(m_listSettings, QString(), chosenGroup()));
+    showListState();
+}
+
+void Tf_mainForm::searchAsTyped()
+{
+    if (FullTextSearch->text().isEmpty()) {
+        btn_displayallClick();
+        return;
+    }
+    m_list.show(search::listRequest(m_listSettings, FullTextSearch->text(), chosenGroup()));
+    showListState();
+}
 
 void Tf_mainForm::btn_fulltextsearchClick()
 {
@@ -383,6 +462,57 @@ void Tf_mainForm::btn_groupsearchClick()
 {
     FullTextSearch->clear();
     GroupSearch();
+}
+
+void Tf_mainForm::applyListSettings(const search::ListSettings& settings)
+{
+    m_listSettings = settings;
+    // A file that cannot be written only costs remembering the choice.
+    try {
+        search::saveListSettings(m_session.programDir() + QStringLiteral("Pellori.ini"), m_listSettings);
+    } catch (const AppError& e) {
+        showMessage(this, ReplaceReturn(lang().text(QStringLiteral("search_notsaved")))
+                              .replace(QLatin1String("%ERROR%"), e.message()));
+    }
+    const search::ListRequest& inForce = m_list.request();
+    m_list.show(search::listRequest(m_listSettings, inForce.text, inForce.group));
+    showListState();
+}
+
+void Tf_mainForm::scopeChosen()
+{
+    search::ListSettings settings = m_listSettings;
+    settings.scope = search::Scope(search_scope->currentData().toInt());
+    applyListSettings(settings);
+}
+
+void Tf_mainForm::sortByColumnAt(int section)
+{
+    const FieldDef* field = RxDBGrid1->dataModel()->fieldAt(section);
+    const std::optional<search::Column> column = field ? search::fieldColumn(field->name) : std::nullopt;
+    if (column)
+        applyListSettings(search::sortedBy(m_listSettings, *column));
+    else
+        showListState();   // why a contact was found sorts nothing
+}
+
+void Tf_mainForm::showColumnMenu()
+{
+    // A book without the stored list offers no columns.
+    const bool offered = m_list.offersSearchTools();
+    for (QAction* action : m_columnMenu->actions())
+        action->setEnabled(offered);
+}
+
+void Tf_mainForm::showListState()
+{
+    for (QAction* action : m_columnMenu->actions())
+        action->setChecked(m_listSettings.columns.contains(search::Column(action->data().toInt())));
+    QHeaderView* header = RxDBGrid1->horizontalHeader();
+    const search::ListRequest& r = m_list.request();
+    const int section = RxDBGrid1->dataModel()->columnOf(search::columnField(r.sortBy));
+    header->setSortIndicator(section < 0 ? RxDBGrid1->dataModel()->columnOf(QStringLiteral("O_NAME")) : section,
+                             r.descending ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
 // ---------------------------------------------------------------- contacts

@@ -7,6 +7,7 @@
 // units of their own.
 #include "app/ContactList.h"
 #include "app/session/PelloriSession.h"
+#include "search/ListSettings.h"
 #include "services/Commands.h"
 #include "services/Session.h"
 
@@ -15,10 +16,12 @@
 #include <vector>
 
 class QAction;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QTimer;
 
 namespace pellori {
 
@@ -91,6 +94,16 @@ private:
     // Commands.
     void SearchByText();
     void GroupSearch();
+    // The search as the user types, within the chosen group; an empty box lists everyone, as "All".
+    void searchAsTyped();
+    // The list as the settings now say, for the text and group in force; the settings remembered.
+    void applyListSettings(const search::ListSettings& settings);
+    void scopeChosen();
+    void sortByColumnAt(int section);
+    void showColumnMenu();
+    // The header's sort indicator and the column menu's checks, as the list and the settings stand.
+    void showListState();
+    std::optional<int> chosenGroup() const;
     void SaveWindowSize();
     void SaveWindowPosition();
     void ShowDetails();
@@ -136,6 +149,11 @@ private:
     QPushButton* btn_displayall = nullptr;
     QLabel* label_fulltextsearch = nullptr;
     QLineEdit* FullTextSearch = nullptr;
+    QComboBox* search_scope = nullptr;
+    // The pause after a keystroke before the list follows the search box.
+    QTimer* m_typingPause = nullptr;
+    QMenu* m_columnMenu = nullptr;
+    search::ListSettings m_listSettings;
     QPushButton* btn_fulltextsearch = nullptr;
     DBLookupComboBox* RxDBLookupCombo_groups = nullptr;
     QPushButton* btn_groupsearch = nullptr;

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QString>
+#include <QTemporaryFile>
 #include <QStringList>
 #include <algorithm>
 #include <functional>
@@ -20,6 +21,21 @@ inline QByteArray isql(const QString& db, const QByteArray& input)
     p.start(PELLORI_ISQL, db.isEmpty() ? QStringList{"-q"} : QStringList{"-q", "-ch", "ISO8859_1", db});
     p.write(input);
     p.closeWriteChannel();
+    p.waitForFinished(-1);
+    return p.readAll();
+}
+
+// Runs a script from a file, as isql reads ISO-8859-1 text only from a file
+// (what it reads from its input loses every byte above 127).
+inline QByteArray isqlScript(const QString& db, const QByteArray& script)
+{
+    QTemporaryFile file;
+    file.open();
+    file.write(script);
+    file.flush();
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(PELLORI_ISQL, QStringList{"-q", "-ch", "ISO8859_1", "-i", file.fileName(), db});
     p.waitForFinished(-1);
     return p.readAll();
 }

@@ -29,7 +29,8 @@ inline QString personNamesUpdate()
 // may work at, and the two flag values.
 inline QString salutations() { return QStringLiteral("Select * from salutation order by s_name asc"); }
 inline QString titles() { return QStringLiteral("select t_id, t_name from title order by t_name collate de_de asc"); }
-inline QString employers() { return QStringLiteral("select * from p_company_combobox order by c_name"); }
+// In German order, as every list of contacts (\u00C4 with A, not after Z).
+inline QString employers() { return QStringLiteral("select * from p_company_combobox order by c_name collate de_de"); }
 inline QString yesNo() { return QStringLiteral("select * from yesno order by yn_id desc"); }
 
 // The company editor's record (:o_id) with its record version, and its employees (:c_id).

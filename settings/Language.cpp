@@ -252,7 +252,7 @@ const QList<LangKey> kKeys = {
     // windows' texts, the mapping window's choices and the summary's words
     // for rows and entries (their built-in texts are those of exchange/csv
     // and exchange/ldif, which must agree with these).
-    {"csv", "csv_importitem", "Import &CSV..."},
+    {"csv", "csv_importitem", "Import CS&V..."},
     {"csv", "csv_exportitem", "Export C&SV..."},
     {"csv", "csv_importcaption", "Import CSV"},
     {"csv", "csv_exportcaption", "Export CSV"},
@@ -388,6 +388,8 @@ const QList<LangKey> kKeys = {
     {"upgrade", "upgrade_feature_identity",
      "contacts that keep their identity across exports, so that importing them again updates them"},
     {"upgrade", "upgrade_feature_writtenpostcode", "postcodes as they are written (01069, SW1A 1AA)"},
+    {"upgrade", "upgrade_feature_search",
+     "searching every detail as you type, the list's extra columns, and a quick list in a large book"},
     // Labels, envelopes and the phone list.
     {"postal", "postal_menu", "&Labels && Lists"},
     {"postal", "postal_labels_item", "&Labels..."},
@@ -426,7 +428,7 @@ const QList<LangKey> kKeys = {
     {"postal", "postal_notsaved", "Your choice could not be saved for next time:%RETURN%%ERROR%"},
     // Upcoming birthdays and the calendar file.
     {"birthdays", "birthdays_upcomingitem", "&Upcoming birthdays..."},
-    {"birthdays", "birthdays_exportitem", "Export &birthdays (iCalendar)..."},
+    {"birthdays", "birthdays_exportitem", "Export birthdays (i&Calendar)..."},
     {"birthdays", "birthdays_caption", "Upcoming birthdays"},
     {"birthdays", "birthdays_heading", "Birthdays of the next %DAYS% days"},
     {"birthdays", "birthdays_none", "No birthdays in the next %DAYS% days."},
@@ -583,6 +585,19 @@ const QList<LangKey> kKeys = {
      "&Update them: fill in what a contact lacks and add the details it lacks; nothing is removed"},
     {"cleanup", "cleanup_matchesaddnew", "&Add every card as a new contact"},
     {"cleanup", "cleanup_matchesskip", "&Skip them: import only the other cards"},
+    // The contact list's search scopes, optional columns and why a contact was found.
+    {"search", "search_scope_name", "Name"},
+    {"search", "search_scope_everywhere", "Everywhere"},
+    {"search", "search_column_town", "Town"},
+    {"search", "search_column_phone", "Telephone"},
+    {"search", "search_column_email", "E-mail"},
+    {"search", "search_column_company", "Company"},
+    {"search", "search_column_match", "Found in"},
+    {"search", "search_match_nickname", "Nickname"},
+    {"search", "search_match_company", "Works at"},
+    {"search", "search_match_group", "Group"},
+    {"search", "search_match_notes", "Additional"},
+    {"search", "search_notsaved", "Your choice could not be saved for next time:%RETURN%%ERROR%"},
     // The contact list.
     {"list", "list_allagain",
      "The search in force does not find the new contact, so the list shows all contacts again."},

@@ -202,6 +202,7 @@ const std::vector<Step>& steps()
                     "grant all on pellori_identity to public",
                 },
         },
+        searchStep(),
     };
     return kSteps;
 }

@@ -9,7 +9,8 @@
 // statement), while DML on tables that existed before runs beside the DDL and
 // rolls back with it. So all missing steps and their records in pellori_upgrade
 // go in one transaction, and no step may write rows into what it creates: such
-// rows are written by the feature at first use (or by a trigger).
+// rows are written by the feature at first use, by a trigger, or by the step's
+// fill, which runs in a transaction of its own once the structure is committed.
 #include <vector>
 
 namespace pellori::upgrades {
@@ -20,6 +21,13 @@ struct Step {
     // Catalogue key of what the program lacks while the step is missing.
     const char* feature;
     std::vector<const char*> statements;
+    // Rows the new storage needs from the book as it stands (what its triggers
+    // keep current from then on): run after the structure is committed, in one
+    // transaction, and again until `filled` finds them complete. Each statement
+    // is safe to run twice. None for most steps.
+    std::vector<const char*> fill = {};
+    // A select of one number: greater than 0 once the fill has completed.
+    const char* filled = nullptr;
     // Only a book shared on a server gets the step (through the
     // administrator's script); a single-file book neither gets nor lacks it.
     bool serverOnly = false;
@@ -34,6 +42,10 @@ inline constexpr const char* kTrash = "trash";
 inline constexpr const char* kHistory = "history";
 inline constexpr const char* kIdentity = "identity";
 inline constexpr const char* kWrittenPostcode = "writtenpostcode";
+inline constexpr const char* kSearch = "search";
 }
+
+// The stored contact list and the words of every detail, kept by triggers.
+Step searchStep();
 
 } // namespace pellori::upgrades

@@ -65,6 +65,14 @@ void ensureRecordTable(Connection& connection)
     }
 }
 
+bool isFilled(DbTransaction& tr, const Step& s)
+{
+    if (!s.filled)
+        return true;
+    Statement q(tr.connection(), QString::fromLatin1(s.filled));
+    return q.execute(tr, {}).value(0).toLongLong() > 0;
+}
+
 QString featureList(const std::vector<const Step*>& missing, const TLang& lang)
 {
     QStringList features;
@@ -103,6 +111,26 @@ std::vector<const Step*> missingSteps(DbTransaction& tr, const std::vector<Step>
     return missing;
 }
 
+std::vector<const Step*> unfilledSteps(DbTransaction& tr, const std::vector<Step>& all)
+{
+    const QStringList applied = appliedSteps(tr);
+    std::vector<const Step*> unfilled;
+    for (const Step& s : all)
+        if (applied.contains(QLatin1String(s.name)) && !isFilled(tr, s))
+            unfilled.push_back(&s);
+    return unfilled;
+}
+
+bool isReady(DbTransaction& tr, const char* step, const std::vector<Step>& all)
+{
+    if (!isApplied(tr, step))
+        return false;
+    for (const Step& s : all)
+        if (qstrcmp(s.name, step) == 0)
+            return isFilled(tr, s);
+    return true;
+}
+
 QStringList applyMissing(Connection& connection, const std::vector<Step>& all, bool serverBook)
 {
     ensureRecordTable(connection);
@@ -129,6 +157,33 @@ QStringList applyMissing(Connection& connection, const std::vector<Step>& all, b
             throw;
         done.clear();
     }
+    completeFills(connection, all);
+    return done;
+}
+
+QStringList completeFills(Connection& connection, const std::vector<Step>& all)
+{
+    std::vector<const Step*> unfilled;
+    {
+        DbTransaction check(connection, DbTransaction::readCommitted());
+        unfilled = unfilledSteps(check, all);
+    }
+    QStringList done;
+    for (const Step* s : unfilled) {
+        try {
+            DbTransaction tr(connection, {QStringLiteral("concurrency"), QStringLiteral("wait")});
+            RollbackUnlessCommitted guard(tr);
+            for (const char* sql : s->fill)
+                executeDirect(tr, QString::fromLatin1(sql));
+            tr.commit();
+            done << QString::fromLatin1(s->name);
+        } catch (const DbError&) {
+            // A program filling at the same time wins; its rows are the same.
+            DbTransaction check(connection, DbTransaction::readCommitted());
+            if (!isFilled(check, *s))
+                throw;
+        }
+    }
     return done;
 }
 
@@ -138,6 +193,8 @@ std::optional<QString> atStart(Connection& connection, bool serverBook, const TL
     {
         DbTransaction tr(connection, DbTransaction::readCommitted());
         missing = missingSteps(tr, steps(), serverBook);
+        for (const Step* s : unfilledSteps(tr))
+            missing.push_back(s);
     }
     if (missing.empty())
         return std::nullopt;

@@ -29,10 +29,19 @@ bool isApplied(DbTransaction& tr, const char* step);
 std::vector<const Step*> missingSteps(DbTransaction& tr, const std::vector<Step>& all = steps(),
                                       bool serverBook = false);
 
-// Applies every missing step (DDL: needs the rights of the book's owner).
-// Returns the names applied by this call; throws the database's refusal with
-// nothing applied.
+// The steps applied whose fill has not completed.
+std::vector<const Step*> unfilledSteps(DbTransaction& tr, const std::vector<Step>& all = steps());
+// Applied and, where it has one, filled: what a feature asks before it uses the step.
+bool isReady(DbTransaction& tr, const char* step, const std::vector<Step>& all = steps());
+
+// Applies every missing step (DDL: needs the rights of the book's owner), then
+// completes the fills. Returns the names applied by this call; throws the
+// database's refusal with nothing applied, or a failed fill, which the next
+// call runs again.
 QStringList applyMissing(Connection& connection, const std::vector<Step>& all = steps(), bool serverBook = false);
+// Runs the fills of the applied steps that lack them, each in a transaction of
+// its own. Returns the names of the steps filled by this call.
+QStringList completeFills(Connection& connection, const std::vector<Step>& all = steps());
 
 // At start, once the connection is set up. The book beside the program gets
 // its missing steps; a book on a server is only checked, since its users may

@@ -14,6 +14,7 @@
 #include "editors/f_person.h"
 #include "services/CommandGuard.h"
 #include "widgets/DBEdit.h"
+#include "widgets/DBLookupComboBox.h"
 #include "widgets/DataGrid.h"
 
 #include <QLocale>
@@ -73,6 +74,7 @@ private slots:
     void aChangeCommittedElsewhereIsNeverOverwritten();
     void theCloseBoxAsksBeforeDroppingChanges_data();
     void theCloseBoxAsksBeforeDroppingChanges();
+    void worksAtListsTheCompaniesInGermanOrder();
 };
 
 void TestPersonEditor::saveWritesBothRowsOrNothing_data()
@@ -294,6 +296,21 @@ void TestPersonEditor::theCloseBoxAsksBeforeDroppingChanges()
                                                 "c_oid = o_id and c_number = '4711') from object where o_id = %1")
                                             .arg(p.key)),
              QStringList{committed});
+}
+
+void TestPersonEditor::worksAtListsTheCompaniesInGermanOrder()
+{
+    TestDb db(TestDb::Demo);
+    TestSession session(db.path());
+    Tf_persons editor(session, nullptr);
+    editor.setContactKey(meier(db.path()).key);
+    const auto* box = editor.findChild<DBLookupComboBox*>(QStringLiteral("dblookup_worksat"));
+    QStringList names;
+    for (int i = 0; i < box->count(); ++i)
+        names << box->itemText(i);
+    QCOMPARE(names.mid(0, 3), (QStringList{"3D Druck GmbH", QStringLiteral("\u00C4rztehaus am Park"),
+                                           "Brennan & O'Neil Solicitors"}));
+    QCOMPARE(names.last(), QStringLiteral("Zahnarztpraxis Dr. Wei\u00DF"));
 }
 
 QTEST_MAIN(TestPersonEditor)

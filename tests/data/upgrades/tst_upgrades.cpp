@@ -134,6 +134,28 @@ private slots:
         }
         DbTransaction tr(c);
         QCOMPARE(upgrades::isApplied(tr, upgrades::step::kTrash), upgraded);
+        QCOMPARE(upgrades::isReady(tr, upgrades::step::kSearch), upgraded);
+    }
+
+    void fillRunsAgainWithTheSameRows()
+    {
+        TestDb db(TestDb::Demo);
+        const auto counts = [&db] {
+            const Rows rows = db.select(QStringLiteral("select count(*) as contacts from pellori_contact;"
+                                                       "select count(*) as words from pellori_word;"));
+            return rows.value(QStringLiteral("CONTACTS")) + QLatin1Char('/') + rows.value(QStringLiteral("WORDS"));
+        };
+        Connection c;
+        attachTo(c, db.path());
+        upgrades::applyMissing(c);
+        c.close();   // the embedded engine holds the file for one process
+        const QString filled = counts();
+        QVERIFY2(filled.startsWith(QLatin1String("52/")), qPrintable(filled));
+        db.isql(QStringLiteral("delete from pellori_search_state; commit;"));
+        QCOMPARE(upgrades::completeFills(c), QStringList{QString::fromLatin1(upgrades::step::kSearch)});
+        QCOMPARE(upgrades::completeFills(c), QStringList());
+        c.close();
+        QCOMPARE(counts(), filled);
     }
 
     void twoProgramsAtOnceApplyEachStepOnce()
