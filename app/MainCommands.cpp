@@ -5,6 +5,8 @@
 #include "app/f_main.h"
 
 #include "cleanup/CleanupCommands.h"
+#include "exchange/csv/CsvCommands.h"
+#include "exchange/ldif/LdifCommands.h"
 #include "lookups/LookupEditors.h"
 #include "options/f_standardvalues.h"
 #include "printing/PrintCommands.h"
@@ -33,8 +35,18 @@ std::vector<Command> Tf_mainForm::commandTable()
         {.objectName = "m_importvcard", .text = "&Import vCard...", .key = "vcard_importitem", .in = "System1",
          .separatorBefore = true, .run = [this](int& first) { m_importvcardClick(first); },
          .afterwards = Afterwards::RereadAndLocate, .forReaders = false},
+        {.objectName = "m_importcsv", .key = "csv_importitem", .in = "System1",
+         .run = [this](int& first) { importFromFile(importCsv, first); }, .afterwards = Afterwards::RereadAndLocate,
+         .forReaders = false},
+        {.objectName = "m_importldif", .key = "ldif_importitem", .in = "System1",
+         .run = [this](int& first) { importFromFile(importLdif, first); }, .afterwards = Afterwards::RereadAndLocate,
+         .forReaders = false},
         {.objectName = "m_exportvcard", .text = "E&xport vCard...", .key = "vcard_exportitem", .in = "System1",
          .run = [this] { m_exportvcardClick(); }},
+        {.objectName = "m_exportcsv", .key = "csv_exportitem", .in = "System1",
+         .run = [this] { exportCsv(*this, this, m_list.shownKeys(), m_list.currentKey()); }},
+        {.objectName = "m_exportldif", .key = "ldif_exportitem", .in = "System1",
+         .run = [this] { exportLdif(*this, this, m_list.shownKeys(), m_list.currentKey()); }},
         {.objectName = "m_exportbirthdays", .key = kExportBirthdaysKey, .in = "System1",
          .run = [this] { exportBirthdayCalendar(*this, this); }},
         // A reader sees the trash, without its buttons.

@@ -598,11 +598,13 @@ void Tf_mainForm::openLookup(LookupList list)
     rereadAfter([&] { openLookupEditor(list, *this, this, true); }, [this] { rereadGroupList(); });
 }
 
-// ---------------------------------------------------------------- vCard
+// ---------------------------------------------------------------- vCard, CSV and LDIF
 
-void Tf_mainForm::m_importvcardClick(int& first)
+void Tf_mainForm::m_importvcardClick(int& first) { importFromFile(importVCards, first); }
+
+void Tf_mainForm::importFromFile(int (*import)(Session&, QWidget*), int& first)
 {
-    first = importVCards(*this, this);
+    first = import(*this, this);
     listImported(first);
 }
 

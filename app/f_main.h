@@ -128,6 +128,9 @@ private:
     void Version1Click();
     void BrowseURL1Execute();
     void m_importvcardClick(int& first);
+    // Runs an import of a file: first gets the O_ID of its first stored
+    // contact, and the group box reads the groups again.
+    void importFromFile(int (*import)(Session&, QWidget*), int& first);
     void listImported(int first);
     void m_exportvcardClick();
     void m_restorebackupClick();

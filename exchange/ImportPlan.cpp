@@ -175,30 +175,21 @@ private:
     }
 
     // The members a group card names (by UID, or by "mailto:" e-mail address)
-    // that are contacts of this file join its group.
+    // that are contacts of this file join its group. The file's contacts are
+    // looked up by key, so that a list of thousands stays quick.
     void fillGroup(const QList<CardContact>& cards, int groupCard)
     {
-        const auto uidKey = [](QString uid) {
-            uid = uid.trimmed();
-            if (uid.startsWith(QLatin1String("urn:uuid:"), Qt::CaseInsensitive))
-                uid = uid.mid(9);
-            return uid.toCaseFolded();
-        };
+        if (m_byUid.isEmpty() && m_byMail.isEmpty())
+            indexMembers(cards);
         CardReport& report = m_plan.cards[groupCard];
         m_notes = &report.notes;
         const KeyRef group = lookUpOrCreate(m_lookups.groups, m_plan.newGroups, report.name);
         int joined = 0;
         for (const QString& member : cards[groupCard].members) {
             const bool byMail = member.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive);
-            const QString wanted = byMail ? member.mid(7).trimmed().toCaseFolded() : uidKey(member);
-            int contact = -1;
-            for (qsizetype j = 0; j < cards.size() && contact < 0; ++j) {
-                bool match = !byMail && !cards[j].uid.isEmpty() && uidKey(cards[j].uid) == wanted;
-                for (const ContactInternet& e : cards[j].contact.internet)
-                    match = match || (byMail && e.address.toCaseFolded() == wanted);
-                if (match && cards[j].kind == CardKind::Contact)
-                    contact = m_plan.contactOfCard(int(j));
-            }
+            const int card = byMail ? m_byMail.value(member.mid(7).trimmed().toCaseFolded(), -1)
+                                    : m_byUid.value(uidKey(member), -1);
+            const int contact = card >= 0 ? m_contactOfCard.value(card, -1) : -1;
             if (contact < 0) {
                 note({.kind = NoteKind::MemberNotFound, .value = member});
                 continue;
@@ -210,6 +201,31 @@ private:
         }
         report.notes.prepend(Note{.kind = NoteKind::GroupCard, .field = Field::Group, .value = report.name,
                                   .length = joined});
+    }
+
+    static QString uidKey(QString uid)
+    {
+        uid = uid.trimmed();
+        if (uid.startsWith(QLatin1String("urn:uuid:"), Qt::CaseInsensitive))
+            uid = uid.mid(9);
+        return uid.toCaseFolded();
+    }
+
+    // The first contact card of each UID and e-mail address.
+    void indexMembers(const QList<CardContact>& cards)
+    {
+        for (qsizetype j = 0; j < cards.size(); ++j) {
+            if (cards[j].kind != CardKind::Contact)
+                continue;
+            if (!cards[j].uid.isEmpty() && !m_byUid.contains(uidKey(cards[j].uid)))
+                m_byUid.insert(uidKey(cards[j].uid), int(j));
+            for (const ContactInternet& e : cards[j].contact.internet)
+                if (!m_byMail.contains(e.address.toCaseFolded()))
+                    m_byMail.insert(e.address.toCaseFolded(), int(j));
+        }
+        for (qsizetype i = 0; i < m_plan.contacts.size(); ++i)
+            if (m_plan.contacts[i].card >= 0)
+                m_contactOfCard.insert(m_plan.contacts[i].card, int(i));
     }
 
     std::optional<int> salutation(const QString& word) const
@@ -453,6 +469,8 @@ private:
     const QStringList m_numberClasses, m_internetClasses;   // typeClass of each type, in list order
     ImportPlan m_plan;
     QList<Note>* m_notes = nullptr;
+    QHash<QString, int> m_byUid, m_byMail;   // key -> index of the card
+    QHash<int, int> m_contactOfCard;         // card -> index into the plan's contacts
 };
 
 } // namespace

@@ -1,18 +1,13 @@
 #include "exchange/vcard/VCardCommands.h"
 
-#include "cleanup/ImportMatching.h"
-#include "cleanup/f_importmatches.h"
 #include "data/ContactIdentity.h"
 #include "data/DbError.h"
 #include "data/DbTransaction.h"
 #include "exchange/ContactExport.h"
 #include "exchange/FileWriting.h"
-#include "exchange/ImportStore.h"
-#include "exchange/ImportSummary.h"
 #include "exchange/vcard/CardMapping.h"
+#include "exchange/vcard/ImportRun.h"
 #include "exchange/vcard/f_vcardexport.h"
-#include "exchange/vcard/f_vcardprogress.h"
-#include "exchange/vcard/f_vcardsummary.h"
 #include "services/CommandGuard.h"
 #include "services/MessageService.h"
 #include "services/Session.h"
@@ -23,7 +18,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <memory>
 
 namespace pellori {
 
@@ -35,13 +29,6 @@ using Values = QList<std::pair<QString, QString>>;
 QString message(const TLang& lang, const char* key, const Values& values = {})
 {
     return exchange::fillPlaceholders(ReplaceReturn(lang.text(QLatin1String(key))), values);
-}
-
-exchange::TextSource textsOf(const TLang& lang)
-{
-    return [&lang](const char* key, const char* builtIn) {
-        return lang.text(QLatin1String(key), QString::fromLatin1(builtIn));
-    };
 }
 
 QString shownPath(const QString& path) { return QDir::toNativeSeparators(path); }
@@ -75,79 +62,13 @@ int importVCardFile(Session& session, QWidget* owner, const QString& path)
     if (read.error) {
         showMessage(owner, message(lang, "vcard_notimported",
                                    {{QStringLiteral("%FILE%"), shownPath(path)},
-                                    {QStringLiteral("%ERROR%"), exchange::readErrorText(*read.error, textsOf(lang))}}));
+                                    {QStringLiteral("%ERROR%"), exchange::readErrorText(*read.error, catalogueTexts(lang))}}));
         return 0;
     }
 
-    exchange::ImportPlan plan;
-    exchange::StoredImport stored;
-    try {
-        exchange::ImportTransaction import(session.connection());
-        exchange::ImportOptions options{.standard = exchange::standardTypes(session.standardValues())};
-        plan = exchange::planImport(read.contacts, import.lookups(), options);
-        if (plan.postcodesNotNumbers > 0
-            && !confirm(owner,
-                        message(lang, plan.postcodesNotNumbers == 1 ? "vcard_postcodequestion_one"
-                                                                    : "vcard_postcodequestion",
-                                {{QStringLiteral("%COUNT%"), QString::number(plan.postcodesNotNumbers)}}),
-                        ConfirmButtons::YesNo)) {
-            options.postcodes = exchange::PostcodePolicy::SkipAddress;
-            plan = exchange::planImport(read.contacts, import.lookups(), options);
-        }
-        // Cards that are contacts of the book already update them, unless the user says otherwise.
-        const QList<cleanup::FoundContact> found = cleanup::matchCards(import.transaction(), read.contacts);
-        if (const int matched = cleanup::matchedCount(found); matched > 0) {
-            const int byUid = int(std::count_if(found.begin(), found.end(), [](const cleanup::FoundContact& f) {
-                return f.how == cleanup::CardMatch::Uid;
-            }));
-            cleanup::Tf_importmatches question(
-                owner, {.caption = lang.text(QStringLiteral("cleanup_matchescaption")),
-                        .question = message(lang, "cleanup_matchesquestion",
-                                            {{QStringLiteral("%COUNT%"), QString::number(matched)},
-                                             {QStringLiteral("%CARDS%"), QString::number(read.contacts.size())},
-                                             {QStringLiteral("%UID%"), QString::number(byUid)},
-                                             {QStringLiteral("%NAME%"), QString::number(matched - byUid)}}),
-                        .update = lang.text(QStringLiteral("cleanup_matchesupdate")),
-                        .addNew = lang.text(QStringLiteral("cleanup_matchesaddnew")),
-                        .skip = lang.text(QStringLiteral("cleanup_matchesskip")),
-                        .ok = lang.text(QStringLiteral("btnok")),
-                        .cancel = lang.text(QStringLiteral("btncancel"))});
-            if (execModal(&question) != QDialog::Accepted)
-                return 0;
-            cleanup::applyMatches(import.transaction(), plan, import.lookups(), found, question.policy());
-        }
-        const int total = int(plan.contacts.size());
-        std::unique_ptr<Tf_vcardprogress> progress;
-        if (total > kImportProgressFrom)
-            progress = std::make_unique<Tf_vcardprogress>(
-                owner, message(lang, "vcard_progress", {{QStringLiteral("%COUNT%"), QString::number(total)}}),
-                lang.text(QStringLiteral("btncancel")), total);
-        exchange::ImportProgress told;
-        if (progress)
-            told = [&progress](int done, int) { return progress->step(done); };
-        stored = import.store(plan, told);
-    } catch (const SilentAbort&) {
-        throw;
-    } catch (const std::exception& e) {
-        // Rolled back by now: the transaction went with the block.
-        showMessage(owner, message(lang, "vcard_failed", {{QStringLiteral("%ERROR%"), errorMessage(e)}}));
-        return 0;
-    }
-    if (stored.cancelled) {
-        showMessage(owner, message(lang, "vcard_cancelled"));
-        return 0;
-    }
-
-    const exchange::ImportSummary summary = exchange::importSummary(plan, QFileInfo(path).fileName(), textsOf(lang));
-    Tf_vcardsummary::Texts texts{.caption = lang.text(QStringLiteral("vcard_summarycaption")),
-                                 .headline = summary.headline,
-                                 .overview = summary.overview,
-                                 .close = lang.text(QStringLiteral("close"))};
-    for (const exchange::CardSummary& card : summary.cards)
-        texts.sections << Tf_vcardsummary::Section{.heading = card.heading, .lines = card.notes};
-    Tf_vcardsummary window(owner, texts);
-    execModal(&window);
-    return stored.firstContact;
+    return storeImport(session, owner, read.contacts,
+                       {.fileName = QFileInfo(path).fileName(),
+                        .summaryCaption = lang.text(QStringLiteral("vcard_summarycaption"))});
 }
 
 void exportVCards(Session& session, QWidget* owner, const QList<int>& shownIds, int currentId)

@@ -4,6 +4,8 @@
 // not be stored as it was; a cancel or any failure leaves the book as it was.
 // Export: the chosen contacts as vCard 4.0, written beside the target and
 // renamed over it, so that a failure never leaves half a file.
+#include "exchange/vcard/ImportRun.h"
+
 #include <QList>
 #include <QString>
 
@@ -12,9 +14,6 @@ class QWidget;
 namespace pellori {
 
 class Session;
-
-// Imports of more contacts than this show their progress, with a cancel button.
-inline constexpr int kImportProgressFrom = 300;
 
 // Asks for the file, then imports it as importVCardFile does.
 int importVCards(Session& session, QWidget* owner);

@@ -171,6 +171,15 @@ QGroupBox* Tf_postalprint::labelsBox(const Setup& setup)
     layout->addLayout(start);
 
     connect(cb_sheet, &QComboBox::currentIndexChanged, this, [this] { showSheet(); });
+    // The measures of one's own sheet outlive a look at a preset, and are kept when a preset is printed.
+    const auto keepCustom = [this] {
+        if (cb_sheet->currentData().toString() == QLatin1String(kCustomSheet))
+            m_settings.custom = sheet();
+    };
+    for (QDoubleSpinBox* s : {sp_width, sp_height, sp_left, sp_top, sp_gapx, sp_gapy})
+        connect(s, &QDoubleSpinBox::valueChanged, this, keepCustom);
+    for (QSpinBox* s : {sp_columns, sp_rows})
+        connect(s, &QSpinBox::valueChanged, this, keepCustom);
     for (QSpinBox* s : {sp_columns, sp_rows})
         connect(s, &QSpinBox::valueChanged, this, [this] { showStart(); });
     connect(sp_start, &QSpinBox::valueChanged, this, [this] { showStart(); });

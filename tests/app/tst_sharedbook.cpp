@@ -282,10 +282,10 @@ void tst_SharedBook::aReaderIsOfferedNoChange()
         }
         return on;
     };
-    const QStringList reading{"m_details", "miShowDetails", "m_trash", "m_exportvcard", "m_print_labels",
-                              "m_standardvalues", "m_exit"};
-    const QStringList changing{"m_person",   "m_company",         "m_add_new_person", "popup_deleteitem",
-                               "m_importvcard", "m_groups",       "m_restorebackup"};
+    const QStringList reading{"m_details",     "miShowDetails", "m_trash",          "m_exportvcard", "m_exportcsv",
+                              "m_exportldif",  "m_print_labels", "m_standardvalues", "m_exit"};
+    const QStringList changing{"m_person",      "m_company",   "m_add_new_person", "popup_deleteitem", "m_importvcard",
+                               "m_importcsv",   "m_importldif", "m_groups",         "m_restorebackup"};
     const QStringList menus{"m_add", "m_add_new", "m_admin"};
     QCOMPARE(enabled(reading), reading);
     QCOMPARE(enabled(changing), mayChange ? changing : QStringList());

@@ -201,6 +201,8 @@ INSERT INTO belong2group (B2G_OID, B2G_GID) VALUES (29, 1);
               QVERIFY(d.rb_shown->isChecked());
               d.rb_group->setChecked(true);
               QCOMPARE(d.cb_group->currentText(), QString::fromUtf8("Ärzte"));   // the doctors come first
+              d.cb_sheet->setCurrentIndex(d.cb_sheet->findData("custom"));   // a sheet of one's own, then a preset
+              d.sp_width->setValue(52.5);
               d.cb_sheet->setCurrentIndex(d.cb_sheet->findData("3x8"));
               d.sp_start->setValue(5);
           });
@@ -218,6 +220,7 @@ INSERT INTO belong2group (B2G_OID, B2G_GID) VALUES (29, 1);
     QVERIFY(f.note.contains("(Adresslos, Anna)"));
     QVERIFY(f.note.startsWith("Left out, as they have no address: 1 "));
     QCOMPARE(IniFile(f.session->configPath()).readString("Postal", "labelsheet"), QStringLiteral("3x8"));
+    QCOMPARE(IniFile(f.session->configPath()).readString("Postal", "labelwidth"), QStringLiteral("52.5"));
 }
 
 void TestPostal::envelopesForTwoContacts()

@@ -1,0 +1,154 @@
+#include "exchange/ldif/LdifCommands.h"
+
+#include "data/DbTransaction.h"
+#include "exchange/ContactExport.h"
+#include "exchange/csv/CsvCommands.h"
+#include "exchange/ldif/LdifContacts.h"
+#include "exchange/vcard/ImportRun.h"
+#include "exchange/vcard/f_vcardexport.h"
+#include "services/MessageService.h"
+#include "services/Session.h"
+#include "settings/Language.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace pellori {
+
+using exchange::MessageKey;
+
+namespace {
+
+const MessageKey kImportCaption{"ldif_importcaption", "Import LDIF"};
+const MessageKey kExportCaption{"ldif_exportcaption", "Export LDIF"};
+const MessageKey kFilter{"ldif_filefilter", "LDIF files (*.ldif *.ldi);;All files (*)"};
+const MessageKey kSummaryCaption{"ldif_summarycaption", "LDIF import"};
+const MessageKey kAdded{"ldif_added", "Contacts added: %ADDED%, from %CARDS% entries in \"%FILE%\"."};
+const MessageKey kAddedOne{"ldif_added_oneentry", "Contacts added: %ADDED%, from 1 entry in \"%FILE%\"."};
+
+const MessageKey kNoName{"ldif_noname", "The entry has no name: not imported."};
+const MessageKey kNamedByEmail{"ldif_namedbyemail",
+                               "The entry has no name: filed under its e-mail address \"%VALUE%\"."};
+const MessageKey kDefaultSalutation{"ldif_defaultsalutation",
+                                    "Persons given the salutation \"%NAME%\", the first of the book's, as their "
+                                    "entries name none: %COUNT%."};
+const MessageKey kAllStored{"ldif_allstored", "Every entry was stored as it was."};
+const MessageKey kMatched{"ldif_matched", "Contacts added: %ADDED%, updated: %UPDATED%, unchanged: %UNCHANGED%, "
+                                         "skipped: %SKIPPED%; entries read from \"%FILE%\": %CARDS%."};
+// The file's entries carry no identifier: they are known by name alone.
+const MessageKey kMatchesQuestion{"ldif_matchesquestion",
+                                  "%COUNT% of the %CARDS% entries are contacts of the address book already, by their "
+                                  "name and an e-mail address, number or birthday in common."};
+const MessageKey kMatchesAddNew{"ldif_matchesaddnew", "&Add every entry as a new contact"};
+const MessageKey kMatchesSkip{"ldif_matchesskip", "&Skip them: import only the other entries"};
+
+struct ErrorText {
+    exchange::LdifErrorKind kind;
+    MessageKey text;
+};
+
+const ErrorText kErrors[] = {
+    {exchange::LdifErrorKind::Empty, {"ldif_empty", "The file holds no LDIF entry."}},
+    {exchange::LdifErrorKind::NotAttribute,
+     {"ldif_notattribute", "Line %LINE%: \"%TEXT%\" is neither an attribute nor the continuation of one."}},
+    {exchange::LdifErrorKind::BadBase64,
+     {"ldif_badbase64", "Line %LINE%: the value after \"::\" is no base64: \"%TEXT%\"."}},
+    {exchange::LdifErrorKind::Binary,
+     {"ldif_binary", "Line %LINE%: the file holds characters no text file holds: it is no LDIF file."}},
+};
+
+QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
+
+QString shared(const TLang& lang, const char* key, const QList<std::pair<QString, QString>>& values = {})
+{
+    return exchange::fillPlaceholders(ReplaceReturn(lang.text(QLatin1String(key))), values);
+}
+
+} // namespace
+
+const QList<MessageKey>& ldifCommandKeys()
+{
+    static const QList<MessageKey> keys = [] {
+        QList<MessageKey> all = {kImportCaption, kExportCaption, kFilter, kSummaryCaption, kAdded, kAddedOne,
+                                 kNoName,        kNamedByEmail,  kDefaultSalutation, kAllStored,
+                                 kMatched,       kMatchesQuestion, kMatchesAddNew, kMatchesSkip};
+        for (const ErrorText& e : kErrors)
+            all << e.text;
+        return all;
+    }();
+    return keys;
+}
+
+int importLdif(Session& session, QWidget* owner)
+{
+    const TLang& lang = session.lang();
+    const QString path = MessageService::instance().chooseOpenFile(owner, catalogueMessage(lang, kImportCaption),
+                                                                   catalogueMessage(lang, kFilter));
+    if (path.isEmpty())
+        return 0;
+    const std::optional<QByteArray> bytes = exchangecommands::readFile(lang, owner, path);
+    if (!bytes)
+        return 0;
+    const exchange::LdifRead read = exchange::readLdif(*bytes);
+    if (read.error) {
+        QString reason;
+        for (const ErrorText& e : kErrors)
+            if (e.kind == read.error->kind)
+                reason = catalogueMessage(lang, e.text, {{QStringLiteral("%LINE%"), QString::number(read.error->line)},
+                                                         {QStringLiteral("%TEXT%"), read.error->text}});
+        showMessage(owner, shared(lang, "vcard_notimported",
+                                  {{QStringLiteral("%FILE%"), shown(path)}, {QStringLiteral("%ERROR%"), reason}}));
+        return 0;
+    }
+    return storeImport(session, owner, exchange::ldifContacts(read.entries),
+                       {.fileName = QFileInfo(path).fileName(),
+                        .summaryCaption = catalogueMessage(lang, kSummaryCaption),
+                        .wording = {{"vcard_added", kAdded},
+                                    {"vcard_added_onecard", kAddedOne},
+                                    {"vcard_matched", kMatched},
+                                    {"cleanup_matchesquestion", kMatchesQuestion},
+                                    {"cleanup_matchesaddnew", kMatchesAddNew},
+                                    {"cleanup_matchesskip", kMatchesSkip},
+                                    {"vcard_noname", kNoName},
+                                    {"vcard_namedbyemail", kNamedByEmail},
+                                    {"vcard_defaultsalutation", kDefaultSalutation},
+                                    {"vcard_allstored", kAllStored}}});
+}
+
+void exportLdif(Session& session, QWidget* owner, const QList<int>& shownIds, int currentId)
+{
+    const TLang& lang = session.lang();
+    DbTransaction& tr = session.mainTransaction();
+    const int all = exchange::contactCount(tr);
+    if (all == 0) {
+        showMessage(owner, shared(lang, "vcard_nothingtoexport"));
+        return;
+    }
+    const QString currentName = currentId ? exchange::contactListName(tr, currentId) : QString();
+    Tf_vcardexport choice(
+        owner,
+        {.caption = catalogueMessage(lang, kExportCaption),
+         .question = shared(lang, "vcard_scopequestion"),
+         .shown = shared(lang, "vcard_scopeshown", {{QStringLiteral("%COUNT%"), QString::number(shownIds.size())}}),
+         .current = shared(lang, "vcard_scopecurrent", {{QStringLiteral("%NAME%"), currentName}}),
+         .all = shared(lang, "vcard_scopeall", {{QStringLiteral("%COUNT%"), QString::number(all)}}),
+         .ok = lang.text(QStringLiteral("btnok")),
+         .cancel = lang.text(QStringLiteral("btncancel"))},
+        !shownIds.isEmpty(), !currentName.isEmpty());
+    if (execModal(&choice) != QDialog::Accepted)
+        return;
+    std::optional<QList<int>> keys;
+    switch (choice.scope()) {
+    case ExportScope::Shown: keys = shownIds; break;
+    case ExportScope::Current: keys = QList<int>{currentId}; break;
+    case ExportScope::All: break;
+    }
+    const QString path = MessageService::instance().chooseSaveFile(
+        owner, catalogueMessage(lang, kExportCaption), catalogueMessage(lang, kFilter), QStringLiteral("Pellori.ldif"));
+    if (path.isEmpty())
+        return;
+    const QList<exchange::Contact> contacts = exchange::readContactsForExport(tr, keys);
+    exchangecommands::finishExport(lang, owner, path, exchange::writeLdif(contacts), int(contacts.size()));
+}
+
+} // namespace pellori

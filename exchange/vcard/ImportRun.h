@@ -1,0 +1,44 @@
+#pragma once
+// What every import does once its file is read, whatever the format: plan
+// every contact against the book in a transaction of its own (a question
+// decides postcodes that are not whole numbers in a book that keeps only
+// numbers), find the entries that are contacts of the book already and ask
+// whether to update them, add them as new or skip them, store everything
+// with a progress window whose Cancel rolls it all back when there is much,
+// and end with the summary window. A cancel or any failure leaves the book
+// as it was.
+#include "exchange/ImportPlan.h"
+#include "exchange/ImportSummary.h"
+
+#include <utility>
+
+class QWidget;
+
+namespace pellori {
+
+class Session;
+class TLang;
+
+// The catalogue's texts as the import's units ask for them (key and built-in text).
+exchange::TextSource catalogueTexts(const TLang& lang);
+// A catalogue text with "%RETURN%" as a line break and its placeholders filled.
+QString catalogueMessage(const TLang& lang, const exchange::MessageKey& key,
+                         const QList<std::pair<QString, QString>>& values = {});
+
+// Imports of more contacts than this show their progress, with a cancel button.
+inline constexpr int kImportProgressFrom = 300;
+
+struct ImportRun {
+    QString fileName;         // as the summary names it
+    QString summaryCaption;   // the summary window's title
+    // The question's and the summary's texts that speak of cards, in the words
+    // of the file's entries ("The row has no name"): the vCard key and its
+    // replacement.
+    QList<std::pair<const char*, exchange::MessageKey>> wording;
+};
+
+// Returns the O_ID of the contact of the file's first imported entry, to make
+// it the current one; 0 when nothing was imported.
+int storeImport(Session& session, QWidget* owner, const QList<exchange::CardContact>& contacts, const ImportRun& run);
+
+} // namespace pellori
