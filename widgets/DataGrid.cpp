@@ -34,7 +34,12 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent)
     connect(qApp, &QApplication::focusChanged, this, &DataGrid::onFocusChanged);
 }
 
-DataGrid::~DataGrid() = default;
+DataGrid::~DataGrid()
+{
+    // ~QWidget clears the focus and so emits focusChanged once more, when this
+    // grid is no longer a DataGrid: the slot must be gone by then.
+    disconnect(qApp, &QApplication::focusChanged, this, &DataGrid::onFocusChanged);
+}
 
 void DataGrid::setDataSource(DataSource* source)
 {
