@@ -17,19 +17,36 @@ bool allDigits(const QString& text)
     return true;
 }
 
-// Countries whose postcodes have a fixed count of digits, by the names people write.
+// The names people write for the countries whose postcodes have a fixed count of digits.
+struct KnownCountry {
+    const char* code;
+    QStringList names;
+    int digits;
+};
+
+const QList<KnownCountry>& knownCountries()
+{
+    static const QList<KnownCountry> kKnown = {
+        {.code = "DE", .names = {"deutschland", "germany", "de", "d", "brd", "bundesrepublik deutschland"}, .digits = 5},
+        {.code = "AT", .names = {QStringLiteral("\u00F6sterreich"), "austria", "at", "a"}, .digits = 4},
+        {.code = "CH", .names = {"schweiz", "switzerland", "ch", "suisse", "svizzera"}, .digits = 4},
+    };
+    return kKnown;
+}
+
+const KnownCountry* knownCountry(const QString& country)
+{
+    const QString key = country.simplified().toLower();
+    for (const KnownCountry& known : knownCountries())
+        if (known.names.contains(key))
+            return &known;
+    return nullptr;
+}
+
 int digitsOfCountry(const QString& country)
 {
-    static const QList<std::pair<QStringList, int>> kWidths = {
-        {{"deutschland", "germany", "de", "d", "brd", "bundesrepublik deutschland"}, 5},
-        {{QStringLiteral("\u00F6sterreich"), "austria", "at", "a"}, 4},
-        {{"schweiz", "switzerland", "ch", "suisse", "svizzera"}, 4},
-    };
-    const QString key = country.simplified().toLower();
-    for (const auto& [names, width] : kWidths)
-        if (names.contains(key))
-            return width;
-    return 0;
+    const KnownCountry* known = knownCountry(country);
+    return known ? known->digits : 0;
 }
 
 } // namespace
@@ -56,6 +73,12 @@ QString shown(const QVariant& written, const QVariant& number, const QString& co
         return digits;
     const int width = digitsOfCountry(country.trimmed().isEmpty() ? homeCountry : country);
     return width > 0 ? digits.rightJustified(width, u'0') : digits;
+}
+
+QString countryKey(const QString& country)
+{
+    const KnownCountry* known = knownCountry(country);
+    return known ? QString::fromLatin1(known->code) : country.simplified().toLower();
 }
 
 bool hasWrittenColumn(DbTransaction& tr)

@@ -29,6 +29,10 @@ qint64 numberOf(const QString& written);
 QString shown(const QVariant& written, const QVariant& number, const QString& country,
               const QString& homeCountry = QString());
 
+// One key for the names people write for a country ("Deutschland", "Germany",
+// "D" give "DE"); other names simplified and in lower case.
+QString countryKey(const QString& country);
+
 // Whether the book has the written column (the upgrade step ran).
 bool hasWrittenColumn(DbTransaction& tr);
 // The written column for a select: "<alias>.A_POSTCODE_TEXT", or a NULL of its

@@ -1,5 +1,7 @@
 #include "printing/postal/AddressBlock.h"
 
+#include "data/Postcode.h"
+
 namespace pellori::postal {
 
 namespace {
@@ -18,7 +20,7 @@ QString joined(std::initializer_list<QString> parts)
 
 bool sameCountry(const QString& a, const QString& b)
 {
-    return a.simplified().compare(b.simplified(), Qt::CaseInsensitive) == 0;
+    return postcode::countryKey(a) == postcode::countryKey(b);
 }
 
 QString listName(bool company, const QString& name1, const QString& name2)

@@ -105,6 +105,8 @@ void TestPostal::addressBlockRules_data()
     row("at the employer's", {"P", "Meier", "Hans", "Herr", "", "Müller Elektrotechnik", "GmbH", "Hohe Straße 88",
                               "50667", "Köln", "deutschland "},
         6, "Müller Elektrotechnik GmbH|Herr|Hans Meier|Hohe Straße 88|50667 Köln");
+    row("home country by another of its names", {"P", "Lang", "Ute", "Frau", "", "", "", "Anger 1", "01069", "Dresden",
+                                                 "Germany"}, 6, "Frau|Ute Lang|Anger 1|01069 Dresden");
     row("foreign country", {"P", "Rossi", "Giulia", "Frau", "", "", "", "Via Brera 10", "20121", "Milano", "Italia"},
         6, "Frau|Giulia Rossi|Via Brera 10|20121 Milano|ITALIA");
     row("company name too long for one line",
