@@ -8,6 +8,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -59,6 +60,8 @@ Tf_csvmapping::Tf_csvmapping(QWidget* owner, CsvSource& source, const Texts& tex
     grid_preview = new QTableWidget(this);
     grid_preview->setObjectName(QStringLiteral("grid_preview"));
     grid_preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the grid for the column boxes and Import; arrows move within it.
+    grid_preview->setTabKeyNavigation(false);
     grid_preview->verticalHeader()->setVisible(true);
     label_error = new QLabel(this);
     label_error->setObjectName(QStringLiteral("label_error"));
@@ -196,6 +199,10 @@ void Tf_csvmapping::fillPreview()
             grid_preview->setItem(r + 1, c, new QTableWidgetItem(table.field(first + r, c).toString()));
     }
     QWidget::setTabOrder(previous, btn_ok);
+    // The grid's current cell on a row of the file: on the row of boxes the
+    // grid would hand its focus to the first box, and Tab would stand still once.
+    if (rows > 0)
+        grid_preview->selectionModel()->setCurrentIndex(grid_preview->model()->index(1, 0), QItemSelectionModel::NoUpdate);
     grid_preview->resizeColumnsToContents();
     for (int c = 0; c < table.columnCount(); ++c)
         grid_preview->setColumnWidth(c, std::clamp(grid_preview->columnWidth(c), 120, 260));
