@@ -60,6 +60,7 @@ int labelDistance(const QRect& label, const QRect& control, bool besideOnly = fa
     return -1;
 }
 
+const QLabel* buddyLabel(const QWidget* control);
 bool hasBuddyLabel(const QWidget* control);
 
 // On Linux a choice box's name is its value, and screen readers announce what
@@ -71,11 +72,7 @@ void nameControl(QWidget* control, const QString& text)
         control->setAccessibleName(text);
         return;
     }
-    auto* label = new QLabel(text, control->parentWidget());
-    label->setObjectName(control->objectName() + QStringLiteral("_name"));
-    label->setTextFormat(Qt::PlainText);
-    label->setBuddy(control);
-    label->hide();
+    nameChoiceBox(static_cast<QComboBox*>(control), text);
 }
 
 // The label's control among its siblings, nearest first, each control named by
@@ -133,16 +130,18 @@ void pairLabels(QWidget* parent)
     }
 }
 
-bool hasBuddyLabel(const QWidget* control)
+const QLabel* buddyLabel(const QWidget* control)
 {
     if (!control->parentWidget())
-        return false;
+        return nullptr;
     for (const QLabel* label : control->parentWidget()->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (label->buddy() == control)
-            return true;
+            return label;
     }
-    return false;
+    return nullptr;
 }
+
+bool hasBuddyLabel(const QWidget* control) { return buddyLabel(control) != nullptr; }
 
 // The title of the tab page a widget lies on, or of its window.
 QString surroundingTitle(const QWidget* w)
@@ -188,11 +187,25 @@ void nameControlsFromLabels(QWidget* window)
         if (box->window() == window && !box->accessibleName().isEmpty() && !hasBuddyLabel(box))
             nameControl(box, box->accessibleName());
     }
+    // A grid's or list's interface does not read its label: the label's text, or the title, becomes its name.
     for (QWidget* w : window->findChildren<QWidget*>()) {
         const bool content = qobject_cast<QAbstractScrollArea*>(w) || qobject_cast<QTabWidget*>(w);
-        if (content && w->window() == window && takesFocus(w) && w->accessibleName().isEmpty() && !hasBuddyLabel(w))
-            w->setAccessibleName(surroundingTitle(w));
+        if (content && w->window() == window && takesFocus(w) && w->accessibleName().isEmpty()) {
+            const QLabel* label = buddyLabel(w);
+            w->setAccessibleName(label ? withoutAccessKeys(label->text()) : surroundingTitle(w));
+        }
     }
+}
+
+void nameChoiceBox(QComboBox* box, const QString& text)
+{
+    // A sibling: the accessibility interface finds a control's labels among them.
+    auto* label = new QLabel(text, box->parentWidget());
+    label->setObjectName(box->objectName() + QStringLiteral("_name"));
+    label->setTextFormat(Qt::PlainText);
+    label->setBuddy(box);
+    label->hide();
+    QObject::connect(box, &QObject::destroyed, label, &QObject::deleteLater);
 }
 
 void nameControlsWhenShown()

@@ -10,11 +10,18 @@
 // - a grid, list, multi-line text or scrolling area that no label names takes
 //   the title of the tab page it lies on, or else its window's title.
 // A control that has an accessible name of its own keeps it.
+class QComboBox;
+class QString;
 class QWidget;
 
 namespace pellori {
 
 void nameControlsFromLabels(QWidget* window);
+
+// Names a choice box as screen readers read it on Linux: a hidden label of the
+// text, its buddy, that goes when the box goes. For boxes a window makes after
+// it is shown (the rule above names the others).
+void nameChoiceBox(QComboBox* box, const QString& text);
 
 // From now on every window the program shows gets these names when it is
 // first shown, its texts from the language file already in place.

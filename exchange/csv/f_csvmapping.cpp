@@ -1,12 +1,14 @@
 #include "exchange/csv/f_csvmapping.h"
 
 #include "exchange/csv/CsvMessages.h"
+#include "widgets/AccessibleNames.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -48,15 +50,18 @@ Tf_csvmapping::Tf_csvmapping(QWidget* owner, CsvSource& source, const Texts& tex
     cb_separator = box(this, "cb_separator");
     for (const QChar sep : {QChar(u','), QChar(u';'), QChar(u'\t')})
         cb_separator->addItem(separatorCaption(sep, texts.fields), sep);
-    chk_header = new QCheckBox(texts.header, this);
-    chk_header->setObjectName(QStringLiteral("chk_header"));
     cb_dates = box(this, "cb_dates");
     for (const DateOrder d : {DateOrder::DayMonthYear, DateOrder::MonthDayYear, DateOrder::YearMonthDay})
         cb_dates->addItem(dateOrderCaption(d, texts.fields), int(d));
+    // After the dates, as it stands on their row: Tab goes left to right.
+    chk_header = new QCheckBox(texts.header, this);
+    chk_header->setObjectName(QStringLiteral("chk_header"));
 
     grid_preview = new QTableWidget(this);
     grid_preview->setObjectName(QStringLiteral("grid_preview"));
     grid_preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the grid for the column boxes and Import; arrows move within it.
+    grid_preview->setTabKeyNavigation(false);
     grid_preview->verticalHeader()->setVisible(true);
     label_error = new QLabel(this);
     label_error->setObjectName(QStringLiteral("label_error"));
@@ -82,8 +87,6 @@ Tf_csvmapping::Tf_csvmapping(QWidget* owner, CsvSource& source, const Texts& tex
     reading->addSpacing(12);
     reading->addWidget(new QLabel(texts.dates, this));
     reading->addWidget(cb_dates);
-    reading->addSpacing(12);
-    reading->addWidget(chk_header);
     reading->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(label_error, 1);
@@ -93,6 +96,8 @@ Tf_csvmapping::Tf_csvmapping(QWidget* owner, CsvSource& source, const Texts& tex
     layout->addWidget(label_file);
     layout->addLayout(form);
     layout->addLayout(reading);
+    // A row of its own, so that the window fits a small screen at twice the scale.
+    layout->addWidget(chk_header);
     layout->addWidget(new QLabel(texts.columns, this));
     layout->addWidget(grid_preview, 1);
     layout->addLayout(buttons);
@@ -166,11 +171,13 @@ void Tf_csvmapping::fillPreview()
     const int rows = std::min(kPreviewRows, table.rowCount() - first);
     grid_preview->setColumnCount(table.columnCount());
     grid_preview->setRowCount(rows + 1);
-    grid_preview->setHorizontalHeaderLabels(m_source.headers(m_mapping));
+    const QStringList headers = m_source.headers(m_mapping);
+    grid_preview->setHorizontalHeaderLabels(headers);
     QStringList lines{QString()};
     for (int r = 0; r < rows; ++r)
         lines << QString::number(table.line(first + r));
     grid_preview->setVerticalHeaderLabels(lines);
+    QWidget* previous = grid_preview;
     for (int c = 0; c < table.columnCount(); ++c) {
         // The first row of the grid: what the column is for Pellori.
         auto* choice = new QComboBox(grid_preview);
@@ -183,10 +190,19 @@ void Tf_csvmapping::fillPreview()
             if (i >= 0 && c < m_mapping.columns.size())
                 m_mapping.columns[c] = choices[i];
         });
+        // Named by its column's title above it; reached by Tab after the grid, left to right.
         grid_preview->setCellWidget(0, c, choice);
+        nameChoiceBox(choice, headers[c]);
+        QWidget::setTabOrder(previous, choice);
+        previous = choice;
         for (int r = 0; r < rows; ++r)
             grid_preview->setItem(r + 1, c, new QTableWidgetItem(table.field(first + r, c).toString()));
     }
+    QWidget::setTabOrder(previous, btn_ok);
+    // The grid's current cell on a row of the file: on the row of boxes the
+    // grid would hand its focus to the first box, and Tab would stand still once.
+    if (rows > 0)
+        grid_preview->selectionModel()->setCurrentIndex(grid_preview->model()->index(1, 0), QItemSelectionModel::NoUpdate);
     grid_preview->resizeColumnsToContents();
     for (int c = 0; c < table.columnCount(); ++c)
         grid_preview->setColumnWidth(c, std::clamp(grid_preview->columnWidth(c), 120, 260));

@@ -11,10 +11,15 @@
 //                                     window and ends.
 //
 // A window added to the program is checked once it has a line in kWindows.
+// The file choosers answer with a file made here (a CSV file, a backup of
+// the book); every other message is the real one.
 #include "app/Program.h"
 #include "app/f_main.h"
+#include "app/session/PelloriSession.h"
+#include "data/BackupService.h"
 #include "data/DataSet.h"
 #include "services/CommandGuard.h"
+#include "services/MessageService.h"
 #include "widgets/OuterGeometry.h"
 
 #include <QAbstractButton>
@@ -22,6 +27,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QSet>
 #include <QSocketNotifier>
@@ -31,6 +37,7 @@
 #include <QWindow>
 
 #include <cstdio>
+#include <functional>
 #include <unistd.h>
 
 using namespace pellori;
@@ -47,6 +54,11 @@ struct Step {
 struct Recipe {
     const char* name;
     QList<Step> steps;
+    // The window read, by object or class name, when others come and go before it.
+    const char* window = nullptr;
+    // A window that shows only while work runs, its events let through now
+    // and then: held open, with the work waiting, until the checker has read it.
+    bool hold = false;
 };
 
 // The vCard import's windows come from a file named on the command line: their
@@ -79,7 +91,42 @@ const QList<Recipe> kWindows = {
     {"merge", {{"m_findduplicates"}, {"btn_merge"}}},
     {"vcard-summary", {Step{nullptr}}},
     {"import-matches", {Step{nullptr}}},
+    {"csv-mapping", {{"m_importcsv"}}},
+    {"backup-progress", {{"m_backupnow"}}, "f_backupprogress", true},
+    {"restore-question", {{"m_restorebackup"}}, "QMessageBox"},
 };
+
+// The file every chooser answers with, made when asked; the real dialogs for everything else.
+class ChosenFile final : public MessageService {
+public:
+    explicit ChosenFile(std::function<QString()> file) : m_real(MessageService::instance()), m_file(std::move(file)) {}
+    void showMessage(QWidget* parent, const QString& text) override { m_real.showMessage(parent, text); }
+    bool confirm(QWidget* parent, const QString& text, ConfirmButtons buttons) override
+    {
+        return m_real.confirm(parent, text, buttons);
+    }
+    Answer askYesNoCancel(QWidget* parent, const QString& text) override { return m_real.askYesNoCancel(parent, text); }
+    int execModal(QDialog* dialog) override { return m_real.execModal(dialog); }
+    void openUrl(const QUrl& url) override { m_real.openUrl(url); }
+    QString chooseOpenFile(QWidget*, const QString&, const QString&) override { return m_file ? m_file() : QString(); }
+    QString chooseSaveFile(QWidget* parent, const QString& caption, const QString& filter,
+                           const QString& suggestedName) override
+    {
+        return m_real.chooseSaveFile(parent, caption, filter, suggestedName);
+    }
+
+private:
+    MessageService& m_real;
+    const std::function<QString()> m_file;
+};
+
+// While a held window is read: the loop that lets its events through.
+QEventLoop* g_holding = nullptr;
+
+bool matches(const QWidget* w, const char* name)
+{
+    return !name || w->objectName() == QLatin1String(name) || qstrcmp(w->metaObject()->className(), name) == 0;
+}
 
 QTextStream out(stdout);
 
@@ -112,6 +159,26 @@ public:
     {
         connect(&m_poll, &QTimer::timeout, this, [this] { poll(); });
         m_poll.start(50);
+        if (recipe.hold)
+            qApp->installEventFilter(this);
+    }
+
+protected:
+    // The held window's work lets events through only now and then: at its
+    // first pump after it shows, a loop of our own runs until the checker is done.
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && watched->isWidgetType() && !m_held
+            && matches(static_cast<QWidget*>(watched), m_recipe.window)) {
+            m_held = true;
+            QTimer::singleShot(0, this, [] {
+                QEventLoop loop;
+                g_holding = &loop;
+                loop.exec();
+                g_holding = nullptr;
+            });
+        }
+        return false;
     }
 
 private:
@@ -125,10 +192,13 @@ private:
             }
             return nullptr;
         }
-        if (QWidget* modal = QApplication::activeModalWidget(); modal && isShownWindow(modal) && !m_seen.contains(modal))
+        // Until the steps are done, any new window; then the one read.
+        const char* wanted = m_step < m_recipe.steps.size() ? nullptr : m_recipe.window;
+        if (QWidget* modal = QApplication::activeModalWidget();
+            modal && isShownWindow(modal) && !m_seen.contains(modal) && matches(modal, wanted))
             return modal;
         for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (isShownWindow(w) && !m_seen.contains(w))
+            if (isShownWindow(w) && !m_seen.contains(w) && matches(w, wanted))
                 return w;
         }
         return nullptr;
@@ -189,6 +259,7 @@ private:
     QSet<QWidget*> m_seen;
     qsizetype m_step = 0;
     int m_frameWaits = 0;
+    bool m_held = false;
 };
 
 // Closes the window in front, one at a time, then ends the program.
@@ -246,19 +317,46 @@ int main(int argc, char* argv[])
         if (file.open(QIODevice::WriteOnly))
             file.write(card);
     }
+    // What the file choosers of the import and the restore are answered with.
+    std::function<QString()> chosen;
+    if (recipe->name == QLatin1String("csv-mapping")) {
+        const QString csv = temp.filePath(QStringLiteral("contacts.csv"));
+        QFile file(csv);
+        if (file.open(QIODevice::WriteOnly))
+            file.write("First Name;Last Name;E-mail Address;Birthday\r\n"
+                       "Paula;Probe;paula@example.org;24.12.1980\r\n"
+                       "Otto;Muster;otto@example.org;01.02.1975\r\n");
+        chosen = [csv] { return csv; };
+    } else if (recipe->name == QLatin1String("restore-question")) {
+        // A backup of the book, made by the running program's engine.
+        const QString book = QDir(args[1]).absoluteFilePath(QStringLiteral("PELLORI.QVX"));
+        chosen = [book, backup = temp.filePath(QStringLiteral("PELLORI-2026-01-02-0304.fbk"))] {
+            backupservice::backup(book, backup, PelloriSession::builtInLogin(), [](const QString&) {});
+            return backup;
+        };
+    }
+    ChosenFile chooser(chosen);
+    MessageService::install(&chooser);
     Opener opener(*recipe);
 
-    // The checker closes standard input when it has read the window.
-    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
-    QObject::connect(&input, &QSocketNotifier::activated, [&input] {
+    // The checker closes standard input when it has read the window. Read from
+    // a copy: while the database engine's restore service runs, descriptor 0
+    // reads as ended.
+    const int stdinCopy = ::dup(STDIN_FILENO);
+    QSocketNotifier input(stdinCopy, QSocketNotifier::Read);
+    QObject::connect(&input, &QSocketNotifier::activated, [&input, stdinCopy] {
         char buffer[64];
-        if (::read(STDIN_FILENO, buffer, sizeof buffer) <= 0) {
+        if (::read(stdinCopy, buffer, sizeof buffer) <= 0) {
             input.setEnabled(false);
+            if (g_holding)
+                g_holding->quit();
             closeEverything();
         }
     });
     // Never left hanging.
     QTimer::singleShot(180000, [] { closeEverything(); });
     // The program's own run, as its main() starts it.
-    return runProgram(QDir(args[1]).absolutePath() + QLatin1Char('/'), files);
+    const int result = runProgram(QDir(args[1]).absolutePath() + QLatin1Char('/'), files);
+    MessageService::install(nullptr);
+    return result;
 }

@@ -69,7 +69,12 @@ void tst_AccessibleNames::gridTakesItsTabOrWindowTitle()
     auto* alone = new QTableView(&window);
     auto* own = new QTableView(&window);
     own->setAccessibleName("Contacts");
+    // Its label above it names it.
+    (new QLabel("&Columns:", &window))->setGeometry(400, 10, 100, 13);
+    auto* labelled = new QTableView(&window);
+    labelled->setGeometry(400, 30, 200, 100);
     nameControlsFromLabels(&window);
+    QCOMPARE(labelled->accessibleName(), QString("Columns:"));
     QCOMPARE(onPage->accessibleName(), QString("Address"));
     QCOMPARE(alone->accessibleName(), QString("Persons"));
     QCOMPARE(own->accessibleName(), QString("Contacts"));
@@ -105,6 +110,14 @@ void tst_AccessibleNames::choiceBoxesAreLabelled()
     QCOMPARE(labelsOf(besideOption), QStringList{"Names beginning with"});
     QCOMPARE(labelsOf(named), QStringList{"Group"});
     QCOMPARE(labelsOf(own), QStringList{"persons"});
+    // A box made after the window showed, named by its caller; its label goes with it.
+    auto* later = new QComboBox(&window);
+    nameChoiceBox(later, "Family name");
+    QCOMPARE(labelsOf(later), QStringList{"Family name"});
+    const auto labels = window.findChildren<QLabel*>().size();
+    delete later;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(window.findChildren<QLabel*>().size(), labels - 1);
 }
 
 QTEST_MAIN(tst_AccessibleNames)

@@ -19,6 +19,7 @@ class TestCsvMapping : public QObject {
 private slots:
     void previewFollowsEncodingAndSeparator();
     void presetAndColumnChoicesReachTheMapping();
+    void columnBoxesNamedAndInTabOrder();
 };
 
 static Tf_csvmapping::Texts texts() { return {.caption = "Import CSV", .ok = "Import", .cancel = "Cancel"}; }
@@ -65,6 +66,33 @@ void TestCsvMapping::presetAndColumnChoicesReachTheMapping()
     window.chk_header->setChecked(false);
     QVERIFY(!window.mapping().header);
     QCOMPARE(window.grid_preview->rowCount(), 3);   // the choices, then both rows
+}
+
+// The column boxes are made anew each time the file is read again: each is
+// named by its column's title, and Tab goes from the grid through them, left
+// to right, on to Import; the names of the boxes gone go with them.
+void TestCsvMapping::columnBoxesNamedAndInTabOrder()
+{
+    CsvSource source(QByteArray("Name,Ort\nRoth,Bonn\n"));
+    Tf_csvmapping window(nullptr, source, texts());
+    window.chk_header->setChecked(false);
+    window.chk_header->setChecked(true);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QStringList order, names;
+    for (QWidget* w = window.grid_preview->nextInFocusChain(); w != window.btn_ok; w = w->nextInFocusChain()) {
+        QVERIFY(w != window.grid_preview);
+        if (qobject_cast<QComboBox*>(w))
+            order << w->objectName();
+    }
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->buddy() && label->buddy()->objectName().startsWith(QLatin1String("cb_column")))
+            names << label->buddy()->objectName() + '=' + label->text();
+    }
+    names.sort();
+    QCOMPARE(order, (QStringList{"cb_column1", "cb_column2"}));
+    QCOMPARE(names, (QStringList{"cb_column1=Name", "cb_column2=Ort"}));
+    // Not on the row of boxes, where the grid would hand its focus on.
+    QCOMPARE(window.grid_preview->currentIndex().row(), 1);
 }
 
 QTEST_MAIN(TestCsvMapping)
