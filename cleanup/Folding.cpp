@@ -1,90 +1,21 @@
 #include "cleanup/Folding.h"
 
-#include <array>
+#include "search/SearchText.h"
+
+#include <limits>
 
 namespace pellori::cleanup {
 
-namespace {
-
-// What each Latin-1 character adds to a word: its upper-case base letter(s);
-// empty for a character that separates words. The book's text is Latin-1, so
-// a table serves nearly every character.
-const std::array<QString, 256>& latin1Table()
-{
-    static const std::array<QString, 256> table = [] {
-        std::array<QString, 256> t;
-        for (char16_t c = '0'; c <= '9'; ++c)
-            t[c] = QString(QChar(c));
-        for (char16_t c = 'A'; c <= 'Z'; ++c)
-            t[c] = t[c + 0x20] = QString(QChar(c));
-        // À..þ: upper and lower case share the table's row 0x20 apart.
-        const char* const upper[] = {"A", "A", "A", "A", "A", "A", "A", "C", "E", "E", "E", "E", "I", "I", "I", "I",
-                                     "D", "N", "O", "O", "O", "O", "O", nullptr, "O", "U", "U", "U", "U", "Y", "TH", "SS"};
-        for (int i = 0; i < 32; ++i)
-            if (upper[i]) {
-                t[0xC0 + i] = QLatin1String(upper[i]);
-                if (i != 31)   // 0xFF is ÿ, not the lower case of ß
-                    t[0xE0 + i] = QLatin1String(upper[i]);
-            }
-        t[0xFF] = QStringLiteral("Y");
-        return t;
-    }();
-    return table;
-}
-
-QString lettersOf(QChar c)
-{
-    if (c.unicode() <= 0xFF)
-        return latin1Table()[c.unicode()];
-    if (c == QChar(0x0152) || c == QChar(0x0153))
-        return QStringLiteral("OE");
-    QString letters;
-    for (const QChar d : QString(c).normalized(QString::NormalizationForm_KD))
-        if (d.unicode() <= 0xFF)
-            letters += latin1Table()[d.unicode()];
-    return letters;
-}
-
-} // namespace
-
+// The search's folding, with words kept whole: a long name must not meet
+// another that only shares its start.
 QStringList foldedWords(const QString& text)
 {
-    QStringList words;
-    QString word;
-    const auto endWord = [&] {
-        if (!word.isEmpty() && !words.contains(word))
-            words << word;
-        word.clear();
-    };
-    for (const QChar c : text) {
-        const QString letters = lettersOf(c);
-        if (letters.isEmpty())
-            endWord();
-        for (const QChar l : letters)
-            if (!(l == u'E' && !word.isEmpty() && (word.back() == u'A' || word.back() == u'O' || word.back() == u'U')))
-                word += l;
-    }
-    endWord();
-    return words;
+    return search::foldedWords(text, std::numeric_limits<qsizetype>::max());
 }
 
 QString numberDigits(const QString& text)
 {
-    QString digits;
-    bool plus = false;
-    for (const QChar c : text) {
-        if (c.isDigit() && c.unicode() < 0x80)
-            digits += c;
-        else if (c == u'+' && digits.isEmpty())
-            plus = true;
-    }
-    if (digits.isEmpty())
-        return digits;
-    if (plus)
-        return digits.startsWith(QLatin1String("49")) ? u'0' + digits.mid(2) : QStringLiteral("00") + digits;
-    if (digits.startsWith(QLatin1String("0049")))
-        return u'0' + digits.mid(4);
-    return digits;
+    return search::numberDigits(text, std::numeric_limits<qsizetype>::max());
 }
 
 QString phoneticCode(const QString& word)

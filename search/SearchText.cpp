@@ -40,10 +40,15 @@ QString otherLetters(QChar c)
 
 QStringList foldedWords(const QString& text)
 {
+    return foldedWords(text, kWordLength);
+}
+
+QStringList foldedWords(const QString& text, qsizetype wordLength)
+{
     QStringList words;
     QString word;
     const auto endWord = [&] {
-        word.truncate(kWordLength);
+        word.truncate(wordLength);
         if (!word.isEmpty() && !words.contains(word))
             words << word;
         word.clear();
@@ -64,6 +69,11 @@ QStringList foldedWords(const QString& text)
 
 QString numberDigits(const QString& text)
 {
+    return numberDigits(text, kWordLength);
+}
+
+QString numberDigits(const QString& text, qsizetype wordLength)
+{
     QString digits;
     bool plus = false;
     for (QChar c : text) {
@@ -80,7 +90,7 @@ QString numberDigits(const QString& text)
         digits = QLatin1String("00") + digits;
     else if (digits.startsWith(QLatin1String("0049")))
         digits = QLatin1Char('0') + digits.mid(4);
-    return digits.left(kWordLength);
+    return digits.left(wordLength);
 }
 
 bool looksLikeNumber(const QString& text)

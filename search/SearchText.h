@@ -19,12 +19,16 @@ inline constexpr int kMaxWords = 16;
 // U; every other character separates words. Each word once, in order, cut to
 // kWordLength.
 QStringList foldedWords(const QString& text);
+// The same, each word cut to wordLength (the duplicate rules keep them whole).
+QStringList foldedWords(const QString& text, qsizetype wordLength);
 
 // The digits of a telephone number, as one word: a "+" before the first digit
 // makes a country code, +49 (Germany, the book's home) read as the leading 0
 // of a national number and any other as "00" and the code. So "+49 351 486"
-// and "0049 351 486" give "0351486", "+41 31" gives "004131".
+// and "0049 351 486" give "0351486", "+41 31" gives "004131". Cut to
+// kWordLength, or to wordLength.
 QString numberDigits(const QString& text);
+QString numberDigits(const QString& text, qsizetype wordLength);
 
 // Digits with nothing but blanks and + / - ( ) . between them.
 bool looksLikeNumber(const QString& text);
