@@ -118,36 +118,16 @@ int importLdif(Session& session, QWidget* owner)
 void exportLdif(Session& session, QWidget* owner, const QList<int>& shownIds, int currentId)
 {
     const TLang& lang = session.lang();
-    DbTransaction& tr = session.mainTransaction();
-    const int all = exchange::contactCount(tr);
-    if (all == 0) {
-        showMessage(owner, shared(lang, "vcard_nothingtoexport"));
+    const std::optional<ExportChoice> choice =
+        chooseExportScope(session, owner, shownIds, currentId, catalogueMessage(lang, kExportCaption));
+    if (!choice)
         return;
-    }
-    const QString currentName = currentId ? exchange::contactListName(tr, currentId) : QString();
-    Tf_vcardexport choice(
-        owner,
-        {.caption = catalogueMessage(lang, kExportCaption),
-         .question = shared(lang, "vcard_scopequestion"),
-         .shown = shared(lang, "vcard_scopeshown", {{QStringLiteral("%COUNT%"), QString::number(shownIds.size())}}),
-         .current = shared(lang, "vcard_scopecurrent", {{QStringLiteral("%NAME%"), currentName}}),
-         .all = shared(lang, "vcard_scopeall", {{QStringLiteral("%COUNT%"), QString::number(all)}}),
-         .ok = lang.text(QStringLiteral("btnok")),
-         .cancel = lang.text(QStringLiteral("btncancel"))},
-        !shownIds.isEmpty(), !currentName.isEmpty());
-    if (execModal(&choice) != QDialog::Accepted)
-        return;
-    std::optional<QList<int>> keys;
-    switch (choice.scope()) {
-    case ExportScope::Shown: keys = shownIds; break;
-    case ExportScope::Current: keys = QList<int>{currentId}; break;
-    case ExportScope::All: break;
-    }
+    const std::optional<QList<int>>& keys = choice->keys;
     const QString path = MessageService::instance().chooseSaveFile(
         owner, catalogueMessage(lang, kExportCaption), catalogueMessage(lang, kFilter), QStringLiteral("Pellori.ldif"));
     if (path.isEmpty())
         return;
-    const QList<exchange::Contact> contacts = exchange::readContactsForExport(tr, keys);
+    const QList<exchange::Contact> contacts = exchange::readContactsForExport(session.mainTransaction(), keys);
     exchangecommands::finishExport(lang, owner, path, exchange::writeLdif(contacts), int(contacts.size()));
 }
 

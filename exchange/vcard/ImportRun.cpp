@@ -2,7 +2,10 @@
 
 #include "cleanup/ImportMatching.h"
 #include "cleanup/f_importmatches.h"
+#include "data/DbTransaction.h"
+#include "exchange/ContactExport.h"
 #include "exchange/ImportStore.h"
+#include "exchange/vcard/f_vcardexport.h"
 #include "exchange/vcard/f_vcardprogress.h"
 #include "exchange/vcard/f_vcardsummary.h"
 #include "services/CommandGuard.h"
@@ -144,5 +147,36 @@ int storeImport(Session& session, QWidget* owner, const QList<exchange::CardCont
     return stored.firstContact;
 }
 
+
+std::optional<ExportChoice> chooseExportScope(Session& session, QWidget* owner, const QList<int>& shownIds,
+                                              int currentId, const QString& caption)
+{
+    const TLang& lang = session.lang();
+    DbTransaction& tr = session.mainTransaction();
+    const int all = exchange::contactCount(tr);
+    if (all == 0) {
+        showMessage(owner, message(lang, "vcard_nothingtoexport"));
+        return std::nullopt;
+    }
+    const QString currentName = currentId ? exchange::contactListName(tr, currentId) : QString();
+    Tf_vcardexport choice(
+        owner,
+        {.caption = caption,
+         .question = message(lang, "vcard_scopequestion"),
+         .shown = message(lang, "vcard_scopeshown", {{QStringLiteral("%COUNT%"), QString::number(shownIds.size())}}),
+         .current = message(lang, "vcard_scopecurrent", {{QStringLiteral("%NAME%"), currentName}}),
+         .all = message(lang, "vcard_scopeall", {{QStringLiteral("%COUNT%"), QString::number(all)}}),
+         .ok = lang.text(QStringLiteral("btnok")),
+         .cancel = lang.text(QStringLiteral("btncancel"))},
+        !shownIds.isEmpty(), !currentName.isEmpty());
+    if (execModal(&choice) != QDialog::Accepted)
+        return std::nullopt;
+    switch (choice.scope()) {
+    case ExportScope::Shown: return ExportChoice{shownIds};
+    case ExportScope::Current: return ExportChoice{QList<int>{currentId}};
+    case ExportScope::All: break;
+    }
+    return ExportChoice{};
+}
 
 } // namespace pellori

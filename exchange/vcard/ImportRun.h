@@ -10,6 +10,7 @@
 #include "exchange/ImportPlan.h"
 #include "exchange/ImportSummary.h"
 
+#include <optional>
 #include <utility>
 
 class QWidget;
@@ -40,5 +41,17 @@ struct ImportRun {
 // Returns the O_ID of the contact of the file's first imported entry, to make
 // it the current one; 0 when nothing was imported.
 int storeImport(Session& session, QWidget* owner, const QList<exchange::CardContact>& contacts, const ImportRun& run);
+
+// What an export writes, as the user chose it: the keys of the contacts, or
+// none for the whole book.
+struct ExportChoice {
+    std::optional<QList<int>> keys;
+};
+
+// The first step of the vCard and LDIF exports: an empty book is said so, else
+// the scope window (titled caption) asks which contacts to write. Nothing when
+// there is nothing to write or the user cancelled.
+std::optional<ExportChoice> chooseExportScope(Session& session, QWidget* owner, const QList<int>& shownIds,
+                                              int currentId, const QString& caption);
 
 } // namespace pellori

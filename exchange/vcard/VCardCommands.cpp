@@ -75,31 +75,11 @@ void exportVCards(Session& session, QWidget* owner, const QList<int>& shownIds, 
 {
     const TLang& lang = session.lang();
     DbTransaction& tr = session.mainTransaction();
-    const int all = exchange::contactCount(tr);
-    if (all == 0) {
-        showMessage(owner, message(lang, "vcard_nothingtoexport"));
+    const std::optional<ExportChoice> choice =
+        chooseExportScope(session, owner, shownIds, currentId, lang.text(QStringLiteral("vcard_exportcaption")));
+    if (!choice)
         return;
-    }
-    const QString currentName = currentId ? exchange::contactListName(tr, currentId) : QString();
-    Tf_vcardexport choice(
-        owner,
-        {.caption = lang.text(QStringLiteral("vcard_exportcaption")),
-         .question = lang.text(QStringLiteral("vcard_scopequestion")),
-         .shown = message(lang, "vcard_scopeshown", {{QStringLiteral("%COUNT%"), QString::number(shownIds.size())}}),
-         .current = message(lang, "vcard_scopecurrent", {{QStringLiteral("%NAME%"), currentName}}),
-         .all = message(lang, "vcard_scopeall", {{QStringLiteral("%COUNT%"), QString::number(all)}}),
-         .ok = lang.text(QStringLiteral("btnok")),
-         .cancel = lang.text(QStringLiteral("btncancel"))},
-        !shownIds.isEmpty(), !currentName.isEmpty());
-    if (execModal(&choice) != QDialog::Accepted)
-        return;
-    std::optional<QList<int>> keys;
-    switch (choice.scope()) {
-    case ExportScope::Shown: keys = shownIds; break;
-    case ExportScope::Current: keys = QList<int>{currentId}; break;
-    case ExportScope::All: break;
-    }
-
+    const std::optional<QList<int>>& keys = choice->keys;
     const QString path = MessageService::instance().chooseSaveFile(
         owner, lang.text(QStringLiteral("vcard_exportcaption")), lang.text(QStringLiteral("vcard_filefilter")),
         QStringLiteral("Pellori.vcf"));
