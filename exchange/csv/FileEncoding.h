@@ -3,6 +3,8 @@
 // and its text decoded. Outlook writes the Windows code page (1252 in the
 // West), Google UTF-8 with a byte order mark, Thunderbird UTF-8 or the
 // system's code page, and a spreadsheet saving "Unicode text" UTF-16.
+#include "exchange/FileBytes.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -30,9 +32,5 @@ QString decodeText(const QByteArray& bytes, Encoding encoding);
 // The bytes of a text file in that encoding, with a byte order mark where
 // the encoding is UTF-8 and bom is set, or UTF-16.
 QByteArray encodeText(const QString& text, Encoding encoding, bool bom);
-
-// Well-formed UTF-8: no stray continuation bytes, no overlong forms, no
-// surrogates, nothing above U+10FFFF.
-bool isWellFormedUtf8(QByteArrayView bytes);
 
 } // namespace pellori::exchange

@@ -1,5 +1,7 @@
 #include "exchange/vcard/VCardReader.h"
 
+#include "exchange/FileBytes.h"
+
 #include <QStringDecoder>
 
 namespace pellori::vcard {
@@ -8,24 +10,6 @@ using exchange::ReadError;
 using exchange::ReadErrorKind;
 
 namespace {
-
-// Windows-1252 in 0x80 to 0x9F; 0 where the code page leaves the byte undefined.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
-};
-
-QString decodeCp1252(QByteArrayView bytes)
-{
-    QString out(bytes.size(), Qt::Uninitialized);
-    QChar* d = out.data();
-    for (const char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        *d++ = QChar(b >= 0x80 && b < 0xA0 && kCp1252High[b - 0x80] ? kCp1252High[b - 0x80] : char16_t(b));
-    }
-    return out;
-}
 
 // ISO-8859-15 differs from Latin-1 in eight places.
 QString decodeLatin9(QByteArrayView bytes)
@@ -55,35 +39,6 @@ bool isAscii(QByteArrayView bytes)
     return true;
 }
 
-// Well-formed UTF-8: no stray continuation bytes, no overlong forms, no
-// surrogates, nothing above U+10FFFF.
-bool isUtf8(QByteArrayView bytes)
-{
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-    const auto* end = p + bytes.size();
-    while (p < end) {
-        const unsigned char b = *p++;
-        if (b < 0x80)
-            continue;
-        int more;
-        char32_t cp, min;
-        if ((b & 0xE0) == 0xC0) { more = 1; cp = b & 0x1F; min = 0x80; }
-        else if ((b & 0xF0) == 0xE0) { more = 2; cp = b & 0x0F; min = 0x800; }
-        else if ((b & 0xF8) == 0xF0) { more = 3; cp = b & 0x07; min = 0x10000; }
-        else return false;
-        if (end - p < more)
-            return false;
-        for (int i = 0; i < more; ++i, ++p) {
-            if ((*p & 0xC0) != 0x80)
-                return false;
-            cp = (cp << 6) | (*p & 0x3F);
-        }
-        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-    }
-    return true;
-}
-
 enum class Charset { Utf8, Cp1252, Latin9, Other, Unknown };
 
 Charset charsetOf(const QString& name)
@@ -109,15 +64,15 @@ QString decode(QByteArrayView bytes, Charset charset, const QString& name = QStr
     switch (charset) {
     case Charset::Utf8:
         // Labelled UTF-8 but not: the bytes of a Windows producer.
-        return isUtf8(bytes) ? QString::fromUtf8(bytes) : decodeCp1252(bytes);
+        return exchange::isWellFormedUtf8(bytes) ? QString::fromUtf8(bytes) : exchange::decodeCp1252(bytes);
     case Charset::Latin9:
     case Charset::Cp1252:
     case Charset::Unknown:
         // A value labelled Latin-1 that is valid UTF-8 was mislabelled: real
         // Latin-1 text almost never forms UTF-8 sequences.
-        if (isUtf8(bytes))
+        if (exchange::isWellFormedUtf8(bytes))
             return QString::fromUtf8(bytes);
-        return charset == Charset::Latin9 ? decodeLatin9(bytes) : decodeCp1252(bytes);
+        return charset == Charset::Latin9 ? decodeLatin9(bytes) : exchange::decodeCp1252(bytes);
     case Charset::Other: return QStringDecoder(name.trimmed().toLatin1().constData()).decode(bytes);
     }
     return QString();
@@ -309,7 +264,7 @@ private:
             m_bytes.remove(0, 3);
             m_fileCharset = Charset::Utf8;
         } else {
-            m_fileCharset = isUtf8(m_bytes) ? Charset::Utf8 : Charset::Cp1252;
+            m_fileCharset = exchange::isWellFormedUtf8(m_bytes) ? Charset::Utf8 : Charset::Cp1252;
         }
     }
 
@@ -462,7 +417,7 @@ private:
         const Charset c = charsetOf(charset.first());
         if (c == Charset::Unknown && !isAscii(value))
             note(card, exchange::NoteKind::UnknownCharset, p.line, charset.first(),
-                 isUtf8(value) ? QStringLiteral("UTF-8") : QStringLiteral("Windows-1252"));
+                 exchange::isWellFormedUtf8(value) ? QStringLiteral("UTF-8") : QStringLiteral("Windows-1252"));
         return decode(value, c, charset.first());
     }
 
