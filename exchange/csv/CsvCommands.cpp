@@ -79,20 +79,6 @@ QString shared(const TLang& lang, const char* key, const QList<std::pair<QString
 
 namespace exchangecommands {
 
-std::optional<QByteArray> readFile(const TLang& lang, QWidget* owner, const QString& path)
-{
-    QFile file(path);
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        showMessage(owner, shared(lang, "vcard_cannotread",
-                                {{QStringLiteral("%FILE%"), shownPath(path)}, {QStringLiteral("%ERROR%"), file.errorString()}}));
-        return std::nullopt;
-    }
-    return bytes;
-}
-
 void finishExport(const TLang& lang, QWidget* owner, const QString& path, const exchange::CsvWritten& written,
                   int count)
 {
@@ -144,7 +130,7 @@ int importCsv(Session& session, QWidget* owner)
         MessageService::instance().chooseOpenFile(owner, text(lang, kImportCaption), text(lang, kFilter));
     if (path.isEmpty())
         return 0;
-    const std::optional<QByteArray> bytes = exchangecommands::readFile(lang, owner, path);
+    const std::optional<QByteArray> bytes = readImportFile(lang, owner, path);
     if (!bytes)
         return 0;
     exchange::CsvSource source(*bytes);

@@ -28,9 +28,6 @@ void exportCsv(Session& session, QWidget* owner, const QList<int>& shownIds, int
 // What the CSV and LDIF commands share.
 namespace exchangecommands {
 
-// The file's bytes; a file that cannot be read is said, and gives none.
-std::optional<QByteArray> readFile(const TLang& lang, QWidget* owner, const QString& path);
-
 // Writes the export beside the target and renames it over it; says what was
 // written, what the shape left out, or why nothing was (a full disk named).
 void finishExport(const TLang& lang, QWidget* owner, const QString& path, const exchange::CsvWritten& written,

@@ -86,7 +86,7 @@ int importLdif(Session& session, QWidget* owner)
                                                                    catalogueMessage(lang, kFilter));
     if (path.isEmpty())
         return 0;
-    const std::optional<QByteArray> bytes = exchangecommands::readFile(lang, owner, path);
+    const std::optional<QByteArray> bytes = readImportFile(lang, owner, path);
     if (!bytes)
         return 0;
     const exchange::LdifRead read = exchange::readLdif(*bytes);

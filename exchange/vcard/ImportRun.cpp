@@ -14,6 +14,9 @@
 #include "settings/AppError.h"
 #include "settings/Language.h"
 
+#include <QDir>
+#include <QFile>
+
 #include <algorithm>
 #include <memory>
 
@@ -147,6 +150,21 @@ int storeImport(Session& session, QWidget* owner, const QList<exchange::CardCont
     return stored.firstContact;
 }
 
+
+std::optional<QByteArray> readImportFile(const TLang& lang, QWidget* owner, const QString& path)
+{
+    QFile file(path);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        showMessage(owner, message(lang, "vcard_cannotread",
+                                   {{QStringLiteral("%FILE%"), QDir::toNativeSeparators(path)},
+                                    {QStringLiteral("%ERROR%"), file.errorString()}}));
+        return std::nullopt;
+    }
+    return bytes;
+}
 
 std::optional<ExportChoice> chooseExportScope(Session& session, QWidget* owner, const QList<int>& shownIds,
                                               int currentId, const QString& caption)

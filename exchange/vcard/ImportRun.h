@@ -26,6 +26,10 @@ exchange::TextSource catalogueTexts(const TLang& lang);
 QString catalogueMessage(const TLang& lang, const exchange::MessageKey& key,
                          const QList<std::pair<QString, QString>>& values = {});
 
+// The bytes of the file to import; a file that cannot be read is said, and
+// gives none.
+std::optional<QByteArray> readImportFile(const TLang& lang, QWidget* owner, const QString& path);
+
 // Imports of more contacts than this show their progress, with a cancel button.
 inline constexpr int kImportProgressFrom = 300;
 

@@ -48,17 +48,10 @@ int importVCards(Session& session, QWidget* owner)
 int importVCardFile(Session& session, QWidget* owner, const QString& path)
 {
     const TLang& lang = session.lang();
-    QFile file(path);
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        showMessage(owner, message(lang, "vcard_cannotread",
-                                   {{QStringLiteral("%FILE%"), shownPath(path)},
-                                    {QStringLiteral("%ERROR%"), file.errorString()}}));
+    const std::optional<QByteArray> bytes = readImportFile(lang, owner, path);
+    if (!bytes)
         return 0;
-    }
-    const exchange::ContactsRead read = exchange::readContacts(bytes);
+    const exchange::ContactsRead read = exchange::readContacts(*bytes);
     if (read.error) {
         showMessage(owner, message(lang, "vcard_notimported",
                                    {{QStringLiteral("%FILE%"), shownPath(path)},
