@@ -35,22 +35,25 @@ const MessageKey kDates{"csv_dates", "Dates:"};
 const MessageKey kColumns{"csv_columns", "Above each column what it is for Pellori; below, the first rows of the file as read:"};
 const MessageKey kImport{"csv_import", "Import"};
 const MessageKey kSummaryCaption{"csv_summarycaption", "CSV import"};
-const MessageKey kAdded{"csv_added", "Contacts added: %ADDED%, from %CARDS% rows in \"%FILE%\"."};
-const MessageKey kAddedOne{"csv_added_onerow", "Contacts added: %ADDED%, from 1 row in \"%FILE%\"."};
-const MessageKey kNoName{"csv_noname", "The row has no name: not imported."};
-const MessageKey kNamedByEmail{"csv_namedbyemail", "The row has no name: filed under its e-mail address \"%VALUE%\"."};
-const MessageKey kDefaultSalutation{"csv_defaultsalutation",
-                                    "Persons given the salutation \"%NAME%\", the first of the book's, as their "
-                                    "rows name none: %COUNT%."};
-const MessageKey kAllStored{"csv_allstored", "Every row was stored as it was."};
-const MessageKey kMatched{"csv_matched", "Contacts added: %ADDED%, updated: %UPDATED%, unchanged: %UNCHANGED%, "
-                                         "skipped: %SKIPPED%; rows read from \"%FILE%\": %CARDS%."};
-// The file's rows carry no identifier: they are known by name alone.
-const MessageKey kMatchesQuestion{"csv_matchesquestion",
-                                  "%COUNT% of the %CARDS% rows are contacts of the address book already, by their "
-                                  "name and an e-mail address, number or birthday in common."};
-const MessageKey kMatchesAddNew{"csv_matchesaddnew", "&Add every row as a new contact"};
-const MessageKey kMatchesSkip{"csv_matchesskip", "&Skip them: import only the other rows"};
+// The import's texts that speak of the file's entries in its own words.
+const EntryWording kWording{
+    .added = {"csv_added", "Contacts added: %ADDED%, from %CARDS% rows in \"%FILE%\"."},
+    .addedOne = {"csv_added_onerow", "Contacts added: %ADDED%, from 1 row in \"%FILE%\"."},
+    .matched = {"csv_matched", "Contacts added: %ADDED%, updated: %UPDATED%, unchanged: %UNCHANGED%, "
+        "skipped: %SKIPPED%; rows read from \"%FILE%\": %CARDS%."},
+    // The file's rows carry no identifier: they are known by name alone.
+    .matchesQuestion = {"csv_matchesquestion",
+        "%COUNT% of the %CARDS% rows are contacts of the address book already, by their "
+        "name and an e-mail address, number or birthday in common."},
+    .matchesAddNew = {"csv_matchesaddnew", "&Add every row as a new contact"},
+    .matchesSkip = {"csv_matchesskip", "&Skip them: import only the other rows"},
+    .noName = {"csv_noname", "The row has no name: not imported."},
+    .namedByEmail = {"csv_namedbyemail", "The row has no name: filed under its e-mail address \"%VALUE%\"."},
+    .defaultSalutation = {"csv_defaultsalutation",
+        "Persons given the salutation \"%NAME%\", the first of the book's, as their "
+        "rows name none: %COUNT%."},
+    .allStored = {"csv_allstored", "Every row was stored as it was."},
+};
 const MessageKey kShape{"csv_shape", "Shape of the file"};
 const MessageKey kOutlook{"csv_shape_outlook", "Outlook (English): Windows-1252"};
 const MessageKey kGoogle{"csv_shape_google", "Google Contacts: UTF-8, every detail with its type"};
@@ -111,9 +114,10 @@ const QList<MessageKey>& commandKeys()
     static const QList<MessageKey> keys = [] {
         QList<MessageKey> all = {kImportCaption, kExportCaption, kFilter,    kMappingCaption, kFile,    kPreset,
                                  kEncoding,      kSeparator,     kHeader,    kDates,          kColumns, kImport,
-                                 kSummaryCaption, kAdded,        kAddedOne,  kShape,          kOutlook, kGoogle,
-                                 kNoName,        kNamedByEmail,  kDefaultSalutation, kAllStored, kMatched,
-                                 kMatchesQuestion, kMatchesAddNew, kMatchesSkip,
+                                 kSummaryCaption, kWording.added, kWording.addedOne, kShape, kOutlook, kGoogle,
+                                 kWording.noName, kWording.namedByEmail, kWording.defaultSalutation,
+                                 kWording.allStored, kWording.matched, kWording.matchesQuestion,
+                                 kWording.matchesAddNew, kWording.matchesSkip,
                                  kExported,      kLeftOut,       kDeceased};
         all << exchange::csvMessageKeys();
         return all;
@@ -152,16 +156,7 @@ int importCsv(Session& session, QWidget* owner)
     return storeImport(session, owner, exchange::csvContacts(source.table(), window.mapping()),
                        {.fileName = file,
                         .summaryCaption = text(lang, kSummaryCaption),
-                        .wording = {{"vcard_added", kAdded},
-                                    {"vcard_added_onecard", kAddedOne},
-                                    {"vcard_matched", kMatched},
-                                    {"cleanup_matchesquestion", kMatchesQuestion},
-                                    {"cleanup_matchesaddnew", kMatchesAddNew},
-                                    {"cleanup_matchesskip", kMatchesSkip},
-                                    {"vcard_noname", kNoName},
-                                    {"vcard_namedbyemail", kNamedByEmail},
-                                    {"vcard_defaultsalutation", kDefaultSalutation},
-                                    {"vcard_allstored", kAllStored}}});
+                        .wording = entryWording(kWording)});
 }
 
 void exportCsv(Session& session, QWidget* owner, const QList<int>& shownIds, int currentId)

@@ -23,24 +23,26 @@ const MessageKey kImportCaption{"ldif_importcaption", "Import LDIF"};
 const MessageKey kExportCaption{"ldif_exportcaption", "Export LDIF"};
 const MessageKey kFilter{"ldif_filefilter", "LDIF files (*.ldif *.ldi);;All files (*)"};
 const MessageKey kSummaryCaption{"ldif_summarycaption", "LDIF import"};
-const MessageKey kAdded{"ldif_added", "Contacts added: %ADDED%, from %CARDS% entries in \"%FILE%\"."};
-const MessageKey kAddedOne{"ldif_added_oneentry", "Contacts added: %ADDED%, from 1 entry in \"%FILE%\"."};
-
-const MessageKey kNoName{"ldif_noname", "The entry has no name: not imported."};
-const MessageKey kNamedByEmail{"ldif_namedbyemail",
-                               "The entry has no name: filed under its e-mail address \"%VALUE%\"."};
-const MessageKey kDefaultSalutation{"ldif_defaultsalutation",
-                                    "Persons given the salutation \"%NAME%\", the first of the book's, as their "
-                                    "entries name none: %COUNT%."};
-const MessageKey kAllStored{"ldif_allstored", "Every entry was stored as it was."};
-const MessageKey kMatched{"ldif_matched", "Contacts added: %ADDED%, updated: %UPDATED%, unchanged: %UNCHANGED%, "
-                                         "skipped: %SKIPPED%; entries read from \"%FILE%\": %CARDS%."};
-// The file's entries carry no identifier: they are known by name alone.
-const MessageKey kMatchesQuestion{"ldif_matchesquestion",
-                                  "%COUNT% of the %CARDS% entries are contacts of the address book already, by their "
-                                  "name and an e-mail address, number or birthday in common."};
-const MessageKey kMatchesAddNew{"ldif_matchesaddnew", "&Add every entry as a new contact"};
-const MessageKey kMatchesSkip{"ldif_matchesskip", "&Skip them: import only the other entries"};
+// The import's texts that speak of the file's entries in its own words.
+const EntryWording kWording{
+    .added = {"ldif_added", "Contacts added: %ADDED%, from %CARDS% entries in \"%FILE%\"."},
+    .addedOne = {"ldif_added_oneentry", "Contacts added: %ADDED%, from 1 entry in \"%FILE%\"."},
+    .matched = {"ldif_matched", "Contacts added: %ADDED%, updated: %UPDATED%, unchanged: %UNCHANGED%, "
+        "skipped: %SKIPPED%; entries read from \"%FILE%\": %CARDS%."},
+    // The file's entries carry no identifier: they are known by name alone.
+    .matchesQuestion = {"ldif_matchesquestion",
+        "%COUNT% of the %CARDS% entries are contacts of the address book already, by their "
+        "name and an e-mail address, number or birthday in common."},
+    .matchesAddNew = {"ldif_matchesaddnew", "&Add every entry as a new contact"},
+    .matchesSkip = {"ldif_matchesskip", "&Skip them: import only the other entries"},
+    .noName = {"ldif_noname", "The entry has no name: not imported."},
+    .namedByEmail = {"ldif_namedbyemail",
+        "The entry has no name: filed under its e-mail address \"%VALUE%\"."},
+    .defaultSalutation = {"ldif_defaultsalutation",
+        "Persons given the salutation \"%NAME%\", the first of the book's, as their "
+        "entries name none: %COUNT%."},
+    .allStored = {"ldif_allstored", "Every entry was stored as it was."},
+};
 
 struct ErrorText {
     exchange::LdifErrorKind kind;
@@ -69,9 +71,11 @@ QString shared(const TLang& lang, const char* key, const QList<std::pair<QString
 const QList<MessageKey>& ldifCommandKeys()
 {
     static const QList<MessageKey> keys = [] {
-        QList<MessageKey> all = {kImportCaption, kExportCaption, kFilter, kSummaryCaption, kAdded, kAddedOne,
-                                 kNoName,        kNamedByEmail,  kDefaultSalutation, kAllStored,
-                                 kMatched,       kMatchesQuestion, kMatchesAddNew, kMatchesSkip};
+        QList<MessageKey> all = {kImportCaption,          kExportCaption,         kFilter,
+                                 kSummaryCaption,         kWording.added,         kWording.addedOne,
+                                 kWording.noName,         kWording.namedByEmail,  kWording.defaultSalutation,
+                                 kWording.allStored,      kWording.matched,       kWording.matchesQuestion,
+                                 kWording.matchesAddNew,  kWording.matchesSkip};
         for (const ErrorText& e : kErrors)
             all << e.text;
         return all;
@@ -103,16 +107,7 @@ int importLdif(Session& session, QWidget* owner)
     return storeImport(session, owner, exchange::ldifContacts(read.entries),
                        {.fileName = QFileInfo(path).fileName(),
                         .summaryCaption = catalogueMessage(lang, kSummaryCaption),
-                        .wording = {{"vcard_added", kAdded},
-                                    {"vcard_added_onecard", kAddedOne},
-                                    {"vcard_matched", kMatched},
-                                    {"cleanup_matchesquestion", kMatchesQuestion},
-                                    {"cleanup_matchesaddnew", kMatchesAddNew},
-                                    {"cleanup_matchesskip", kMatchesSkip},
-                                    {"vcard_noname", kNoName},
-                                    {"vcard_namedbyemail", kNamedByEmail},
-                                    {"vcard_defaultsalutation", kDefaultSalutation},
-                                    {"vcard_allstored", kAllStored}}});
+                        .wording = entryWording(kWording)});
 }
 
 void exportLdif(Session& session, QWidget* owner, const QList<int>& shownIds, int currentId)

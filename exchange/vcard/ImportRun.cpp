@@ -166,6 +166,20 @@ std::optional<QByteArray> readImportFile(const TLang& lang, QWidget* owner, cons
     return bytes;
 }
 
+QList<std::pair<const char*, exchange::MessageKey>> entryWording(const EntryWording& w)
+{
+    return {{"vcard_added", w.added},
+            {"vcard_added_onecard", w.addedOne},
+            {"vcard_matched", w.matched},
+            {"cleanup_matchesquestion", w.matchesQuestion},
+            {"cleanup_matchesaddnew", w.matchesAddNew},
+            {"cleanup_matchesskip", w.matchesSkip},
+            {"vcard_noname", w.noName},
+            {"vcard_namedbyemail", w.namedByEmail},
+            {"vcard_defaultsalutation", w.defaultSalutation},
+            {"vcard_allstored", w.allStored}};
+}
+
 std::optional<ExportChoice> chooseExportScope(Session& session, QWidget* owner, const QList<int>& shownIds,
                                               int currentId, const QString& caption)
 {

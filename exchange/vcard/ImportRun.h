@@ -42,6 +42,15 @@ struct ImportRun {
     QList<std::pair<const char*, exchange::MessageKey>> wording;
 };
 
+// The texts a format words in its own terms ("rows", "entries") in place of
+// the vCard ones.
+struct EntryWording {
+    exchange::MessageKey added, addedOne, matched, matchesQuestion, matchesAddNew, matchesSkip, noName, namedByEmail,
+        defaultSalutation, allStored;
+};
+// As ImportRun::wording.
+QList<std::pair<const char*, exchange::MessageKey>> entryWording(const EntryWording& w);
+
 // Returns the O_ID of the contact of the file's first imported entry, to make
 // it the current one; 0 when nothing was imported.
 int storeImport(Session& session, QWidget* owner, const QList<exchange::CardContact>& contacts, const ImportRun& run);
