@@ -1,5 +1,7 @@
 #include "cleanup/f_importmatches.h"
 
+#include "services/DialogButtons.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -26,24 +28,16 @@ Tf_importmatches::Tf_importmatches(QWidget* owner, const Texts& texts)
     choice(rb_skip, "rb_skip", texts.skip);
     rb_update->setChecked(true);
 
-    btn_ok = new QPushButton(texts.ok, this);
-    btn_ok->setObjectName(QStringLiteral("btn_ok"));
-    btn_ok->setDefault(true);
-    btn_cancel = new QPushButton(texts.cancel, this);
-    btn_cancel->setObjectName(QStringLiteral("btn_cancel"));
-    connect(btn_ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(btn_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const DialogButtons buttons = okCancelButtons(this, texts.ok, texts.cancel);
+    btn_ok = buttons.ok;
+    btn_cancel = buttons.cancel;
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btn_ok);
-    buttons->addWidget(btn_cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label_question);
     for (QRadioButton* b : {rb_update, rb_addnew, rb_skip})
         layout->addWidget(b);
     layout->addSpacing(8);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     label_question->setMinimumWidth(420);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

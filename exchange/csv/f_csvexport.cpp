@@ -1,5 +1,7 @@
 #include "exchange/csv/f_csvexport.h"
 
+#include "services/DialogButtons.h"
+
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -45,21 +47,13 @@ Tf_csvexport::Tf_csvexport(QWidget* owner, const Texts& texts, bool canShown, bo
     shapeLayout->addWidget(rb_outlook);
     shapeLayout->addWidget(rb_google);
 
-    btn_ok = new QPushButton(texts.ok, this);
-    btn_ok->setObjectName(QStringLiteral("btn_ok"));
-    btn_ok->setDefault(true);
-    btn_cancel = new QPushButton(texts.cancel, this);
-    btn_cancel->setObjectName(QStringLiteral("btn_cancel"));
-    connect(btn_ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(btn_cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btn_ok);
-    buttons->addWidget(btn_cancel);
+    const DialogButtons buttons = okCancelButtons(this, texts.ok, texts.cancel);
+    btn_ok = buttons.ok;
+    btn_cancel = buttons.cancel;
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(which);
     layout->addWidget(shapes);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -1,6 +1,7 @@
 #include "exchange/csv/f_csvmapping.h"
 
 #include "exchange/csv/CsvMessages.h"
+#include "services/DialogButtons.h"
 #include "widgets/AccessibleNames.h"
 
 #include <QCheckBox>
@@ -68,13 +69,9 @@ Tf_csvmapping::Tf_csvmapping(QWidget* owner, CsvSource& source, const Texts& tex
     label_error->setWordWrap(true);
     label_error->setStyleSheet(QStringLiteral("color: #a00000"));
 
-    btn_ok = new QPushButton(texts.ok, this);
-    btn_ok->setObjectName(QStringLiteral("btn_ok"));
-    btn_ok->setDefault(true);
-    btn_cancel = new QPushButton(texts.cancel, this);
-    btn_cancel->setObjectName(QStringLiteral("btn_cancel"));
-    connect(btn_ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(btn_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const DialogButtons buttons = okCancelButtons(this, texts.ok, texts.cancel);
+    btn_ok = buttons.ok;
+    btn_cancel = buttons.cancel;
 
     auto* form = new QFormLayout;
     form->addRow(texts.preset, cb_preset);
@@ -88,10 +85,7 @@ Tf_csvmapping::Tf_csvmapping(QWidget* owner, CsvSource& source, const Texts& tex
     reading->addWidget(new QLabel(texts.dates, this));
     reading->addWidget(cb_dates);
     reading->addStretch();
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(label_error, 1);
-    buttons->addWidget(btn_ok);
-    buttons->addWidget(btn_cancel);
+    buttons.row->insertWidget(0, label_error, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label_file);
     layout->addLayout(form);
@@ -100,7 +94,7 @@ Tf_csvmapping::Tf_csvmapping(QWidget* owner, CsvSource& source, const Texts& tex
     layout->addWidget(chk_header);
     layout->addWidget(new QLabel(texts.columns, this));
     layout->addWidget(grid_preview, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 
     connect(cb_preset, &QComboBox::currentIndexChanged, this, [this] {
         if (m_filling)
